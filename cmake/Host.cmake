@@ -1,0 +1,37 @@
+# The headless host, the command line, the tests and the benchmarks.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+find_package(nlohmann_json 3 REQUIRED)
+find_package(CLI11 CONFIG REQUIRED)
+find_package(GTest REQUIRED)
+
+file(GLOB QT_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
+add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
+target_include_directories(quentarb_host PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(quentarb_host PUBLIC nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
+add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
+
+# Where the host finds the module and its resource file by default.
+set(QT_MODULE_PATH $<TARGET_FILE:ZU41_QuenTarb>)
+
+file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
+list(FILTER QT_APP_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
+add_library(quentarb_app STATIC ${QT_APP_SOURCES})
+target_link_libraries(quentarb_app PUBLIC quentarb_host PkgConfig::CAIRO CLI11::CLI11)
+target_compile_definitions(quentarb_app PUBLIC QT_MODULE_PATH="${QT_MODULE_PATH}")
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
+  add_executable(quentarb app/main.cpp)
+  target_link_libraries(quentarb PRIVATE quentarb_app)
+endif()
+
+enable_testing()
+include(GoogleTest)
+file(GLOB QT_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)
+add_executable(quentarb_tests ${QT_TEST_SOURCES})
+target_include_directories(quentarb_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(quentarb_tests PRIVATE quentarb_app GTest::gtest GTest::gtest_main GTest::gmock)
+target_compile_definitions(quentarb_tests PRIVATE
+  QT_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QT_BINARY_DIR="${CMAKE_BINARY_DIR}")
+# Each test case in its own process: the plug-in keeps module-wide state.
+gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)

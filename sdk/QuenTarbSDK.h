@@ -1,0 +1,13 @@
+// One include for the whole host interface.
+#ifndef QT_SDK_QUENTARBSDK_H
+#define QT_SDK_QUENTARBSDK_H
+
+#include "ADMSuites.h"
+#include "AISuites.h"
+#include "AITypes.h"
+#include "ASTypes.h"
+#include "Messages.h"
+#include "SPBasic.h"
+#include "SPSuites.h"
+
+#endif
