@@ -1,8 +1,107 @@
-// Placeholder until the spiral mode lands: makes nothing.
+// Spiral: n copies per turn, a turns, wound about the drag path's centre at the drag's length.
+// The radius decays and the copies shrink from one made copy to the next; the drag path is
+// only the model and the Delete switch removes it at the end of the event.
 #include "drag/driver.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr spiralTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr AIReal kTwoPi = 6.2831855f;
+constexpr ASInt32 kCopiesItem = 200;
+constexpr ASInt32 kArmsItem = 205;
+
+// Both bits count the arms 2 ... 30, then 1; Shift alone counts the copies 2 ... 40, then 2.
+void applyModifierKeys() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::spiralsvalue_8 += 1;
+        if (g::spiralsvalue_8 > 30) g::spiralsvalue_8 = 1;
+        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kArmsItem), g::spiralsvalue_8);
+    } else {
+        g::copiesvalue_8 += 1;
+        if (g::copiesvalue_8 > 40) g::copiesvalue_8 = 2;
+        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_8);
+    }
+}
+
+}  // namespace
+
+ASErr spiralTool(Event& event) {
+    applyModifierKeys();
+
+    const int32_t perTurn = g::copiesvalue_8;
+    const int32_t total = perTurn * g::spiralsvalue_8;
+    const AIReal dx = g::endPoint.h - g::startingPoint.h;
+    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal radius = sAIRealMath->AIRealSqrt(dx * dx + dy * dy);
+
+    // Match starts the spiral in the drag's direction, seen from the drag's midpoint.
+    AIReal startAngle = 0.0f;
+    if (g::matchvalue_8) {
+        const AIRealPoint middle = {(g::startingPoint.h + g::endPoint.h) / 2.0f,
+                                    (g::startingPoint.v + g::endPoint.v) / 2.0f};
+        startAngle = sAIRealMath->AIRealPointAngle(&middle, &g::endPoint);
+    }
+    if (radius == 0.0f) return kNoErr;
+
+    AIReal cx = 0.0f, cy = 0.0f;
+    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+
+    const AIReal step = kTwoPi / static_cast<AIReal>(perTurn);
+    const AIReal turn = sAIRealMath->DegreeToRadian(g::rotatevalue_8);
+    AIReal theta = 0.0f;
+    AIReal scale = 1.0f;
+    AIReal decay = 1.0f;
+
+    for (int32_t i = 0; i < total; ++i, theta += step) {
+        const int32_t b = beneathFlag(event, i, 0, 0);
+        if (placementSkips(g::placementvalue_8)) continue;
+
+        AIArtHandle copy = nullptr;
+        if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+        // Dropped copies neither shrink nor decay the spiral; only the angle moves on.
+        if (i > 0) {
+            scale = scale * g::scalevalue_8 / 100.0f;
+            decay = decay * g::decayvalue_8 / 100.0f;
+        }
+
+        const AIReal phi = g::reversevalue_8 ? startAngle + theta : startAngle - theta;
+        AIRealMatrix matrix;
+        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+        sAIRealMath->AIRealMatrixConcatRotate(&matrix, g::alignvalue_8 ? turn + theta : turn);
+        sAIRealMath->AIRealMatrixConcatScale(&matrix, scale, scale);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sAIRealMath->AIRealCos(phi) * radius * decay,
+                                                 sAIRealMath->AIRealSin(phi) * radius * decay);
+        if (g::jittervalue_8 != 0.0f) {
+            const AIReal signV = randomSign();
+            const AIReal signH = randomSign();
+            const AIReal sizeV = sAIRandom->FloatRnd();
+            const AIReal sizeH = sAIRandom->FloatRnd();
+            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_8,
+                                                     sizeV * signV * g::jittervalue_8);
+        }
+
+        AIReal lineScale = 1.0f;
+        if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0)) {
+            lineScale = sAIRealMath->AIRealSqrt(scale) * sAIRealMath->AIRealSqrt(scale);
+        }
+
+        fillStep(event, copy, i, total - 1);
+        strokeStep(event, copy, i, total - 1);
+        widthStep(event, copy);
+        if (ASErr err = transformStep(event, copy, matrix, lineScale)) return err;
+        opacityBlendSteps(event, copy);
+        if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
+        if (ASErr err = envelopeStep(copy, g::envelopevalue_8)) return err;
+    }
+
+    if (g::deletepathvalue_8) return sAIArt->DisposeArt(event.path);
+    return kNoErr;
+}
 
 }  // namespace drag
