@@ -1,8 +1,126 @@
-// Placeholder until the checkerboard mode lands: makes nothing.
+// Checkerboard: copies of the drag path on the dark squares of a board of 2c by 2r squares
+// spanning the drag, odd rows shifted by one square. The first made copy is the drag path
+// itself, turned and (with Touch) stretched to one square; the rest are moved duplicates.
+#include <cmath>
+
 #include "drag/driver.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr checkerboardTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr ASInt32 kColumnsItem = 230;
+constexpr ASInt32 kRowsItem = 231;
+constexpr ASInt32 kRotationItem = 234;
+
+// Both bits turn the board by 5 degrees (past 360 back to 0); Shift alone adds a column and
+// a row (past 40 back to 2).
+void applyModifierKeys() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::rotatevalue_9 += 5.0f;
+        if (g::rotatevalue_9 > 360.0f) g::rotatevalue_9 = 0.0f;
+        sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, kRotationItem), g::rotatevalue_9);
+    } else {
+        g::verticalcopiesvalue_9 += 1;
+        if (g::verticalcopiesvalue_9 > 40) g::verticalcopiesvalue_9 = 2;
+        g::horizontalcopiesvalue_9 += 1;
+        if (g::horizontalcopiesvalue_9 > 40) g::horizontalcopiesvalue_9 = 2;
+        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kColumnsItem), g::horizontalcopiesvalue_9);
+        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kRowsItem), g::verticalcopiesvalue_9);
+    }
+}
+
+// Touch factor of one axis: the square's size over the drag path's extent. A path with no
+// extent on that axis (a level or upright line) keeps its size there rather than turning
+// into infinities.
+AIReal touchFactor(AIReal square, AIReal extent) { return extent != 0.0f ? square / extent : 1.0f; }
+
+// The line scale of the stretch. A leftward or downward drag mirrors the path; its strokes
+// scale by the size of the stretch, so the roots are taken of the magnitudes.
+AIReal touchLineScale(AIReal th, AIReal tv) {
+    return sAIRealMath->AIRealSqrt(std::fabs(th)) * sAIRealMath->AIRealSqrt(std::fabs(tv));
+}
+
+}  // namespace
+
+ASErr checkerboardTool(Event& event) {
+    applyModifierKeys();
+
+    const int32_t columns = g::horizontalcopiesvalue_9;
+    const int32_t rows = g::verticalcopiesvalue_9;
+    const int32_t across = 2 * columns - 1;  // squares: 0 ... 2c - 1 across, 0 ... 2r - 1 up
+    const AIReal dx = g::endPoint.h - g::startingPoint.h;
+    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal sx = dx / static_cast<AIReal>(across);
+    const AIReal sy = dy / static_cast<AIReal>(2 * rows - 1);
+    const int32_t fallback = (columns - 1) * (rows - 1) * 4 - 1;
+    if (sx == 0.0f && sy == 0.0f) return kNoErr;
+
+    const AIReal turn = sAIRealMath->DegreeToRadian(g::rotatevalue_9);
+    AIRealRect bounds;
+    if (ASErr err = sAIArt->GetArtBounds(event.path, &bounds)) return err;
+    const AIReal cx = bounds.left + (bounds.right - bounds.left) / 2.0f;
+    const AIReal cy = bounds.bottom + (bounds.top - bounds.bottom) / 2.0f;
+    const AIReal th = touchFactor(sx, bounds.right - bounds.left);
+    const AIReal tv = touchFactor(sy, bounds.top - bounds.bottom);
+
+    bool pathUsed = false;
+    AIReal lineScale = 1.0f;  // set on the drag path, kept for its duplicates
+    for (int32_t y = 0; y < 2 * rows; ++y) {
+        const AIReal oy = static_cast<AIReal>(y) * sy;
+        const bool oddRow = (y % 2) != 0;
+        // Odd rows start one square before the board: x = -1 lies at offset sx.
+        for (int32_t x = oddRow ? -1 : 0; x < across; x += 2) {
+            const AIReal ox = static_cast<AIReal>(oddRow ? x + 2 : x) * sx;
+            const int32_t b = beneathFlag(event, y, x, 1);
+            if (placementSkips(g::placementvalue_9)) continue;
+
+            AIArtHandle copy = event.path;
+            AIRealMatrix matrix;
+            if (!pathUsed) {
+                // The drag path stays where it is: its square's offset is not applied.
+                pathUsed = true;
+                lineScale = 1.0f;
+                sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+                if (g::scaledvalue_9) {
+                    sAIRealMath->AIRealMatrixConcatScale(&matrix, th, tv);
+                    const bool evenSquare = y % 2 == 0 && x % 2 == 0;
+                    if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && evenSquare)) {
+                        lineScale = touchLineScale(th, tv);
+                    }
+                }
+                sAIRealMath->AIRealMatrixConcatRotate(&matrix, turn);
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            } else {
+                if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+                sAIRealMath->AIRealMatrixSetTranslate(&matrix, ox, oy);
+            }
+            if (g::jittervalue_9 != 0.0f) {
+                const AIReal signV = randomSign();
+                const AIReal signH = randomSign();
+                const AIReal sizeV = sAIRandom->FloatRnd();
+                const AIReal sizeH = sAIRandom->FloatRnd();
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_9,
+                                                         sizeV * signV * g::jittervalue_9);
+            }
+
+            // The copy index y * x is negative for the first square of an odd row.
+            const int32_t index = y * x;
+            tagStep(copy);
+            if (ASErr err = transformStep(event, copy, matrix, lineScale)) return err;
+            fillStep(event, copy, index, fallback);
+            strokeStep(event, copy, index, fallback);
+            widthStep(event, copy);
+            opacityBlendSteps(event, copy);
+            if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
+            if (ASErr err = envelopeStep(copy, g::envelopevalue_9)) return err;
+        }
+    }
+    return kNoErr;
+}
 
 }  // namespace drag
