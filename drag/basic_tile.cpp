@@ -1,8 +1,80 @@
-// Placeholder until the basic_tile mode lands: makes nothing.
+// Basic tile: a two-by-two reflection tile of the drag path. Cell (0, 0) is the drag path
+// itself; (0, 1) is mirrored left-right, (1, 0) top-bottom and (1, 1) both ways, each about
+// the drag path's centre after its shift by the drag vector along its row and column.
 #include "drag/driver.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr basicTileTool(Event&) { return kNoErr; }
+namespace {
+
+// The fill and stroke cycle when the process values are 0.
+constexpr int32_t kCycle = 2;
+
+// Mirror of the c-th duplicate (c = 1, 2, 3): left-right, top-bottom, both ways.
+void concatMirror(AIRealMatrix* matrix, int32_t c) {
+    const AIReal h = c == 2 ? 1.0f : -1.0f;
+    const AIReal v = c == 1 ? 1.0f : -1.0f;
+    sAIRealMath->AIRealMatrixConcatScale(matrix, h, v);
+}
+
+}  // namespace
+
+ASErr basicTileTool(Event& event) {
+    // The tool fixes its own layout on every event.
+    g::horizontalcopiesvalue_11 = 2.0f;
+    g::verticalcopiesvalue_11 = 2.0f;
+    const AIReal dx = g::endPoint.h - g::startingPoint.h;
+    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal sx = dx / (g::horizontalcopiesvalue_11 - 1.0f);
+    const AIReal sy = dy / (g::verticalcopiesvalue_11 - 1.0f);
+    if (sy == 0.0f && sx == 0.0f) return kNoErr;
+
+    AIReal cx = 0.0f, cy = 0.0f;
+    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+
+    AIReal ox = 0.0f, oy = 0.0f;
+    int32_t cell = 0;
+    for (int32_t r = 0; r < 2; ++r) {
+        for (int32_t k = 0; k < 2; ++k) {
+            const int32_t b = beneathFlag(event, r, k, 1);
+            AIArtHandle copy = event.path;
+            AIRealMatrix matrix;
+            if (cell == 0) {
+                cell = 1;
+                sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            } else {
+                if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+                sAIRealMath->AIRealMatrixSetTranslate(&matrix, ox, oy);
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, -cx, -cy);
+                concatMirror(&matrix, cell);
+                ++cell;
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            }
+            if (g::jittervalue_11 != 0.0f) {
+                const AIReal signV = randomSign();
+                const AIReal signH = randomSign();
+                const AIReal sizeV = sAIRandom->FloatRnd();
+                const AIReal sizeH = sAIRandom->FloatRnd();
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_11,
+                                                         sizeV * signV * g::jittervalue_11);
+            }
+
+            tagStep(copy);
+            if (ASErr err = transformStep(event, copy, matrix, 1.0f)) return err;
+            fillStep(event, copy, r + k, kCycle);
+            strokeStep(event, copy, r + k, kCycle);
+            widthStep(event, copy);
+            opacityBlendSteps(event, copy);
+            if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
+            ox += sx;
+        }
+        oy += sy;
+        ox = 0.0f;
+    }
+    return kNoErr;
+}
 
 }  // namespace drag
