@@ -1,8 +1,119 @@
-// Placeholder until the paint mode lands: makes nothing.
+// Paint: a brush that leaves one stamp per processed event, a duplicate of the drag path
+// scaled by a running scale, turned, moved by the drag vector, faded and made more or less
+// intense from event to event. The drag path itself is removed on every event.
 #include "drag/driver.h"
+#include "drag/paint_stamp.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr paintTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr AIReal kTwoPi = 6.2831855f;
+constexpr ASInt32 kScaleHorizontalItem = 250;
+constexpr ASInt32 kScaleVerticalItem = 251;
+constexpr ASInt32 kJitterItem = 253;
+constexpr int32_t kCycle = 100;  // fill and stroke cycle when the process values are 0
+
+void showFloat(ASInt32 itemID, AIReal value) {
+    sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, itemID), value);
+}
+
+// Both bits raise the jitter by 1 (past 30 back to 0); Shift alone lowers both scale steps by
+// 0.01 (below 1 back to 100).
+void applyModifierKeys() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::jittervalue_10 += 1.0f;
+        if (g::jittervalue_10 > 30.0f) g::jittervalue_10 = 0.0f;
+        showFloat(kJitterItem, g::jittervalue_10);
+    } else {
+        g::scaledhvalue_10 -= 0.01f;
+        if (g::scaledhvalue_10 < 1.0f) g::scaledhvalue_10 = 100.0f;
+        g::scaledvvalue_10 -= 0.01f;
+        if (g::scaledvvalue_10 < 1.0f) g::scaledvvalue_10 = 100.0f;
+        showFloat(kScaleHorizontalItem, g::scaledhvalue_10);
+        showFloat(kScaleVerticalItem, g::scaledvvalue_10);
+    }
+}
+
+// The stamp's matrix: the running scale about D's centre, the turns, the jitter and the
+// drag vector, in that order of application; and the line scale of the running scale.
+AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
+    AIRealMatrix matrix;
+    sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+    sAIRealMath->AIRealMatrixConcatScale(&matrix, g::scalehvalue_10, g::scalevvalue_10);
+    *lineScale = 1.0f;
+    if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && g::count_10 % 2 == 0)) {
+        *lineScale = sAIRealMath->AIRealSqrt(g::scalehvalue_10) * sAIRealMath->AIRealSqrt(g::scalevvalue_10);
+    }
+    if (g::followvalue_10) {
+        sAIRealMath->AIRealMatrixConcatRotate(&matrix,
+                                              sAIRealMath->AIRealPointAngle(&g::endPoint, &g::lastposition_10));
+    }
+    if (g::anglevalue_10) {
+        sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kTwoPi);
+    }
+    sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+    if (g::jittervalue_10 != 0.0f) {
+        const AIReal signV = randomSign();
+        const AIReal signH = randomSign();
+        const AIReal sizeV = sAIRandom->FloatRnd();
+        const AIReal sizeH = sAIRandom->FloatRnd();
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_10,
+                                                 sizeV * signV * g::jittervalue_10);
+    }
+    sAIRealMath->AIRealMatrixConcatTranslate(&matrix, g::endPoint.h - g::startingPoint.h,
+                                             g::endPoint.v - g::startingPoint.v);
+    return matrix;
+}
+
+// Makes and styles this event's stamp.
+ASErr makeStamp(const Event& event, int32_t b, AIReal cx, AIReal cy) {
+    AIArtHandle stamp = nullptr;
+    // Every later step works on the stamp, so a failed duplicate ends the event.
+    if (ASErr err = duplicateCopy(event.path, b, &stamp)) return err;
+    AIReal lineScale = 1.0f;
+    const AIRealMatrix matrix = stampMatrix(cx, cy, &lineScale);
+
+    tagStep(stamp);
+    if (ASErr err = transformStep(event, stamp, matrix, lineScale)) return err;
+    fillStep(event, stamp, g::count_10, kCycle);
+    strokeStep(event, stamp, g::count_10, kCycle);
+    widthStep(event, stamp);
+    paintIntensityStep(stamp);
+    opacityStep(stamp);
+    paintFadeStep(stamp);
+    paintPressureOpacityStep(event, stamp);
+    blendStep(stamp);
+    if (ASErr err = patternStep(event, stamp, b, cx, cy)) return err;
+    return envelopeStep(stamp, g::envelopevalue_10);
+}
+
+}  // namespace
+
+ASErr paintTool(Event& event) {
+    applyModifierKeys();
+
+    g::count_10 += 1;
+    const int32_t b = beneathFlag(event, 0, 0, 0);
+    const bool dropped = placementSkips(g::placementvalue_10);
+    AIReal cx = 0.0f, cy = 0.0f;
+    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+    if (!dropped) {
+        if (ASErr err = makeStamp(event, b, cx, cy)) return err;
+    }
+
+    sAIArt->DisposeArt(event.path);
+
+    // A dropped stamp still advances the running values.
+    g::scalehvalue_10 = g::scaledhvalue_10 * g::scalehvalue_10 / 100.0f;
+    g::scalevvalue_10 = g::scaledvvalue_10 * g::scalevvalue_10 / 100.0f;
+    g::fadefillaccvalue_10 = g::fadefillvalue_10 * g::fadefillaccvalue_10 / 100.0f;
+    g::lastposition_10 = g::endPoint;
+    return kNoErr;
+}
 
 }  // namespace drag
