@@ -1,8 +1,136 @@
-// Placeholder until the windmill mode lands: makes nothing.
+// Windmill: copies of the drag path on concentric circles around its centre, one ring per
+// circle, each copy turned, re-sized by index, pushed by the turn mode and jittered.
+#include <cmath>
+
 #include "drag/driver.h"
+#include "drag/windmill_scaling.h"
+#include "drag/windmill_turn.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr windmillTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr AIReal kTwoPi = 6.2831855f;
+constexpr ASInt32 kRotateItem = 113;
+constexpr ASInt32 kCopiesItem = 110;
+
+// Points per unit of `measureoptions_5`: points, cm, inches.
+AIReal unitFactor(int32_t measure) {
+    switch (measure) {
+        case 1:
+            return 28.347f;
+        case 2:
+            return 71.9467f;
+        default:
+            return 1.0f;
+    }
+}
+
+// Both bits turn every copy 5 degrees further; Shift alone adds a copy per circle.
+void applyModifiers() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::rotatevalue_5 += 5;
+        if (g::rotatevalue_5 > 360) g::rotatevalue_5 = 0;
+        if (g::dialogref) sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, kRotateItem), g::rotatevalue_5);
+    } else {
+        g::copiesvalue_5 += 1;
+        if (g::copiesvalue_5 > 40) g::copiesvalue_5 = 2;
+        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_5);
+    }
+}
+
+// Square roots of mirrored (negative) factors would give a NaN stroke width; a mirror
+// keeps the stroke's size, so the line scale uses the magnitudes.
+AIReal lineScale(AIReal sh, AIReal sv, int32_t i) {
+    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
+    if (!standard) return 1.0f;
+    return sAIRealMath->AIRealSqrt(std::fabs(sh)) * sAIRealMath->AIRealSqrt(std::fabs(sv));
+}
+
+// One ring of n copies at radius R (already in points).
+ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
+    const int32_t n = g::copiesvalue_5;
+    AIReal startAngle = 0;
+    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&g::startingPoint, &g::endPoint);
+    const AIReal step = kTwoPi / static_cast<AIReal>(n) * g::gapvvalue_5 / 100;
+    const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_5);
+    const AIReal s = g::scalevalue_5 / 100;
+    AIReal theta = 0;
+    AIReal cx = 0, cy = 0;
+    ASErr error = artCentre(event.path, &cx, &cy);
+    if (error) return error;
+
+    for (int32_t i = 0; i < n; ++i, theta += step) {
+        const WindmillTurn turn = turn_function(g::turnoptions_5, g::turnvalue_5, i, n);
+        const int32_t b = beneathFlag(event, i, 0, 0);
+        if (placementSkips(g::placementvalue_5)) continue;
+
+        AIArtHandle copy = nullptr;
+        error = duplicateCopy(event.path, b, &copy);
+        if (error) return error;
+        const WindmillFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
+        const AIReal sh = factor.h * s * g::resizeaccvalue_5 / 100;
+        const AIReal sv = s * factor.v * g::resizeaccvalue_5 / 100;
+
+        AIRealMatrix matrix;
+        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+        sAIRealMath->AIRealMatrixConcatRotate(&matrix, g::alignvalue_5 ? rho + theta : rho);
+        sAIRealMath->AIRealMatrixConcatScale(&matrix, sh, sv);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        const AIReal lines = lineScale(sh, sv, i);
+        if (g::jittervalue_5 != 0) {
+            const AIReal signV = randomSign();
+            const AIReal signH = randomSign();
+            const AIReal magnitudeV = sAIRandom->FloatRnd();
+            const AIReal magnitudeH = sAIRandom->FloatRnd();
+            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, magnitudeH * signH * f * g::jittervalue_5,
+                                                     magnitudeV * signV * f * g::jittervalue_5);
+        }
+        // Even copies sit further out by the offset.
+        const AIReal a = i % 2 == 0 ? g::offsetvalue_5 * f : 0;
+        sAIRealMath->AIRealMatrixConcatTranslate(
+            &matrix, sAIRealMath->AIRealCos(theta + startAngle + turn.xa) * (turn.xr + R + a),
+            sAIRealMath->AIRealSin(theta + startAngle + turn.ya) * (turn.yr + R + a));
+        error = transformStep(event, copy, matrix, lines);
+        if (error) return error;
+
+        // Windmill copies carry no art tag.
+        fillStep(event, copy, i, n - 1);
+        strokeStep(event, copy, i, n - 1);
+        widthStep(event, copy);
+        opacityBlendSteps(event, copy);
+        error = patternStep(event, copy, b, cx, cy);
+        if (error) return error;
+        error = envelopeStep(copy, g::envelopevalue_5);
+        if (error) return error;
+    }
+    return kNoErr;
+}
+
+}  // namespace
+
+ASErr windmillTool(Event& event) {
+    applyModifiers();
+    const AIReal f = unitFactor(g::measureoptions_5);
+    for (int32_t k = 0; k < g::circlesvalue_5; ++k) {
+        const AIReal dx = g::endPoint.h - g::startingPoint.h;
+        const AIReal dy = g::endPoint.v - g::startingPoint.v;
+        AIReal R = sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
+        if (g::initialvalue_5 > R) R = 0;
+        R = R * f;
+        if (R != 0) {
+            const ASErr error = makeCircle(event, R, f);
+            if (error) return error;
+        }
+        // The re-scale runs on across circles and events, skipped circles included.
+        g::resizeaccvalue_5 = g::resizevalue_5 * g::resizeaccvalue_5 / 100;
+    }
+    if (g::deletepathvalue_5) return sAIArt->DisposeArt(event.path);
+    return kNoErr;
+}
 
 }  // namespace drag
