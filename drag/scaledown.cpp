@@ -1,8 +1,135 @@
-// Placeholder until the scaledown mode lands: makes nothing.
+// Scaledown: a row of copies along the drag, each scaled from the one before by the
+// horizontal and vertical steps, turned, twisted and faded. Copy 0 is the drag path.
+#include <cmath>
+
 #include "drag/driver.h"
+#include "drag/scaledown_scaling.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr scaledownTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr AIReal kTwoPi = 6.2831855f;
+constexpr ASInt32 kTwistItem = 143;
+constexpr ASInt32 kCopiesItem = 140;
+
+// Both bits add a twist; Shift alone adds a copy.
+void applyModifiers() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::twistvalue_6 += 1;
+        if (g::twistvalue_6 > 20) g::twistvalue_6 = 0;
+        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kTwistItem), g::twistvalue_6);
+    } else {
+        g::copiesvalue_6 += 1;
+        if (g::copiesvalue_6 > 40) g::copiesvalue_6 = 2;
+        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_6);
+    }
+}
+
+// Mirrored (negative) factors keep the stroke's size: the roots take the magnitudes.
+AIReal lineScale(AIReal gh, AIReal gv, int32_t i) {
+    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
+    if (!standard) return 1.0f;
+    return sAIRealMath->AIRealSqrt(std::fabs(gh)) * sAIRealMath->AIRealSqrt(std::fabs(gv));
+}
+
+// Copy 0: D itself, brought to the top (or bottom), re-measured, tagged and turned by rho,
+// so that the later duplicates carry the turn.
+ASErr prepareDragPath(const Event& event, int32_t b, AIReal rho, AIReal* cx, AIReal* cy) {
+    sAIArt->ReorderArt(event.path, b == 0 ? kPlaceAboveAll : kPlaceBelowAll, nullptr);
+    ASErr error = artCentre(event.path, cx, cy);
+    if (error) return error;
+    tagStep(event.path);
+    AIRealMatrix turn;
+    sAIRealMath->AIRealMatrixSetTranslate(&turn, -*cx, -*cy);
+    sAIRealMath->AIRealMatrixConcatRotate(&turn, rho);
+    sAIRealMath->AIRealMatrixConcatTranslate(&turn, *cx, *cy);
+    return transformStep(event, event.path, turn, 1.0f);
+}
+
+// The fade multiplies whatever opacity the copy has by then.
+void fadeStep(AIArtHandle art, AIReal fade) {
+    if (fade == 1.0f) return;
+    sAIBlendStyle->SetOpacity(art, sAIBlendStyle->GetOpacity(art) * fade);
+}
+
+}  // namespace
+
+ASErr scaledownTool(Event& event) {
+    applyModifiers();
+    const int32_t n = g::copiesvalue_6;
+    const AIReal dx = g::endPoint.h - g::startingPoint.h;
+    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal sx = dx / static_cast<AIReal>(n - 1);
+    const AIReal sy = dy / static_cast<AIReal>(n - 1);
+    if (sx == 0 && sy == 0) return kNoErr;
+
+    const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_6);
+    const AIReal tau = sAIRealMath->DegreeToRadian(g::turnvalue_6);
+    const AIReal omega = static_cast<AIReal>(g::twistvalue_6) * kTwoPi / static_cast<AIReal>(n - 1);
+    AIReal cx = 0, cy = 0;
+    ASErr error = artCentre(event.path, &cx, &cy);
+    if (error) return error;
+
+    AIReal ox = 0, oy = 0;
+    AIReal runH = 1, runV = 1, fade = 1;
+    AIReal counter = 0;
+    for (int32_t i = 0; i < n; ++i, ox += sx, oy += sy) {
+        const int32_t b = beneathFlag(event, i, 0, 0);
+        if (placementSkips(g::placementvalue_6)) continue;
+
+        AIArtHandle copy = event.path;
+        if (i > 0) {
+            error = duplicateCopy(event.path, b, &copy);
+            if (error) return error;
+            // Only made copies shrink and fade the row.
+            runH = runH * g::scalehvalue_6 / 100;
+            runV = runV * g::scalevvalue_6 / 100;
+            fade = fade * g::fadefillvalue_6 / 100;
+        } else {
+            error = prepareDragPath(event, b, rho, &cx, &cy);
+            if (error) return error;
+        }
+        const ScaledownFactors factor = scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
+
+        const AIReal index = static_cast<AIReal>(i);
+        AIRealMatrix matrix;
+        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+        if (g::twistvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(&matrix, index * omega);
+        if (g::turnvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(&matrix, index * tau);
+        sAIRealMath->AIRealMatrixConcatScale(&matrix, factor.h, factor.v);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
+        if (g::jittervalue_6 != 0) {
+            const AIReal signV = randomSign();
+            const AIReal signH = randomSign();
+            const AIReal magnitudeV = sAIRandom->FloatRnd();
+            const AIReal magnitudeH = sAIRandom->FloatRnd();
+            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, magnitudeH * signH * g::jittervalue_6,
+                                                     magnitudeV * signV * g::jittervalue_6);
+        }
+        const AIReal lines = lineScale(factor.h, factor.v, i);
+
+        fillStep(event, copy, i, n - 1);
+        strokeStep(event, copy, i, n - 1);
+        widthStep(event, copy);
+        tagStep(copy);
+        error = transformStep(event, copy, matrix, lines);
+        if (error) return error;
+        opacityStep(copy);
+        pressureOpacityStep(event, copy);
+        fadeStep(copy, fade);
+        blendStep(copy);
+        error = patternStep(event, copy, b, cx, cy);
+        if (error) return error;
+        error = envelopeStep(copy, g::envelopevalue_6);
+        if (error) return error;
+    }
+    return kNoErr;
+}
 
 }  // namespace drag
