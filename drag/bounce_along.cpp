@@ -1,8 +1,120 @@
-// Placeholder until the bounce_along mode lands: makes nothing.
+// Bounce-along: copies of the drag path evenly along the drag in groups; within a group
+// they shrink towards its middle and grow back after it (or, with crunch, only shrink).
+// The first copy made is the drag path itself.
 #include "drag/driver.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr bounceAlongTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr ASInt32 kBounceItem = 183;
+constexpr ASInt32 kCopiesItem = 180;
+
+// Both bits add a group; Shift alone adds a copy per group.
+void applyModifiers() {
+    const ASUInt32 keys = modifiers();
+    if (!(keys & kShiftModifier)) return;
+    if (keys & kOptionModifier) {
+        g::bouncevalue_7 += 1;
+        if (g::bouncevalue_7 > 20) g::bouncevalue_7 = 1;
+        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kBounceItem), g::bouncevalue_7);
+    } else {
+        g::copiesvalue_7 += 1;
+        if (g::copiesvalue_7 > 40) g::copiesvalue_7 = 2;
+        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_7);
+    }
+}
+
+// The scale step of a duplicate at place i of a group of n: down up to the middle
+// (integer division), up after it; crunch only goes down.
+AIReal stepScale(AIReal S, int32_t i, int32_t n) {
+    if (g::crunchvalue_7 || i <= (n - 1) / 2) return S * g::scalevalue_7 / 100;
+    return S * 100 / g::scalevalue_7;
+}
+
+// The drag path as the first copy: turned by rho about its centre and tagged.
+ASErr turnDragPath(const Event& event, AIReal rho, AIReal cx, AIReal cy) {
+    AIRealMatrix turn;
+    sAIRealMath->AIRealMatrixSetTranslate(&turn, -cx, -cy);
+    sAIRealMath->AIRealMatrixConcatRotate(&turn, rho);
+    sAIRealMath->AIRealMatrixConcatTranslate(&turn, cx, cy);
+    tagStep(event.path);
+    return transformStep(event, event.path, turn, 1.0f);
+}
+
+AIReal lineScale(AIReal S, int32_t i) {
+    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
+    if (!standard) return 1.0f;
+    return sAIRealMath->AIRealSqrt(S) * sAIRealMath->AIRealSqrt(S);
+}
+
+}  // namespace
+
+ASErr bounceAlongTool(Event& event) {
+    applyModifiers();
+    const int32_t n = g::copiesvalue_7;
+    const int32_t groups = g::bouncevalue_7;
+    const AIReal places = static_cast<AIReal>(n * groups - 1);
+    const AIReal sx = (g::endPoint.h - g::startingPoint.h) / places;
+    const AIReal sy = (g::endPoint.v - g::startingPoint.v) / places;
+    if (sx == 0 && sy == 0) return kNoErr;
+
+    const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_7);
+    AIReal cx = 0, cy = 0;
+    ASErr error = artCentre(event.path, &cx, &cy);
+    if (error) return error;
+
+    const int32_t fallback = (n - 1) * (groups - 1);
+    bool pathUsed = false;
+    AIReal ox = 0, oy = 0;
+    for (int32_t k = 0; k < groups; ++k) {
+        AIReal S = 1;
+        for (int32_t i = 0; i < n; ++i, ox += sx, oy += sy) {
+            const int32_t b = beneathFlag(event, i, k, 1);
+            if (placementSkips(g::placementvalue_7)) continue;
+
+            AIArtHandle copy = event.path;
+            if (pathUsed) {
+                error = duplicateCopy(event.path, b, &copy);
+                if (error) return error;
+                S = stepScale(S, i, n);
+            } else {
+                pathUsed = true;
+                error = turnDragPath(event, rho, cx, cy);
+                if (error) return error;
+            }
+
+            AIRealMatrix matrix;
+            sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+            sAIRealMath->AIRealMatrixConcatScale(&matrix, S, S);
+            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
+            if (g::jittervalue_7 != 0) {
+                const AIReal signV = randomSign();
+                const AIReal signH = randomSign();
+                const AIReal magnitudeV = sAIRandom->FloatRnd();
+                const AIReal magnitudeH = sAIRandom->FloatRnd();
+                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, magnitudeH * signH * g::jittervalue_7,
+                                                         magnitudeV * signV * g::jittervalue_7);
+            }
+            const AIReal lines = lineScale(S, i);
+
+            tagStep(copy);
+            error = transformStep(event, copy, matrix, lines);
+            if (error) return error;
+            fillStep(event, copy, i * k, fallback);
+            strokeStep(event, copy, i * k, fallback);
+            widthStep(event, copy);
+            opacityBlendSteps(event, copy);
+            error = patternStep(event, copy, b, cx, cy);
+            if (error) return error;
+            error = envelopeStep(copy, g::envelopevalue_7);
+            if (error) return error;
+        }
+    }
+    return kNoErr;
+}
 
 }  // namespace drag
