@@ -1,0 +1,250 @@
+// The host's in-memory document: layers, art objects with stable handles, swatches, and the
+// change log that undo reverts. The suites mutate it; exporters and tests read it through the
+// const API below.
+#ifndef QT_HOST_DOCUMENT_H
+#define QT_HOST_DOCUMENT_H
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "sdk/QuenTarbSDK.h"
+
+namespace qthost {
+
+enum class ColorModel { rgb, cmyk, gray };
+
+// A fill or stroke: whether it paints, and with which colour.
+struct Paint {
+    bool paint = false;
+    AIColor color{};
+
+    static Paint white();  // gray 0 (no ink)
+    static Paint black();  // gray 1 (full ink)
+    static Paint none();   // no paint
+};
+
+struct Swatch {
+    std::string name;
+    AIColor color{};
+};
+
+// An envelope's warp: style 1..15, bend and distortions in -1..1, rotate flag.
+struct Warp {
+    ASInt32 style = 0;
+    AIReal bend = 0.0f;
+    AIReal horizontal = 0.0f;
+    AIReal vertical = 0.0f;
+    bool rotate = false;
+};
+
+// One art tag; the views stay valid as long as the document lives.
+struct TagView {
+    std::string_view name;
+    std::string_view type;
+    std::string_view value;
+};
+
+// What a new document starts with.
+struct DocumentSetup {
+    AIReal pageWidth = 612.0f;
+    AIReal pageHeight = 792.0f;
+    AIRealRect view{0.0f, 792.0f, 612.0f, 0.0f};
+    ColorModel colorModel = ColorModel::rgb;
+    Paint fill = Paint::white();
+    Paint stroke = Paint::black();
+    AIReal strokeWidth = 1.0f;
+};
+
+class Document {
+public:
+    explicit Document(const DocumentSetup& setup = {});
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // ---- Reading (exporters, tests, the command line) ----
+    AIReal pageWidth() const { return setup_.pageWidth; }
+    AIReal pageHeight() const { return setup_.pageHeight; }
+    AIRealRect viewBounds() const { return setup_.view; }
+    AIRealPoint viewCenter() const;
+    ColorModel colorModel() const { return setup_.colorModel; }
+    std::span<const Swatch> swatches() const { return swatches_; }
+
+    // Layers bottom to top; index 0 is "Layer 1".
+    size_t layerCount() const { return layerOrder_.size(); }
+    const std::string& layerName(size_t index) const;
+    size_t currentLayerIndex() const;
+    // The layer's top-level art, back to front (paint order).
+    std::vector<AIArtHandle> layerArt(size_t index) const;
+
+    // Per art. An invalid or disposed handle reads as kUnknownArt with empty contents.
+    bool isLive(AIArtHandle art) const;
+    ASInt16 artType(AIArtHandle art) const;
+    std::span<const AIPathSegment> segments(AIArtHandle art) const;
+    bool closed(AIArtHandle art) const;
+    AIPathStyle style(AIArtHandle art) const;
+    AIReal opacity(AIArtHandle art) const;
+    ASInt32 blendMode(AIArtHandle art) const;
+    std::vector<TagView> tags(AIArtHandle art) const;        // in the order first set
+    std::vector<AIArtHandle> children(AIArtHandle art) const;  // group/envelope contents, back to front
+    AIArtHandle envelopeShape(AIArtHandle art) const;          // the object an envelope was made from
+    std::optional<Warp> warp(AIArtHandle art) const;
+    // No-allocation walking: first child (or first art of a layer), next sibling; null at the end.
+    AIArtHandle firstChild(AIArtHandle art) const;
+    AIArtHandle firstLayerArt(size_t layer) const;
+    AIArtHandle nextSibling(AIArtHandle art) const;
+    // Every live art object in the document, nested contents and envelope shapes included.
+    size_t liveArtCount() const { return liveArt_; }
+
+    // ---- Editing (the suites) ----
+    ASErr newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt);
+    ASErr disposeArt(AIArtHandle art);
+    ASErr reorderArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep);
+    ASErr duplicateArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt);
+    ASErr getArtType(AIArtHandle art, ASInt16* type) const;
+    // Geometric bounds of the curves (not of the control points); an empty path gives a
+    // zero rectangle at the origin.
+    ASErr getArtBounds(AIArtHandle art, AIRealRect* bounds) const;
+
+    ASErr getSegmentCount(AIArtHandle path, ASInt16* count) const;
+    ASErr setSegmentCount(AIArtHandle path, ASInt16 count);
+    ASErr getSegments(AIArtHandle path, ASInt16 first, ASInt16 count, AIPathSegment* out) const;
+    ASErr setSegments(AIArtHandle path, ASInt16 first, ASInt16 count, const AIPathSegment* in);
+    ASErr getClosed(AIArtHandle path, ASBoolean* closed) const;
+    ASErr setClosed(AIArtHandle path, ASBoolean closed);
+
+    ASErr getStyle(AIArtHandle path, AIPathStyle* style) const;
+    ASErr setStyle(AIArtHandle path, const AIPathStyle& style);
+    ASErr setOpacity(AIArtHandle art, AIReal opacity);
+    ASErr setBlendMode(AIArtHandle art, ASInt32 mode);
+    ASErr setTag(AIArtHandle art, const char* name, const char* type, const char* value);
+    ASErr getTag(AIArtHandle art, const char* name, char* type, ASInt32 maxType, char* value, ASInt32 maxLen) const;
+
+    // Anchors and handles through the matrix; kScaleLines multiplies stroke widths by lineScale.
+    ASErr transformArt(AIArtHandle art, const AIRealMatrix& matrix, AIReal lineScale, ASInt32 flags);
+
+    ASErr makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHandle envelopeObject, AIArtHandle* envelope);
+    ASErr setWarp(AIArtHandle envelope, const Warp& warp);
+
+    ASErr insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayerHandle* layer);
+    AILayerHandle currentLayer() const;
+    ASErr setCurrentLayer(AILayerHandle layer);
+    AILayerHandle layerHandle(size_t index) const;
+
+    // ---- Undo ----
+    // A recording point; returns its depth (1 for the first), which revertTo accepts.
+    size_t placeRecordingPoint();
+    size_t recordingDepth() const { return marks_.size(); }
+    // Reverts every change since the last recording point, which stays.
+    void revertToLastRecordingPoint();
+    // Reverts every change since recording point `depth` and removes that point and the
+    // later ones. Depth 0 reverts to the empty document.
+    void revertTo(size_t depth);
+    size_t changeLogSize() const { return log_.size(); }
+
+private:
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    struct TagRef {
+        uint32_t name, type, value;  // interned texts
+    };
+
+    // One art object in its slot. Slots are reused after undo frees them; the generation
+    // tells a stale handle from a live one.
+    struct Art {
+        uint32_t generation = 1;
+        bool inUse = false;       // allocated: in the document, or disposed but revivable by undo
+        bool alive = false;       // in the document
+        bool layerRoot = false;   // the invisible container of a layer's top-level art
+        bool closed = false;
+        bool hasWarp = false;
+        ASInt16 type = kUnknownArt;
+        uint32_t parent = kNone, prev = kNone, next = kNone;
+        uint32_t firstChild = kNone, lastChild = kNone;
+        uint32_t shape = kNone;   // envelope: the object it was made from
+        uint32_t bornAt = 0;      // change-log size when it was made
+        uint32_t segOffset = 0, segCount = 0, segCapacity = 0;  // in segmentArena_
+        AIPathStyle style{};
+        AIReal opacity = 1.0f;
+        ASInt32 blendMode = kNormalBlendMode;
+        Warp warp;
+        uint8_t tagCount = 0;
+        TagRef inlineTags[2]{};
+        std::vector<TagRef> moreTags;  // tags past the inline ones
+    };
+
+    struct Layer {
+        std::string name;
+        uint32_t root = kNone;  // art slot holding the top-level art
+        bool alive = false;
+    };
+
+    enum class ChangeKind : uint8_t {
+        created, disposed, moved, segments, closed, style, opacity, blendMode, tags, warp,
+        envelopeShape, layerInserted, currentLayer
+    };
+    // One entry of the change log; the meaning of a, b, c depends on the kind.
+    struct Change {
+        ChangeKind kind;
+        uint32_t slot;
+        uint32_t a = 0, b = 0, c = 0;
+        AIReal f = 0.0f;
+    };
+    struct Mark {
+        size_t logSize;
+        size_t arenaSize;
+    };
+
+    // Stable identities: slot index + generation, encoded into the opaque handle.
+    Art* resolve(AIArtHandle handle);
+    const Art* resolve(AIArtHandle handle) const;
+    AIArtHandle handleOf(uint32_t slot) const;
+    uint32_t allocSlot();
+    void freeSlot(uint32_t slot);
+
+    ASErr place(uint32_t slot, ASInt16 paintOrder, const Art* prep);
+    void link(uint32_t slot, uint32_t parent, uint32_t after);  // after = none: first child
+    void unlink(uint32_t slot);
+    bool isInside(uint32_t slot, uint32_t ancestor) const;
+    uint32_t copyTree(uint32_t source);
+    void killTree(uint32_t slot, bool alive);
+    void boundsOf(uint32_t slot, bool& any, AIRealRect& box) const;
+    void transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineScale, ASInt32 flags);
+
+    bool recordsChangesOf(const Art& art) const;
+    AIPathSegment* writableSegments(uint32_t slot, uint32_t newCount);
+    uint32_t intern(std::string_view text);
+    void revertChange(const Change& change);
+
+    DocumentSetup setup_;
+    std::vector<Swatch> swatches_;
+
+    std::vector<Art> arts_;
+    std::vector<uint32_t> freeSlots_;
+    size_t liveArt_ = 0;
+    std::vector<AIPathSegment> segmentArena_;
+
+    std::vector<Layer> layers_;         // every layer ever inserted, by id
+    std::vector<uint32_t> layerOrder_;  // live layer ids, bottom to top
+    uint32_t currentLayer_ = 0;
+    uint32_t layerNumber_ = 1;          // number of the last "Layer N" name given
+
+    std::deque<std::string> strings_;   // interned tag texts; deque keeps views stable
+    std::unordered_map<std::string_view, uint32_t> stringIds_;
+
+    std::vector<Change> log_;
+    std::vector<Mark> marks_;
+    std::vector<AIPathStyle> savedStyles_;
+    std::vector<std::vector<uint32_t>> savedTags_;
+    std::vector<Warp> savedWarps_;
+};
+
+}  // namespace qthost
+
+#endif
