@@ -1,8 +1,128 @@
-// Placeholder until the rim_random mode lands: makes nothing.
+// Rim random mode: the drag path and its duplicates scattered over the rectangle spanned by
+// half the drag vector, each with its own random scale between a minimum and a maximum.
 #include "drag/driver.h"
+#include "frame/SuitePointers.h"
+#include "options/store.h"
 
 namespace drag {
 
-ASErr rimRandomTool(Event&) { return kNoErr; }
+namespace {
+
+constexpr ASInt32 kCopiesItem = 90;
+
+// A random turn is a draw times 6.283 radians, a little short of a full turn.
+constexpr AIReal kRandomTurn = 6.283f;
+
+// Shift and Alt: the drag path moves by the whole drag vector and the drag starts again at
+// the mouse, so no copies follow on this event (as in the drag mode).
+ASErr moveDragPath(const Event& event) {
+    AIRealRect bounds;
+    sAIArt->GetArtBounds(event.path, &bounds);
+    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
+    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    AIRealMatrix matrix;
+    sAIRealMath->AIRealMatrixSetTranslate(&matrix, 2.0f * hx, 2.0f * hy);
+    tagStep(event.path);
+    const ASErr result = transformStep(event, event.path, matrix, 1.0f);
+    if (result != kNoErr) return result;
+    g::startingPoint = g::endPoint;
+    return kNoErr;
+}
+
+// Shift alone: one copy more, back to 2 above 40; the palette shows the new count.
+void addCopy() {
+    if (++g::copiesvalue_4 > 40) g::copiesvalue_4 = 2;
+    sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_4);
+}
+
+struct CopyScale {
+    AIReal h = 1.0f;  // per cent
+    AIReal v = 1.0f;
+};
+
+// Two draws, each times the maximum and raised to the minimum; linked copies take the
+// vertical factor for both.
+CopyScale drawScale() {
+    CopyScale scale;
+    scale.h = sAIRandom->FloatRnd() * g::scalemaxvalue_4;
+    scale.v = sAIRandom->FloatRnd() * g::scalemaxvalue_4;
+    if (scale.h < g::scaleminvalue_4) scale.h = g::scaleminvalue_4;
+    if (scale.v < g::scaleminvalue_4) scale.v = g::scaleminvalue_4;
+    if (g::linkedvalue_4) scale.h = scale.v;
+    return scale;
+}
+
+// Four draws: the vertical sign, the horizontal sign, the vertical and horizontal magnitudes.
+void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
+    const AIReal signV = randomSign();
+    const AIReal signH = randomSign();
+    const AIReal magnitudeV = sAIRandom->FloatRnd();
+    const AIReal magnitudeH = sAIRandom->FloatRnd();
+    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter, magnitudeV * signV * jitter);
+}
+
+AIReal copyLineScale(const CopyScale& scale, int32_t i) {
+    const bool standard = g::scalelinesoptions == 1;
+    const bool alternate = g::scalelinesoptions == 2 && i % 2 == 0;
+    if (!standard && !alternate) return 1.0f;
+    return sAIRealMath->AIRealSqrt(scale.h / 100.0f) * sAIRealMath->AIRealSqrt(scale.v / 100.0f);
+}
+
+}  // namespace
+
+ASErr rimRandomTool(Event& event) {
+    const ASUInt32 keys = modifiers();
+    if ((keys & 0x20) != 0 && (keys & 0x40) != 0) {
+        const ASErr result = moveDragPath(event);
+        if (result != kNoErr) return result;
+    } else if ((keys & 0x20) != 0) {
+        addCopy();
+    }
+
+    const int32_t copies = g::copiesvalue_4;
+    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
+    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    if (hx == 0.0f && hy == 0.0f) return kNoErr;
+
+    AIReal cx = 0.0f;
+    AIReal cy = 0.0f;
+    ASErr result = artCentre(event.path, &cx, &cy);
+    if (result != kNoErr) return result;
+
+    for (int32_t i = 0; i != copies; ++i) {
+        const int32_t b = beneathFlag(event, i, 0, 0);
+        // Copy 0 is the drag path itself; the later ones start from its transformed state.
+        AIArtHandle copy = event.path;
+        if (i > 0) {
+            result = duplicateCopy(event.path, b, &copy);
+            if (result != kNoErr) return result;
+        }
+
+        const CopyScale scale = drawScale();
+        AIRealMatrix matrix;
+        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
+        if (g::applyrotatevalue_4) sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kRandomTurn);
+        sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.h / 100.0f, scale.v / 100.0f);
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        // The rim shift: somewhere between the drag path's place and half the drag vector.
+        const AIReal rimV = sAIRandom->FloatRnd();
+        const AIReal rimH = sAIRandom->FloatRnd();
+        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, rimH * hx, rimV * hy);
+        if (g::jittervalue_4 != 0.0f) concatJitter(&matrix, g::jittervalue_4);
+
+        // Copies of this mode are not tagged.
+        fillStep(event, copy, i, copies - 1);
+        strokeStep(event, copy, i, copies - 1);
+        widthStep(event, copy);
+        result = transformStep(event, copy, matrix, copyLineScale(scale, i));
+        if (result != kNoErr) return result;
+        opacityBlendSteps(event, copy);
+        result = patternStep(event, copy, b, cx, cy);
+        if (result != kNoErr) return result;
+        result = envelopeStep(copy, g::envelopevalue_4);
+        if (result != kNoErr) return result;
+    }
+    return result;
+}
 
 }  // namespace drag
