@@ -12,6 +12,13 @@ namespace {
 constexpr ASInt32 kBounceItem = 183;
 constexpr ASInt32 kCopiesItem = 180;
 
+// Shows a value the keys changed in its palette control, once the palette exists.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetIntValue(item, value);
+}
+
 // Both bits add a group; Shift alone adds a copy per group.
 void applyModifiers() {
     const ASUInt32 keys = modifiers();
@@ -19,11 +26,11 @@ void applyModifiers() {
     if (keys & kOptionModifier) {
         g::bouncevalue_7 += 1;
         if (g::bouncevalue_7 > 20) g::bouncevalue_7 = 1;
-        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kBounceItem), g::bouncevalue_7);
+        showInt(kBounceItem, g::bouncevalue_7);
     } else {
         g::copiesvalue_7 += 1;
         if (g::copiesvalue_7 > 40) g::copiesvalue_7 = 2;
-        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_7);
+        showInt(kCopiesItem, g::copiesvalue_7);
     }
 }
 

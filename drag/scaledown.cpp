@@ -15,6 +15,13 @@ constexpr AIReal kTwoPi = 6.2831855f;
 constexpr ASInt32 kTwistItem = 143;
 constexpr ASInt32 kCopiesItem = 140;
 
+// Shows a value the keys changed in its palette control, once the palette exists.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetIntValue(item, value);
+}
+
 // Both bits add a twist; Shift alone adds a copy.
 void applyModifiers() {
     const ASUInt32 keys = modifiers();
@@ -22,11 +29,11 @@ void applyModifiers() {
     if (keys & kOptionModifier) {
         g::twistvalue_6 += 1;
         if (g::twistvalue_6 > 20) g::twistvalue_6 = 0;
-        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kTwistItem), g::twistvalue_6);
+        showInt(kTwistItem, g::twistvalue_6);
     } else {
         g::copiesvalue_6 += 1;
         if (g::copiesvalue_6 > 40) g::copiesvalue_6 = 2;
-        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_6);
+        showInt(kCopiesItem, g::copiesvalue_6);
     }
 }
 

@@ -28,6 +28,19 @@ AIReal unitFactor(int32_t measure) {
     }
 }
 
+// Shows a value the keys changed in its palette control, once the palette exists.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetIntValue(item, value);
+}
+
+void showFloat(ASInt32 itemID, AIReal value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetFloatValue(item, value);
+}
+
 // Both bits turn every copy 5 degrees further; Shift alone adds a copy per circle.
 void applyModifiers() {
     const ASUInt32 keys = modifiers();
@@ -35,11 +48,11 @@ void applyModifiers() {
     if (keys & kOptionModifier) {
         g::rotatevalue_5 += 5;
         if (g::rotatevalue_5 > 360) g::rotatevalue_5 = 0;
-        if (g::dialogref) sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, kRotateItem), g::rotatevalue_5);
+        showFloat(kRotateItem, g::rotatevalue_5);
     } else {
         g::copiesvalue_5 += 1;
         if (g::copiesvalue_5 > 40) g::copiesvalue_5 = 2;
-        if (g::dialogref) sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_5);
+        showInt(kCopiesItem, g::copiesvalue_5);
     }
 }
 
