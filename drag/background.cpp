@@ -26,11 +26,18 @@ ASErr moveDragPath(const Event& event) {
     return kNoErr;
 }
 
+// Shows a value the keys changed in its palette control, once the palette exists.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetIntValue(item, value);
+}
+
 // Shift alone counts the copies up to 40, then back to 2.
 void countCopiesUp() {
     g::copiesvalue_12 += 1;
     if (g::copiesvalue_12 > 40) g::copiesvalue_12 = 2;
-    sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_12);
+    showInt(kCopiesItem, g::copiesvalue_12);
 }
 
 // Where in the drag rectangle (dx by dy) a copy goes. Below a frame of 50 % the copy keeps to

@@ -16,8 +16,11 @@ constexpr ASInt32 kScaleVerticalItem = 251;
 constexpr ASInt32 kJitterItem = 253;
 constexpr int32_t kCycle = 100;  // fill and stroke cycle when the process values are 0
 
+// Shows a value the keys changed in its palette control, once the palette exists.
 void showFloat(ASInt32 itemID, AIReal value) {
-    sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, itemID), value);
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetFloatValue(item, value);
 }
 
 // Both bits raise the jitter by 1 (past 30 back to 0); Shift alone lowers both scale steps by

@@ -13,6 +13,13 @@ constexpr AIReal kTwoPi = 6.2831855f;
 constexpr ASInt32 kCopiesItem = 200;
 constexpr ASInt32 kArmsItem = 205;
 
+// Shows a value the keys changed in its palette control, once the palette exists.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
+    if (item) sADMItem->SetIntValue(item, value);
+}
+
 // Both bits count the arms 2 ... 30, then 1; Shift alone counts the copies 2 ... 40, then 2.
 void applyModifierKeys() {
     const ASUInt32 keys = modifiers();
@@ -20,11 +27,11 @@ void applyModifierKeys() {
     if (keys & kOptionModifier) {
         g::spiralsvalue_8 += 1;
         if (g::spiralsvalue_8 > 30) g::spiralsvalue_8 = 1;
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kArmsItem), g::spiralsvalue_8);
+        showInt(kArmsItem, g::spiralsvalue_8);
     } else {
         g::copiesvalue_8 += 1;
         if (g::copiesvalue_8 > 40) g::copiesvalue_8 = 2;
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_8);
+        showInt(kCopiesItem, g::copiesvalue_8);
     }
 }
 
