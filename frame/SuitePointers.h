@@ -48,6 +48,13 @@ extern const ADMListSuite* sADMList;
 extern const ADMItemSuite* sADMItem;
 extern const AIUncalledSuite* sAICropArea;
 extern const AIUncalledSuite* sAICropAreaRange;
+#if defined(__APPLE__)
+// Acquired by the Mac build only.
+extern const AIUncalledSuite* sAISymbol;
+extern const AIUncalledSuite* sAIMesh;
+extern const AIUncalledSuite* sAIMeshVertex;
+extern const AIUncalledSuite* sAIHitTest;
+#endif
 }
 
 #endif
