@@ -1,0 +1,114 @@
+// `quentarb gallery`: every mode with its defaults and a showcase setting, as PNG and SVG,
+// with an index page.
+#include <filesystem>
+#include <stdexcept>
+
+#include "app/commands.h"
+#include "app/output.h"
+#include "app/parse.h"
+#include "app/scene.h"
+#include "app/cairo_export.h"
+#include "app/session.h"
+#include "app/svg_export.h"
+
+namespace qtapp {
+
+namespace {
+
+struct GalleryPiece {
+    int tool;
+    const char* title;
+    int shape;
+    std::vector<std::pair<std::string, std::string>> sets;
+    AIRealPoint from, to;
+};
+
+// A closed shape with a colour series shows how each mode lays its copies out.
+const std::vector<std::pair<std::string, std::string>> kColourful = {
+    {"closedpath", "1"}, {"filloptions", "3"}, {"strokeoptions", "2"}};
+
+std::vector<GalleryPiece> pieces() {
+    std::vector<GalleryPiece> list;
+    const AIRealPoint from{180, 300}, to{430, 520};
+    for (int tool = 0; tool <= 12; ++tool) {
+        list.push_back({tool, "defaults", 0, {}, from, to});
+    }
+    auto add = [&](int tool, const char* title, int shape, std::vector<std::pair<std::string, std::string>> sets,
+                   AIRealPoint a = {180, 300}, AIRealPoint b = {430, 520}) {
+        for (const auto& s : kColourful) sets.insert(sets.begin(), s);
+        list.push_back({tool, title, shape, std::move(sets), a, b});
+    };
+    add(0, "checkerboard thinning, turns", 4, {{"checkoptions_0", "1"}, {"flipoptions_0", "2"}});
+    add(1, "curved line, rotation", 5, {{"copiesvalue_1", "24"}, {"rotatevalue_1", "15"}});
+    add(2, "grid zoom", 0, {{"zoomoptions_2", "1"}, {"copiesvalue_2", "40"}, {"curvevalue_2", "30"}}, {306, 396}, {320, 420});
+    add(3, "framed, turned edges", 13, {{"edgeoptions_3", "1"}});
+    add(4, "rim random", 14, {{"copiesvalue_4", "40"}});
+    add(5, "windmill, two circles", 4, {{"copiesvalue_5", "16"}, {"circlesvalue_5", "2"}}, {306, 396}, {380, 470});
+    add(6, "scaledown, twists", 5, {{"copiesvalue_6", "30"}, {"twistvalue_6", "3"}});
+    add(7, "bounce-along", 4, {{"copiesvalue_7", "20"}});
+    add(8, "spiral, five arms", 4, {{"spiralsvalue_8", "5"}, {"copiesvalue_8", "30"}}, {306, 396}, {420, 470});
+    add(9, "checkerboard, touch", 3, {{"scaledvalue_9", "1"}});
+    add(10, "paint, follow", 5, {{"followvalue_10", "1"}});
+    add(11, "basic tile", 17, {});
+    add(12, "background", 4, {{"copiesvalue_12", "120"}});
+    add(0, "pattern 1, blend and opacity", 4, {{"patternoptions", "1"}, {"blend", "1"}, {"opacity", "1"}});
+    add(1, "warp", 4, {{"envelopevalue_1", "1"}});
+    return list;
+}
+
+std::string escapeHtml(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '&') out += "&amp;";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+int runGallery(const std::string& directory, std::ostream& out, std::ostream& err) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(directory, ec);
+    if (ec) {
+        err << "quentarb gallery: cannot create '" << directory << "'\n";
+        return 2;
+    }
+    std::string html =
+        "<!doctype html>\n<html><head><meta charset=\"utf-8\"><title>QuenTarb gallery</title>\n"
+        "<style>body{font-family:sans-serif;background:#eee}figure{display:inline-block;margin:8px;"
+        "background:#fff;padding:6px}img{width:306px;height:396px;border:1px solid #ccc}</style>\n"
+        "</head><body>\n<h1>QuenTarb: every mode</h1>\n";
+    int status = 0;
+    int index = 0;
+    for (const GalleryPiece& piece : pieces()) {
+        std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
+        try {
+            Session session(qthost::HostConfig{});
+            session.selectTool(piece.tool);
+            session.selectShape(piece.shape);
+            for (const auto& [option, value] : piece.sets) session.setOption(option, value);
+            session.play(straightDrag(piece.from, piece.to, 8, 255, 0));
+            Scene scene = buildScene(session.host().document());
+            writeTextFile((fs::path(directory) / (name + ".svg")).string(), sceneSvg(scene));
+            std::string failure = writePng(scene, (fs::path(directory) / (name + ".png")).string());
+            if (!failure.empty()) throw std::runtime_error(failure);
+            if (session.pluginFailed()) status = 1;
+        } catch (const std::exception& e) {
+            err << "quentarb gallery: " << name << ": " << e.what() << "\n";
+            status = 1;
+        }
+        html += "<figure><a href=\"" + name + ".svg\"><img src=\"" + name + ".png\" alt=\"" + name +
+                "\"></a><figcaption>" + escapeHtml(std::string(toolName(piece.tool)) + ": " + piece.title) +
+                "</figcaption></figure>\n";
+    }
+    html += "</body></html>\n";
+    writeTextFile((fs::path(directory) / "index.html").string(), html);
+    out << "gallery: " << index << " pieces in " << directory << "\n";
+    return status;
+}
+
+}  // namespace qtapp

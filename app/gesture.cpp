@@ -1,0 +1,160 @@
+// Reading gesture files.
+#include "app/gesture.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app/parse.h"
+
+namespace qtapp {
+
+namespace {
+
+using nlohmann::json;
+
+struct EventReader {
+    const json& event;
+    std::string where;
+
+    [[noreturn]] void fail(const std::string& what) const { throw UsageError(where + ": " + what); }
+
+    const json& field(const char* name) const {
+        auto it = event.find(name);
+        if (it == event.end()) fail(std::string("missing \"") + name + "\"");
+        return *it;
+    }
+
+    AIRealPoint point() const {
+        const json& at = field("at");
+        if (!at.is_array() || at.size() != 2 || !at[0].is_number() || !at[1].is_number()) {
+            fail("\"at\" must be [x, y]");
+        }
+        double x = at[0].get<double>(), y = at[1].get<double>();
+        if (!std::isfinite(x) || !std::isfinite(y)) fail("\"at\" must be finite");
+        return {static_cast<AIReal>(x), static_cast<AIReal>(y)};
+    }
+
+    long long integer(const char* name, long long lo, long long hi) const {
+        const json& value = field(name);
+        if (!value.is_number_integer()) fail(std::string("\"") + name + "\" must be a whole number");
+        long long n = value.get<long long>();
+        if (n < lo || n > hi) {
+            fail(std::string("\"") + name + "\" must be " + std::to_string(lo) + " to " + std::to_string(hi));
+        }
+        return n;
+    }
+};
+
+GestureEvent readEvent(const json& event, size_t index) {
+    EventReader r{event, "gesture event " + std::to_string(index)};
+    if (!event.is_object()) r.fail("not an object");
+    const json& type = r.field("type");
+    if (!type.is_string()) r.fail("\"type\" must be a string");
+    std::string kind = type.get<std::string>();
+    GestureEvent e;
+    if (kind == "down") {
+        e.type = GestureEvent::Type::down;
+        e.at = r.point();
+    } else if (kind == "drag") {
+        e.type = GestureEvent::Type::drag;
+        e.at = r.point();
+        if (event.contains("pressure")) e.pressure = static_cast<int>(r.integer("pressure", 0, 255));
+        if (event.contains("modifiers")) e.modifiers = static_cast<uint32_t>(r.integer("modifiers", 0, 0xFFFFFFFFLL));
+    } else if (kind == "up") {
+        e.type = GestureEvent::Type::up;
+    } else if (kind == "set") {
+        e.type = GestureEvent::Type::set;
+        const json& option = r.field("option");
+        if (!option.is_string()) r.fail("\"option\" must be a string");
+        e.option = option.get<std::string>();
+        const json& value = r.field("value");
+        if (value.is_boolean()) {
+            e.value = value.get<bool>() ? "true" : "false";
+        } else if (value.is_number_integer()) {
+            e.value = std::to_string(value.get<long long>());
+        } else if (value.is_number()) {
+            std::ostringstream text;
+            text.precision(17);
+            text << value.get<double>();
+            e.value = text.str();
+        } else if (value.is_string()) {
+            e.value = value.get<std::string>();
+        } else {
+            r.fail("\"value\" must be a number, a boolean or a string");
+        }
+    } else if (kind == "tool") {
+        e.type = GestureEvent::Type::tool;
+        const json& tool = r.field("tool");
+        if (tool.is_string()) {
+            try {
+                e.number = parseTool(tool.get<std::string>());
+            } catch (const UsageError& error) {
+                r.fail(error.what());
+            }
+        } else {
+            e.number = static_cast<int>(r.integer("tool", 0, 12));
+        }
+    } else if (kind == "shape") {
+        e.type = GestureEvent::Type::shape;
+        e.number = static_cast<int>(r.integer("shape", 0, 23));
+    } else if (kind == "reset") {
+        e.type = GestureEvent::Type::reset;
+    } else {
+        r.fail("unknown type \"" + kind + "\" (down, drag, up, set, tool, shape, reset)");
+    }
+    return e;
+}
+
+}  // namespace
+
+std::vector<GestureEvent> parseGesture(const std::string& text) {
+    json doc;
+    try {
+        doc = json::parse(text);
+    } catch (const json::parse_error& error) {
+        throw UsageError(std::string("gesture file is not JSON: ") + error.what());
+    }
+    if (!doc.is_object() || !doc.contains("events") || !doc["events"].is_array()) {
+        throw UsageError("gesture file must be an object with an \"events\" array");
+    }
+    std::vector<GestureEvent> events;
+    const json& list = doc["events"];
+    for (size_t i = 0; i < list.size(); ++i) events.push_back(readEvent(list[i], i));
+    return events;
+}
+
+std::vector<GestureEvent> readGestureFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UsageError("--gesture: cannot read '" + path + "'");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return parseGesture(text.str());
+}
+
+std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers) {
+    std::vector<GestureEvent> events;
+    GestureEvent down;
+    down.type = GestureEvent::Type::down;
+    down.at = from;
+    events.push_back(down);
+    for (int i = 1; i <= steps; ++i) {
+        GestureEvent drag;
+        drag.type = GestureEvent::Type::drag;
+        drag.pressure = pressure;
+        drag.modifiers = modifiers;
+        if (i == steps) {
+            drag.at = to;
+        } else {
+            double t = static_cast<double>(i) / steps;
+            drag.at = {static_cast<AIReal>(from.h + (to.h - from.h) * t), static_cast<AIReal>(from.v + (to.v - from.v) * t)};
+        }
+        events.push_back(drag);
+    }
+    GestureEvent up;
+    up.type = GestureEvent::Type::up;
+    events.push_back(up);
+    return events;
+}
+
+}  // namespace qtapp

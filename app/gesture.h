@@ -1,0 +1,33 @@
+// Gesture files: a JSON list of mouse, palette and tool events played in order.
+#ifndef QT_APP_GESTURE_H
+#define QT_APP_GESTURE_H
+
+#include <string>
+#include <vector>
+
+#include "sdk/QuenTarbSDK.h"
+
+namespace qtapp {
+
+struct GestureEvent {
+    enum class Type { down, drag, up, set, tool, shape, reset };
+    Type type = Type::down;
+    AIRealPoint at{};         // down, drag
+    int pressure = 255;       // drag
+    uint32_t modifiers = 0;   // drag
+    std::string option;       // set
+    std::string value;        // set, as text
+    int number = 0;           // tool, shape
+};
+
+// Parses a gesture document; a UsageError names the event and what is wrong with it.
+std::vector<GestureEvent> parseGesture(const std::string& text);
+std::vector<GestureEvent> readGestureFile(const std::string& path);
+
+// The events of a straight drag: a down at `from`, `steps` drags evenly spaced with the last
+// exactly at `to`, an up.
+std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers);
+
+}  // namespace qtapp
+
+#endif

@@ -1,0 +1,23 @@
+// The document as JSON: page, colour model, seed, every plug-in result, alerts, and the
+// layers with their art back to front.
+#ifndef QT_APP_JSON_EXPORT_H
+#define QT_APP_JSON_EXPORT_H
+
+#include <string>
+#include <vector>
+
+#include "host/Document.h"
+
+namespace qtapp {
+
+struct RunInfo {
+    unsigned seed = 1;
+    std::vector<ASErr> results;
+    std::vector<std::string> alerts;
+};
+
+std::string documentJson(const qthost::Document& document, const RunInfo& run);
+
+}  // namespace qtapp
+
+#endif

@@ -1,0 +1,143 @@
+// `quentarb options`: every option with its type, default, range, control, label and tool,
+// read from the live palette where the palette holds it.
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+
+#include "app/commands.h"
+#include "app/json_writer.h"
+#include "app/option_catalog.h"
+#include "app/parse.h"
+#include "app/session.h"
+
+namespace qtapp {
+
+namespace {
+
+struct OptionRow {
+    const OptionInfo* info;
+    double value;
+    std::optional<double> min, max;
+    std::string label;
+    bool hasLabel;
+};
+
+OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
+    OptionRow row{&info, info.defaultValue, std::nullopt, std::nullopt, std::string(info.caption), !info.caption.empty()};
+    qthost::DialogItem* item = info.item >= 0 ? palette.item(info.item) : nullptr;
+    if (!item) return row;
+    if (item->isPopup()) {
+        row.value = item->activeIndex();
+        row.min = 0;
+        row.max = static_cast<double>(item->entries().size()) - 1;
+        if (!item->entries().empty()) {
+            row.label = item->entries().front()->text;
+            row.hasLabel = true;
+        }
+    } else if (item->isCheckBox()) {
+        row.value = item->boolValue() ? 1 : 0;
+        row.label = item->text();
+        row.hasLabel = true;
+    } else {
+        row.value = info.type == OptionType::int32 ? item->intValue() : item->floatValue();
+        row.min = item->minimum();
+        row.max = item->maximum();
+    }
+    return row;
+}
+
+const char* typeName(OptionType type) {
+    switch (type) {
+        case OptionType::int32: return "int32";
+        case OptionType::real: return "float";
+        default: return "bool";
+    }
+}
+
+std::string numberText(OptionType type, double x) {
+    if (type == OptionType::boolean) return x != 0.0 ? "true" : "false";
+    if (type == OptionType::int32) return std::to_string(static_cast<long long>(std::llround(x)));
+    char text[32];
+    auto r = std::to_chars(text, text + sizeof text, static_cast<float>(x));
+    return std::string(text, r.ptr);
+}
+
+void writeNumber(JsonWriter& w, OptionType type, double x) {
+    if (type == OptionType::boolean) {
+        w.value(x != 0.0);
+    } else if (type == OptionType::int32) {
+        w.value(static_cast<long long>(std::llround(x)));
+    } else {
+        w.value(static_cast<float>(x));
+    }
+}
+
+}  // namespace
+
+int runOptions(const std::optional<std::string>& toolText, bool json, std::ostream& out, std::ostream& err) {
+    int tool = -2;
+    try {
+        if (toolText) tool = parseTool(*toolText);
+    } catch (const UsageError& e) {
+        err << "quentarb options: " << e.what() << "\n";
+        return 2;
+    }
+    std::vector<OptionRow> rows;
+    try {
+        Session session(qthost::HostConfig{});
+        for (const OptionInfo& info : optionCatalog()) {
+            if (tool != -2 && info.tool != tool) continue;
+            rows.push_back(rowFor(info, session.palette()));
+        }
+    } catch (const std::exception& e) {
+        err << "quentarb options: " << e.what() << "\n";
+        return 1;
+    }
+    if (json) {
+        std::string text;
+        JsonWriter w(text);
+        w.beginArray();
+        for (const OptionRow& row : rows) {
+            const OptionInfo& o = *row.info;
+            w.beginObject();
+            w.key("name");
+            w.value(o.name);
+            w.key("type");
+            w.value(typeName(o.type));
+            w.key("default");
+            writeNumber(w, o.type, o.defaultValue);
+            w.key("value");
+            writeNumber(w, o.type, row.value);
+            w.key("min");
+            if (row.min && o.type != OptionType::boolean) writeNumber(w, o.type, *row.min); else w.null();
+            w.key("max");
+            if (row.max && o.type != OptionType::boolean) writeNumber(w, o.type, *row.max); else w.null();
+            w.key("item");
+            if (o.item >= 0) w.value(o.item); else w.null();
+            w.key("label");
+            if (row.hasLabel) w.value(row.label); else w.null();
+            w.key("tool");
+            if (o.tool >= 0) w.value(o.tool); else w.null();
+            w.endObject();
+        }
+        w.endArray();
+        out << text << "\n";
+        return 0;
+    }
+    out << std::left << std::setw(26) << "NAME" << std::setw(7) << "TYPE" << std::setw(9) << "DEFAULT"
+        << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL" << "LABEL\n";
+    for (const OptionRow& row : rows) {
+        const OptionInfo& o = *row.info;
+        std::string range = row.min && o.type != OptionType::boolean
+                                ? numberText(o.type, *row.min) + " to " + numberText(o.type, *row.max)
+                                : "";
+        out << std::setw(26) << o.name << std::setw(7) << typeName(o.type) << std::setw(9)
+            << numberText(o.type, o.defaultValue) << std::setw(17) << range << std::setw(6)
+            << (o.item >= 0 ? std::to_string(o.item) : "-") << std::setw(14) << (o.tool >= 0 ? toolName(o.tool) : "shared")
+            << (row.hasLabel ? row.label : "") << "\n";
+    }
+    return 0;
+}
+
+}  // namespace qtapp

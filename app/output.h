@@ -1,0 +1,26 @@
+// Writing the document in the format its file name asks for.
+#ifndef QT_APP_OUTPUT_H
+#define QT_APP_OUTPUT_H
+
+#include <string>
+
+#include "app/json_export.h"
+#include "host/Document.h"
+
+namespace qtapp {
+
+enum class Format { svg, pdf, png, json };
+
+// By extension (.svg, .pdf, .png, .json); "-" is JSON on standard output. UsageError otherwise.
+Format formatFor(const std::string& path);
+
+// Writes through a temporary file renamed into place, so a failure leaves no half-written
+// file. Throws std::runtime_error naming the file on failure.
+void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);
+
+// A whole text file, atomically.
+void writeTextFile(const std::string& path, const std::string& text);
+
+}  // namespace qtapp
+
+#endif

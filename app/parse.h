@@ -1,0 +1,33 @@
+// Parsing of command-line and gesture values. Every failure is a UsageError whose text
+// names what is wrong; the command line turns it into exit status 2.
+#ifndef QT_APP_PARSE_H
+#define QT_APP_PARSE_H
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "host/Document.h"
+
+namespace qtapp {
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+double parseNumber(std::string_view text, std::string_view what);
+long long parseInteger(std::string_view text, std::string_view what);
+AIRealPoint parsePoint(std::string_view text, std::string_view what);   // "X,Y"
+AIRealRect parseRect(std::string_view text, std::string_view what);     // "L,T,R,B"
+uint32_t parseModifiers(std::string_view text);                         // decimal or 0x hex
+bool parseBool(std::string_view text, std::string_view what);           // 0, 1, true, false
+qthost::ColorModel parseColorModel(std::string_view text);
+// none, #rrggbb, rgb(r,g,b), cmyk(c,m,y,k), gray(g); components 0 to 1.
+qthost::Paint parsePaint(std::string_view text, std::string_view what);
+// A tool by name (grid, drag, ..., background) or number 0 to 12.
+int parseTool(std::string_view text);
+const char* toolName(int tool);
+
+}  // namespace qtapp
+
+#endif

@@ -1,0 +1,44 @@
+// The document flattened for drawing: paths with their final geometry (envelopes drawn as
+// their warped content), grouped where opacity or blending applies to a whole container.
+// Every exporter that draws (SVG, PNG, PDF) works from this one description.
+#ifndef QT_APP_SCENE_H
+#define QT_APP_SCENE_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/Document.h"
+
+namespace qtapp {
+
+struct SceneNode {
+    bool isGroup = false;
+    // A path: its segments in document coordinates, after every warp that contains it.
+    std::vector<AIPathSegment> segments;
+    bool closed = false;
+    AIPathStyle style{};
+    // Both: opacity, blend mode and tags of the art object.
+    AIReal opacity = 1.0f;
+    ASInt32 blendMode = kNormalBlendMode;
+    std::vector<std::pair<std::string, std::string>> tags;
+    // A group or envelope: its contents back to front.
+    std::vector<SceneNode> children;
+};
+
+struct SceneLayer {
+    std::string name;
+    std::vector<SceneNode> nodes;  // back to front
+};
+
+struct Scene {
+    double pageWidth = 0.0;
+    double pageHeight = 0.0;
+    std::vector<SceneLayer> layers;  // bottom to top
+};
+
+Scene buildScene(const qthost::Document& document);
+
+}  // namespace qtapp
+
+#endif

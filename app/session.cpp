@@ -1,0 +1,129 @@
+// The command line's plug-in session.
+#include "app/session.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "app/option_catalog.h"
+#include "app/parse.h"
+
+namespace qtapp {
+
+namespace {
+
+constexpr int kToolSelectorItem = 21;
+constexpr int kLineTypeItem = 22;
+constexpr int kResetItem = 3;
+
+std::string errorText(ASErr code) {
+    std::string text = std::to_string(code);
+    if (code > 16384) {
+        char four[5] = {static_cast<char>((code >> 24) & 0xff), static_cast<char>((code >> 16) & 0xff),
+                        static_cast<char>((code >> 8) & 0xff), static_cast<char>(code & 0xff), 0};
+        text += std::string(" ('") + four + "')";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string Session::defaultModule() {
+    if (const char* path = std::getenv("QUENTARB_MODULE")) return path;
+    return qthost::Host::defaultModulePath();
+}
+
+Session::Session(const qthost::HostConfig& config, const std::string& modulePath)
+    : host_(std::make_unique<qthost::Host>(config)) {
+    if (ASErr err = host_->loadModule(modulePath)) {
+        throw std::runtime_error("cannot load the plug-in '" + modulePath + "': error " + errorText(err));
+    }
+    if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorText(err));
+    host_->selectTool();
+    if (!host_->dialogs().find("ZUQuenTarb")) throw std::runtime_error("the plug-in built no options palette");
+}
+
+Session::~Session() {
+    if (host_) host_->shutdown();
+}
+
+qthost::Dialog& Session::palette() { return *host_->dialogs().find("ZUQuenTarb"); }
+
+qthost::DialogItem& Session::control(int item, const std::string& what) {
+    qthost::DialogItem* control = palette().item(item);
+    if (!control) throw UsageError(what + ": the palette has no control " + std::to_string(item));
+    return *control;
+}
+
+void Session::selectTool(int tool) {
+    qthost::DialogModel::userSelectEntry(&control(kToolSelectorItem, "--tool"), tool);
+}
+
+void Session::selectShape(int shape) {
+    qthost::DialogItem& popup = control(kLineTypeItem, "--shape");
+    if (shape < 0 || shape >= static_cast<int>(popup.entries().size())) {
+        throw UsageError("--shape: " + std::to_string(shape) + " is not a line type (0 to " +
+                         std::to_string(popup.entries().size() - 1) + ")");
+    }
+    qthost::DialogModel::userSelectEntry(&popup, shape);
+}
+
+void Session::setOption(const std::string& name, const std::string& value) {
+    const OptionInfo* option = findOption(name);
+    std::string what = "--set " + name;
+    if (!option) throw UsageError("--set: unknown option '" + name + "' (see `quentarb options`)");
+    if (option->item < 0) throw UsageError(what + ": this option has no control in the palette");
+    qthost::DialogItem& item = control(option->item, what);
+    switch (option->type) {
+        case OptionType::boolean:
+            qthost::DialogModel::userSetBool(&item, parseBool(value, what));
+            break;
+        case OptionType::real:
+            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(parseNumber(value, what)));
+            break;
+        case OptionType::int32: {
+            long long n = parseInteger(value, what);
+            if (item.isPopup()) {
+                long long count = static_cast<long long>(item.entries().size());
+                if (n < 0 || n >= count) {
+                    throw UsageError(what + ": " + value + " is not an entry of the popup (0 to " +
+                                     std::to_string(count - 1) + ")");
+                }
+                qthost::DialogModel::userSelectEntry(&item, static_cast<int>(n));
+            } else {
+                // The spin edit clamps, as it does for a person typing a large number.
+                long long clamped = std::clamp<long long>(n, INT32_MIN, INT32_MAX);
+                qthost::DialogModel::userSetInt(&item, static_cast<ASInt32>(clamped));
+            }
+            break;
+        }
+    }
+}
+
+void Session::reset() { qthost::DialogModel::userClick(&control(kResetItem, "reset")); }
+
+void Session::play(const std::vector<GestureEvent>& events) {
+    using Type = GestureEvent::Type;
+    for (const GestureEvent& e : events) {
+        switch (e.type) {
+            case Type::down: host_->mouseDown(e.at); break;
+            case Type::drag: host_->mouseDrag(e.at, static_cast<int16_t>(e.pressure), e.modifiers); break;
+            case Type::up: host_->mouseUp(); break;
+            case Type::set: setOption(e.option, e.value); break;
+            case Type::tool: selectTool(e.number); break;
+            case Type::shape: selectShape(e.number); break;
+            case Type::reset: reset(); break;
+        }
+    }
+}
+
+bool Session::pluginFailed() const {
+    for (ASErr r : host_->results()) {
+        if (r != kNoErr) return true;
+    }
+    return false;
+}
+
+}  // namespace qtapp

@@ -1,0 +1,45 @@
+// A plug-in session for the command line: the host with the module loaded and started, the
+// tool selected so the palette exists, and options changed through the palette's controls
+// as a person changes them.
+#ifndef QT_APP_SESSION_H
+#define QT_APP_SESSION_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/gesture.h"
+#include "host/Host.h"
+
+namespace qtapp {
+
+class Session {
+public:
+    // Loads and starts the plug-in; throws std::runtime_error when it cannot.
+    explicit Session(const qthost::HostConfig& config, const std::string& modulePath = defaultModule());
+    ~Session();
+
+    static std::string defaultModule();
+
+    qthost::Host& host() { return *host_; }
+    qthost::Dialog& palette();
+
+    // Each change goes through the control; a bad name or value throws UsageError.
+    void selectTool(int tool);
+    void selectShape(int shape);
+    void setOption(const std::string& name, const std::string& value);
+    void reset();
+    void play(const std::vector<GestureEvent>& events);
+
+    // True when any message the host sent got a non-zero result.
+    bool pluginFailed() const;
+
+private:
+    qthost::DialogItem& control(int item, const std::string& what);
+
+    std::unique_ptr<qthost::Host> host_;
+};
+
+}  // namespace qtapp
+
+#endif

@@ -1,0 +1,31 @@
+// Envelope warps as real geometric deformations: the exporters draw an envelope's content
+// through one of these.
+#ifndef QT_APP_WARP_H
+#define QT_APP_WARP_H
+
+#include <vector>
+
+#include "sdk/QuenTarbSDK.h"
+
+namespace qtapp {
+
+struct WarpSpec {
+    int style = 0;           // 1..15: arc, arc lower, arc upper, arch, bulge, shell lower,
+                             // shell upper, flag, wave, fish, rise, fisheye, inflate, squeeze, twist
+    double bend = 0.0;       // -1..1
+    double horizontal = 0.0; // -1..1: perspective along h
+    double vertical = 0.0;   // -1..1: perspective along v
+    bool rotate = false;     // the warp acts along v instead of h
+};
+
+// Where the point (h, v) goes under the warp inside `bounds` (top > bottom).
+AIRealPoint warpPoint(const WarpSpec& warp, const AIRealRect& bounds, AIRealPoint point);
+
+// The path warped: every curve is first cut into `pieces` parts so that the result follows
+// the deformation smoothly. Style 0 (or an empty bounds box) returns the path unchanged.
+std::vector<AIPathSegment> warpPath(const WarpSpec& warp, const AIRealRect& bounds,
+                                    const std::vector<AIPathSegment>& path, bool closed, int pieces = 8);
+
+}  // namespace qtapp
+
+#endif
