@@ -10,15 +10,13 @@ add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
 target_include_directories(quentarb_host PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(quentarb_host PUBLIC nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
 add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
-
-# Where the host finds the module and its resource file by default.
-set(QT_MODULE_PATH $<TARGET_FILE:ZU41_QuenTarb>)
+# Where the host finds the module (and its resource file beside it) by default.
+target_compile_definitions(quentarb_host PUBLIC QT_MODULE_PATH="$<TARGET_FILE:ZU41_QuenTarb>")
 
 file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
 list(FILTER QT_APP_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 add_library(quentarb_app STATIC ${QT_APP_SOURCES})
 target_link_libraries(quentarb_app PUBLIC quentarb_host PkgConfig::CAIRO CLI11::CLI11)
-target_compile_definitions(quentarb_app PUBLIC QT_MODULE_PATH="${QT_MODULE_PATH}")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(quentarb app/main.cpp)
@@ -35,3 +33,6 @@ target_compile_definitions(quentarb_tests PRIVATE
   QT_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QT_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # Each test case in its own process: the plug-in keeps module-wide state.
 gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+
+add_test(NAME PluginBoundaries.NoHostIncludes
+  COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)

@@ -1,0 +1,117 @@
+// Command-line and gesture values: good ones parse, bad ones name what is wrong.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/gesture.h"
+#include "app/parse.h"
+
+namespace {
+
+using qtapp::UsageError;
+
+TEST(Parse, GoodValues) {
+    EXPECT_EQ(qtapp::parseTool("rim-random"), 4);
+    EXPECT_EQ(qtapp::parseTool("12"), 12);
+    EXPECT_EQ(qtapp::parseModifiers("0x240"), 0x240u);
+    EXPECT_EQ(qtapp::parseModifiers("32"), 32u);
+    AIRealPoint p = qtapp::parsePoint("10.5, -3", "--from");
+    EXPECT_FLOAT_EQ(p.h, 10.5f);
+    EXPECT_FLOAT_EQ(p.v, -3.0f);
+    qthost::Paint red = qtapp::parsePaint("#ff0000", "--fill");
+    EXPECT_TRUE(red.paint);
+    EXPECT_EQ(red.color.kind, kThreeColor);
+    EXPECT_FLOAT_EQ(red.color.c.rgb.red, 1.0f);
+    qthost::Paint ink = qtapp::parsePaint("cmyk(0,0.5,1,0.25)", "--fill");
+    EXPECT_EQ(ink.color.kind, kFourColor);
+    EXPECT_FLOAT_EQ(ink.color.c.f.black, 0.25f);
+    EXPECT_FALSE(qtapp::parsePaint("none", "--stroke").paint);
+    EXPECT_EQ(qtapp::parsePaint("gray(0.3)", "--fill").color.kind, kGrayColor);
+}
+
+TEST(Parse, BadValuesNameTheProblem) {
+    struct Row {
+        std::function<void()> parse;
+        const char* expected;  // part of the message
+    };
+    const Row rows[] = {
+        {[] { qtapp::parseTool("sprial"); }, "'sprial' is not a tool"},
+        {[] { qtapp::parseTool("13"); }, "is not a tool"},
+        {[] { qtapp::parsePoint("10", "--from"); }, "--from: expected X,Y"},
+        {[] { qtapp::parsePoint("a,b", "--to"); }, "'a' is not a number"},
+        {[] { qtapp::parseRect("0,0,10,10", "--view"); }, "top > bottom"},
+        {[] { qtapp::parseModifiers("0xZZ"); }, "--modifiers"},
+        {[] { qtapp::parseBool("yes", "--set trailvalue_0"); }, "'yes' is not 0, 1, true or false"},
+        {[] { qtapp::parsePaint("#12345", "--fill"); }, "is not #rrggbb"},
+        {[] { qtapp::parsePaint("rgb(1,2,0)", "--fill"); }, "components must be 0 to 1"},
+        {[] { qtapp::parsePaint("blue", "--stroke"); }, "--stroke: 'blue' is not none"},
+        {[] { qtapp::parseColorModel("hsv"); }, "--color-model"},
+        {[] { qtapp::parseNumber("nan", "--stroke-width"); }, "is not a number"},
+    };
+    for (const Row& row : rows) {
+        try {
+            row.parse();
+            ADD_FAILURE() << "no error for: " << row.expected;
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(row.expected), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(Gesture, ReadsEveryEventKind) {
+    auto events = qtapp::parseGesture(R"({"events": [
+        {"type": "tool", "tool": "spiral"},
+        {"type": "shape", "shape": 4},
+        {"type": "set", "option": "copiesvalue_8", "value": 20},
+        {"type": "set", "option": "alignvalue_8", "value": false},
+        {"type": "down", "at": [10, 20]},
+        {"type": "drag", "at": [30, 40], "pressure": 200, "modifiers": 32},
+        {"type": "drag", "at": [50, 60]},
+        {"type": "up"},
+        {"type": "reset"}]})");
+    using T = qtapp::GestureEvent::Type;
+    ASSERT_EQ(events.size(), 9u);
+    EXPECT_EQ(events[0].type, T::tool);
+    EXPECT_EQ(events[0].number, 8);
+    EXPECT_EQ(events[2].value, "20");
+    EXPECT_EQ(events[3].value, "false");
+    EXPECT_EQ(events[5].pressure, 200);
+    EXPECT_EQ(events[5].modifiers, 32u);
+    EXPECT_EQ(events[6].pressure, 255) << "pressure defaults to 255";
+    EXPECT_EQ(events[8].type, T::reset);
+}
+
+TEST(Gesture, BadFilesNameTheEvent) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"[1,2]", "\"events\" array"},
+        {"{\"events\": 3}", "\"events\" array"},
+        {"{\"events\": [", "not JSON"},
+        {R"({"events": [{"type": "hop"}]})", "event 0: unknown type \"hop\""},
+        {R"({"events": [{"type": "up"}, {"type": "down"}]})", "event 1: missing \"at\""},
+        {R"({"events": [{"type": "drag", "at": [1]}]})", "\"at\" must be [x, y]"},
+        {R"({"events": [{"type": "drag", "at": [1, 2], "pressure": 300}]})", "\"pressure\" must be 0 to 255"},
+        {R"({"events": [{"type": "shape", "shape": 24}]})", "\"shape\" must be 0 to 23"},
+        {R"({"events": [{"type": "tool", "tool": "brush"}]})", "event 0: --tool: 'brush'"},
+        {R"({"events": [{"type": "set", "option": "x"}]})", "missing \"value\""},
+    };
+    for (const auto& [text, expected] : rows) {
+        try {
+            qtapp::parseGesture(text);
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const qtapp::UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << text << " -> " << e.what();
+        }
+    }
+}
+
+TEST(Gesture, StraightDragEndsExactlyAtTheTarget) {
+    auto events = qtapp::straightDrag({100, 100}, {300, 250}, 3, 255, 0);
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events.front().type, qtapp::GestureEvent::Type::down);
+    EXPECT_FLOAT_EQ(events[3].at.h, 300.0f);
+    EXPECT_FLOAT_EQ(events[3].at.v, 250.0f);
+    EXPECT_NEAR(events[1].at.h, 166.666f, 1e-3);
+    EXPECT_EQ(events.back().type, qtapp::GestureEvent::Type::up);
+}
+
+}  // namespace
