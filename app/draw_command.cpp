@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "app/commands.h"
+#include "app/finite.h"
 #include "app/output.h"
 #include "app/parse.h"
 #include "app/session.h"
@@ -73,6 +74,9 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results(), host.records().alerts};
         writeDocument(host.document(), run, args.out);
+        if (size_t skipped = countNonFinite(host.document())) {
+            err << "quentarb draw: left out " << skipped << " object(s) whose geometry is not finite\n";
+        }
         for (const std::string& alert : run.alerts) err << alert << "\n";
         return session.pluginFailed() ? 1 : 0;
     } catch (const UsageError& e) {

@@ -1,6 +1,7 @@
 // JSON export of the document.
 #include "app/json_export.h"
 
+#include "app/finite.h"
 #include "app/json_writer.h"
 
 namespace qtapp {
@@ -101,7 +102,7 @@ void writeArt(JsonWriter& w, const Document& doc, AIArtHandle art) {
         w.key("contents");
         w.beginArray();
         for (AIArtHandle child = doc.firstChild(art); child; child = doc.nextSibling(child)) {
-            writeArt(w, doc, child);
+            if (finiteGeometry(doc, child)) writeArt(w, doc, child);
         }
         w.endArray();
     }
@@ -159,7 +160,9 @@ std::string documentJson(const Document& doc, const RunInfo& run) {
         w.value(doc.layerName(i));
         w.key("art");
         w.beginArray();
-        for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) writeArt(w, doc, art);
+        for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) {
+            if (finiteGeometry(doc, art)) writeArt(w, doc, art);
+        }
         w.endArray();
         w.endObject();
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/finite.h"
 #include "app/warp.h"
 
 namespace qtapp {
@@ -68,7 +69,7 @@ SceneNode nodeOf(const Document& doc, AIArtHandle art, std::vector<WarpFrame>& w
         }
     }
     for (AIArtHandle child = doc.firstChild(art); child; child = doc.nextSibling(child)) {
-        node.children.push_back(nodeOf(doc, child, warps));
+        if (finiteGeometry(doc, child)) node.children.push_back(nodeOf(doc, child, warps));
     }
     if (pushed) warps.pop_back();
     return node;
@@ -85,7 +86,7 @@ Scene buildScene(const Document& doc) {
         SceneLayer layer;
         layer.name = doc.layerName(i);
         for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) {
-            layer.nodes.push_back(nodeOf(doc, art, warps));
+            if (finiteGeometry(doc, art)) layer.nodes.push_back(nodeOf(doc, art, warps));
         }
         scene.layers.push_back(std::move(layer));
     }
