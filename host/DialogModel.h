@@ -77,6 +77,7 @@ public:
     PopupEntry* insertEntry(int index);
     PopupEntry* entryAt(int index) const;
     bool selectEntry(int index);
+    void clearSelection() { active_ = -1; }
     // Runs the notification procedure with a notifier of `type` (default handling when none).
     void notify(const char* type);
 
@@ -143,9 +144,9 @@ private:
 
 class DialogModel {
 public:
-    // Makes a dialog and runs its init procedure; the title starts as `title`.
-    Dialog* create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title,
-                   ADMDialogInitProc initProc, void* userData);
+    // Makes a dialog of the given size at the default place, then runs its init procedure.
+    Dialog* create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ASInt32 width,
+                   ASInt32 height, ADMDialogInitProc initProc, void* userData);
     Dialog* find(const std::string& name) const;  // null when there is none
     const std::vector<std::unique_ptr<Dialog>>& dialogs() const { return dialogs_; }
     // The result of the last init procedure a create ran.

@@ -140,13 +140,13 @@ public:
     // ---- Undo ----
     // A recording point; returns its depth (1 for the first), which revertTo accepts.
     size_t placeRecordingPoint();
-    size_t recordingDepth() const { return marks_.size(); }
+    size_t recordingDepth() const;
     // Reverts every change since the last recording point, which stays.
     void revertToLastRecordingPoint();
     // Reverts every change since recording point `depth` and removes that point and the
     // later ones. Depth 0 reverts to the empty document.
     void revertTo(size_t depth);
-    size_t changeLogSize() const { return log_.size(); }
+    size_t changeLogSize() const;
 
 private:
     static constexpr uint32_t kNone = UINT32_MAX;
@@ -205,7 +205,7 @@ private:
     Art* resolve(AIArtHandle handle);
     const Art* resolve(AIArtHandle handle) const;
     AIArtHandle handleOf(uint32_t slot) const;
-    uint32_t allocSlot();
+    uint32_t allocSlot(bool layerRoot = false);
     void freeSlot(uint32_t slot);
 
     ASErr place(uint32_t slot, ASInt16 paintOrder, const Art* prep);

@@ -5,6 +5,7 @@
 #define QT_HOST_HOST_H
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,18 @@ struct HostConfig {
     bool pressureDevice = false;
 };
 
+// A tool as the plug-in added it.
+struct ToolRecord {
+    std::string name;
+    std::string title;
+    std::string tooltip;
+    int32_t options = 0;
+    int32_t sameGroupAs = 0;
+    int32_t sameToolsetAs = 0;
+    ADMIconRef icon = nullptr;
+    ADMIconRef rolloverIcon = nullptr;
+};
+
 // A record of what the plug-in asked the host to show.
 struct HostRecords {
     std::vector<std::string> alerts;        // MessageAlert texts
@@ -40,6 +53,11 @@ struct HostRecords {
     std::string pluginName;                 // name given through SP Plugins
     int32_t pluginOptions = 0;              // AI Plugin options
     int accessHeld = 0;                     // SP Access references held
+    std::vector<ToolRecord> toolDetails;    // every tool added, in order
+    std::vector<int32_t> cursors;           // every cursor set, in order
+    std::map<std::string, int> suitesHeld;  // acquisitions not yet released, by suite name
+    int contextPushes = 0;                  // AI Context pushes
+    int contextDepth = 0;                   // pushes not yet popped
 };
 
 class Host {
@@ -89,13 +107,19 @@ public:
     // Faults: make the nth fallible host call from now (1 = the next) return `code`.
     void failNthCall(uint64_t n, ASErr code);
     uint64_t fallibleCallCount() const;
+    // Make every acquisition of the named suite fail with `code` (kNoErr clears it).
+    void failSuite(const std::string& name, ASErr code);
+    // A menu group the host already has when the plug-in starts (another plug-in's).
+    void addMenuGroup(const std::string& name);
     // Optional trace of host calls by operation name ("AI Art Suite.DuplicateArt").
     void setTracing(bool on);
     const std::vector<std::string>& trace() const;
     void clearTrace();
 
-private:
+    // The host's state, shared with the suite implementations (host/HostImpl.h).
     struct Impl;
+
+private:
     std::unique_ptr<Impl> impl_;
 };
 

@@ -1,0 +1,421 @@
+// The document's tree of art: slots, handles, paint order, duplication and disposal.
+#include "host/Document.h"
+
+#include <cstring>
+
+#include "host/Swatches.h"
+
+namespace qthost {
+
+namespace {
+
+// A handle is slot + 1 in the low bits and the slot's generation above them, so a disposed
+// or recycled slot never answers to an old handle. Pointer-sized, so 32-bit builds narrow it.
+constexpr unsigned kSlotBits = sizeof(uintptr_t) == 8 ? 32 : 22;
+constexpr uintptr_t kSlotMask = (uintptr_t(1) << kSlotBits) - 1;
+constexpr uintptr_t kGenerationMask = sizeof(uintptr_t) == 8 ? 0xffffffffu : 0x3ffu;
+
+AIPathStyle defaultStyle(const DocumentSetup& setup) {
+    AIPathStyle style{};
+    style.fillPaint = setup.fill.paint;
+    style.fill.color = setup.fill.color;
+    style.strokePaint = setup.stroke.paint;
+    style.stroke.color = setup.stroke.color;
+    style.stroke.width = setup.strokeWidth;
+    style.stroke.miterLimit = 4.0f;
+    return style;
+}
+
+}  // namespace
+
+Paint Paint::white() {
+    Paint p{true, {}};
+    p.color.kind = kGrayColor;
+    p.color.c.g.gray = 0.0f;
+    return p;
+}
+
+Paint Paint::black() {
+    Paint p{true, {}};
+    p.color.kind = kGrayColor;
+    p.color.c.g.gray = 1.0f;
+    return p;
+}
+
+Paint Paint::none() {
+    Paint p{false, {}};
+    p.color.kind = kNoneColor;
+    return p;
+}
+
+Document::Document(const DocumentSetup& setup) : setup_(setup), swatches_(defaultSwatches(setup.colorModel)) {
+    marks_.push_back({0, 0});  // the empty document: depth 0
+    uint32_t root = allocSlot(true);
+    arts_[root].type = kGroupArt;
+    layers_.push_back({"Layer 1", root, true});
+    layerOrder_.push_back(0);
+    currentLayer_ = 0;
+}
+
+Document::~Document() = default;
+
+AIRealPoint Document::viewCenter() const {
+    const AIRealRect& v = setup_.view;
+    return {v.left + (v.right - v.left) / 2.0f, v.bottom + (v.top - v.bottom) / 2.0f};
+}
+
+const std::string& Document::layerName(size_t index) const {
+    static const std::string none;
+    return index < layerOrder_.size() ? layers_[layerOrder_[index]].name : none;
+}
+
+size_t Document::currentLayerIndex() const {
+    for (size_t i = 0; i < layerOrder_.size(); ++i)
+        if (layerOrder_[i] == currentLayer_) return i;
+    return 0;
+}
+
+std::vector<AIArtHandle> Document::layerArt(size_t index) const {
+    std::vector<AIArtHandle> out;
+    for (AIArtHandle a = firstLayerArt(index); a; a = nextSibling(a)) out.push_back(a);
+    return out;
+}
+
+// ---- Slots and handles ----
+
+AIArtHandle Document::handleOf(uint32_t slot) const {
+    uintptr_t bits = (uintptr_t(arts_[slot].generation & kGenerationMask) << kSlotBits) | (uintptr_t(slot) + 1);
+    return reinterpret_cast<AIArtHandle>(bits);
+}
+
+const Document::Art* Document::resolve(AIArtHandle handle) const {
+    uintptr_t bits = reinterpret_cast<uintptr_t>(handle);
+    uintptr_t slotPlusOne = bits & kSlotMask;
+    if (slotPlusOne == 0 || slotPlusOne > arts_.size()) return nullptr;
+    const Art& art = arts_[slotPlusOne - 1];
+    if (!art.inUse || !art.alive || art.layerRoot) return nullptr;
+    if ((art.generation & kGenerationMask) != (bits >> kSlotBits)) return nullptr;
+    return &art;
+}
+
+Document::Art* Document::resolve(AIArtHandle handle) {
+    return const_cast<Art*>(static_cast<const Document*>(this)->resolve(handle));
+}
+
+uint32_t Document::allocSlot(bool layerRoot) {
+    uint32_t slot;
+    if (!freeSlots_.empty()) {
+        slot = freeSlots_.back();
+        freeSlots_.pop_back();
+        uint32_t generation = arts_[slot].generation;
+        arts_[slot] = Art{};
+        arts_[slot].generation = generation;
+    } else {
+        slot = static_cast<uint32_t>(arts_.size());
+        arts_.emplace_back();
+    }
+    Art& art = arts_[slot];
+    art.inUse = true;
+    art.alive = true;
+    art.layerRoot = layerRoot;
+    art.bornAt = static_cast<uint32_t>(log_.size());
+    if (!layerRoot) ++liveArt_;
+    return slot;
+}
+
+void Document::freeSlot(uint32_t slot) {
+    Art& art = arts_[slot];
+    unlink(slot);
+    // Anything still inside goes free with it later (it was made earlier); cut it loose now.
+    for (uint32_t c = art.firstChild; c != kNone;) {
+        uint32_t next = arts_[c].next;
+        arts_[c].parent = arts_[c].prev = arts_[c].next = kNone;
+        c = next;
+    }
+    if (art.shape != kNone) arts_[art.shape].parent = kNone;
+    if (art.alive && !art.layerRoot) --liveArt_;
+    art.inUse = art.alive = false;
+    art.firstChild = art.lastChild = art.shape = kNone;
+    art.moreTags.clear();
+    ++art.generation;
+    freeSlots_.push_back(slot);
+}
+
+// ---- Links ----
+
+void Document::link(uint32_t slot, uint32_t parent, uint32_t after) {
+    Art& art = arts_[slot];
+    Art& p = arts_[parent];
+    art.parent = parent;
+    art.prev = after;
+    art.next = after == kNone ? p.firstChild : arts_[after].next;
+    if (art.prev != kNone) arts_[art.prev].next = slot; else p.firstChild = slot;
+    if (art.next != kNone) arts_[art.next].prev = slot; else p.lastChild = slot;
+}
+
+void Document::unlink(uint32_t slot) {
+    Art& art = arts_[slot];
+    if (art.parent == kNone) return;
+    Art& p = arts_[art.parent];
+    if (p.shape == slot) {
+        p.shape = kNone;
+    } else {
+        if (art.prev != kNone) arts_[art.prev].next = art.next; else p.firstChild = art.next;
+        if (art.next != kNone) arts_[art.next].prev = art.prev; else p.lastChild = art.prev;
+    }
+    art.parent = art.prev = art.next = kNone;
+}
+
+bool Document::isInside(uint32_t slot, uint32_t ancestor) const {
+    for (uint32_t s = slot; s != kNone; s = arts_[s].parent)
+        if (s == ancestor) return true;
+    return false;
+}
+
+// Links `slot` where the paint order puts it. The whole-layer orders use the current layer.
+ASErr Document::place(uint32_t slot, ASInt16 paintOrder, const Art* prep) {
+    uint32_t root = layers_[currentLayer_].root;
+    switch (paintOrder) {
+    case kPlaceAboveAll: link(slot, root, arts_[root].lastChild); return kNoErr;
+    case kPlaceBelowAll: link(slot, root, kNone); return kNoErr;
+    default: break;
+    }
+    if (!prep) return kBadArtHandleErr;
+    uint32_t p = static_cast<uint32_t>(prep - arts_.data());
+    if (p == slot || isInside(p, slot)) return kBadParameterErr;
+    switch (paintOrder) {
+    case kPlaceAbove: link(slot, prep->parent, p); return kNoErr;
+    case kPlaceBelow: link(slot, prep->parent, prep->prev); return kNoErr;
+    case kPlaceInsideOnTop:
+    case kPlaceInsideOnBottom:
+        if (prep->type != kGroupArt && prep->type != kEnvelopeArt) return kBadParameterErr;
+        link(slot, p, paintOrder == kPlaceInsideOnTop ? prep->lastChild : kNone);
+        return kNoErr;
+    default: return kBadParameterErr;
+    }
+}
+
+// Checks the paint order before anything is made, so a refusal leaves the document alone.
+static bool validOrder(ASInt16 paintOrder) { return paintOrder >= kPlaceAbove && paintOrder <= kPlaceBelowAll; }
+
+// ---- Reading ----
+
+bool Document::isLive(AIArtHandle art) const { return resolve(art) != nullptr; }
+
+ASInt16 Document::artType(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a ? a->type : static_cast<ASInt16>(kUnknownArt);
+}
+
+std::span<const AIPathSegment> Document::segments(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    if (!a || a->segCount == 0) return {};
+    return {segmentArena_.data() + a->segOffset, a->segCount};
+}
+
+bool Document::closed(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a && a->closed;
+}
+
+AIPathStyle Document::style(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a ? a->style : AIPathStyle{};
+}
+
+AIReal Document::opacity(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a ? a->opacity : 0.0f;
+}
+
+ASInt32 Document::blendMode(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a ? a->blendMode : kNormalBlendMode;
+}
+
+std::vector<TagView> Document::tags(AIArtHandle art) const {
+    std::vector<TagView> out;
+    const Art* a = resolve(art);
+    if (!a) return out;
+    auto view = [&](const TagRef& t) { out.push_back({strings_[t.name], strings_[t.type], strings_[t.value]}); };
+    for (uint8_t i = 0; i < a->tagCount && i < 2; ++i) view(a->inlineTags[i]);
+    for (const TagRef& t : a->moreTags) view(t);
+    return out;
+}
+
+std::vector<AIArtHandle> Document::children(AIArtHandle art) const {
+    std::vector<AIArtHandle> out;
+    for (AIArtHandle c = firstChild(art); c; c = nextSibling(c)) out.push_back(c);
+    return out;
+}
+
+AIArtHandle Document::envelopeShape(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a && a->shape != kNone ? handleOf(a->shape) : nullptr;
+}
+
+std::optional<Warp> Document::warp(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    if (!a || !a->hasWarp) return std::nullopt;
+    return a->warp;
+}
+
+AIArtHandle Document::firstChild(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a && a->firstChild != kNone ? handleOf(a->firstChild) : nullptr;
+}
+
+AIArtHandle Document::firstLayerArt(size_t layer) const {
+    if (layer >= layerOrder_.size()) return nullptr;
+    uint32_t first = arts_[layers_[layerOrder_[layer]].root].firstChild;
+    return first != kNone ? handleOf(first) : nullptr;
+}
+
+AIArtHandle Document::nextSibling(AIArtHandle art) const {
+    const Art* a = resolve(art);
+    return a && a->next != kNone ? handleOf(a->next) : nullptr;
+}
+
+ASErr Document::getArtType(AIArtHandle art, ASInt16* type) const {
+    const Art* a = resolve(art);
+    if (!a) return kBadArtHandleErr;
+    if (!type) return kBadParameterErr;
+    *type = a->type;
+    return kNoErr;
+}
+
+// ---- Making and removing art ----
+
+ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt) {
+    if (!newArt) return kBadParameterErr;
+    if (type != kPathArt && type != kGroupArt) return kBadParameterErr;
+    if (!validOrder(paintOrder)) return kBadParameterErr;
+    const Art* p = nullptr;
+    if (paintOrder != kPlaceAboveAll && paintOrder != kPlaceBelowAll) {
+        p = resolve(prep);
+        if (!p) return kBadArtHandleErr;
+    }
+    uint32_t prepSlot = p ? static_cast<uint32_t>(p - arts_.data()) : kNone;
+    uint32_t slot = allocSlot();  // may move arts_
+    Art& art = arts_[slot];
+    art.type = type;
+    art.style = defaultStyle(setup_);
+    ASErr err = place(slot, paintOrder, prepSlot == kNone ? nullptr : &arts_[prepSlot]);
+    if (err != kNoErr) {
+        freeSlot(slot);
+        return err;
+    }
+    log_.push_back({ChangeKind::created, slot});
+    *newArt = handleOf(slot);
+    return kNoErr;
+}
+
+void Document::killTree(uint32_t slot, bool alive) {
+    Art& art = arts_[slot];
+    if (art.alive != alive) {
+        art.alive = alive;
+        if (alive) ++liveArt_; else --liveArt_;
+    }
+    for (uint32_t c = arts_[slot].firstChild; c != kNone; c = arts_[c].next) killTree(c, alive);
+    if (arts_[slot].shape != kNone) killTree(arts_[slot].shape, alive);
+}
+
+ASErr Document::disposeArt(AIArtHandle handle) {
+    Art* art = resolve(handle);
+    if (!art) return kBadArtHandleErr;
+    uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    // The slot stays allocated: undo may bring the art back.
+    Change change{ChangeKind::disposed, slot, art->parent, art->prev};
+    bool record = recordsChangesOf(*art);
+    unlink(slot);
+    killTree(slot, false);
+    if (record) log_.push_back(change);
+    return kNoErr;
+}
+
+ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle prep) {
+    Art* art = resolve(handle);
+    if (!art) return kBadArtHandleErr;
+    if (!validOrder(paintOrder)) return kBadParameterErr;
+    const Art* p = nullptr;
+    if (paintOrder != kPlaceAboveAll && paintOrder != kPlaceBelowAll) {
+        p = resolve(prep);
+        if (!p) return kBadArtHandleErr;
+    }
+    uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    if (p == art) return kNoErr;  // placed relative to itself: stays where it is
+    if (p && isInside(static_cast<uint32_t>(p - arts_.data()), slot)) return kBadParameterErr;
+    if (p && (paintOrder == kPlaceInsideOnTop || paintOrder == kPlaceInsideOnBottom) &&
+        p->type != kGroupArt && p->type != kEnvelopeArt)
+        return kBadParameterErr;
+    Change change{ChangeKind::moved, slot, art->parent, art->prev};
+    bool record = recordsChangesOf(*art);
+    unlink(slot);
+    ASErr err = place(slot, paintOrder, p);
+    if (err != kNoErr) {  // cannot happen after the checks above; put it back regardless
+        link(slot, change.a, change.b);
+        return err;
+    }
+    if (record) log_.push_back(change);
+    return kNoErr;
+}
+
+// A deep copy of `source`'s tree, unlinked; every slot made is logged.
+uint32_t Document::copyTree(uint32_t source) {
+    uint32_t slot = allocSlot();
+    {
+        Art& copy = arts_[slot];
+        const Art& from = arts_[source];
+        uint32_t generation = copy.generation;
+        uint32_t bornAt = copy.bornAt;
+        copy = from;
+        copy.generation = generation;
+        copy.bornAt = bornAt;
+        copy.inUse = copy.alive = true;
+        copy.layerRoot = false;
+        copy.parent = copy.prev = copy.next = kNone;
+        copy.firstChild = copy.lastChild = copy.shape = kNone;
+        copy.segOffset = static_cast<uint32_t>(segmentArena_.size());
+        copy.segCapacity = from.segCount;
+    }
+    // Copy the segments after the slot exists: the arena may grow and move.
+    uint32_t from = arts_[source].segOffset;
+    uint32_t count = arts_[source].segCount;
+    segmentArena_.resize(segmentArena_.size() + count);
+    std::memcpy(segmentArena_.data() + arts_[slot].segOffset, segmentArena_.data() + from,
+                count * sizeof(AIPathSegment));
+    log_.push_back({ChangeKind::created, slot});
+    for (uint32_t c = arts_[source].firstChild; c != kNone; c = arts_[c].next) {
+        uint32_t child = copyTree(c);
+        link(child, slot, arts_[slot].lastChild);
+    }
+    if (arts_[source].shape != kNone) {
+        uint32_t shape = copyTree(arts_[source].shape);
+        arts_[shape].parent = slot;
+        arts_[slot].shape = shape;
+    }
+    return slot;
+}
+
+ASErr Document::duplicateArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt) {
+    if (!newArt) return kBadParameterErr;
+    const Art* art = resolve(handle);
+    if (!art) return kBadArtHandleErr;
+    if (!validOrder(paintOrder)) return kBadParameterErr;
+    uint32_t prepSlot = kNone;
+    if (paintOrder != kPlaceAboveAll && paintOrder != kPlaceBelowAll) {
+        const Art* p = resolve(prep);
+        if (!p) return kBadArtHandleErr;
+        if ((paintOrder == kPlaceInsideOnTop || paintOrder == kPlaceInsideOnBottom) && p->type != kGroupArt &&
+            p->type != kEnvelopeArt)
+            return kBadParameterErr;
+        prepSlot = static_cast<uint32_t>(p - arts_.data());
+    }
+    uint32_t slot = copyTree(static_cast<uint32_t>(art - arts_.data()));
+    ASErr err = place(slot, paintOrder, prepSlot == kNone ? nullptr : &arts_[prepSlot]);
+    if (err != kNoErr) return err;  // unreachable after the checks; the copy stays logged
+    *newArt = handleOf(slot);
+    return kNoErr;
+}
+
+}  // namespace qthost

@@ -1,0 +1,31 @@
+// The host's real-number math in single precision, shared by the Real Math suite and the
+// document's transforms. Matrix convention (sdk/AITypes.h): a point is a row vector,
+//   h' = a*h + c*v + tx,  v' = b*h + d*v + ty,
+// and every "concat" applies its transform after the matrix's own: M' = M x T.
+#ifndef QT_HOST_REALMATH_H
+#define QT_HOST_REALMATH_H
+
+#include "sdk/AITypes.h"
+
+namespace qthost::RealMath {
+
+inline constexpr AIReal kPi = 3.14159265358979323846f;
+
+AIReal degreeToRadian(AIReal degree);
+AIReal radianToDegree(AIReal radian);
+// Angle of the vector p1 -> p2: atan2(p2.v - p1.v, p2.h - p1.h).
+AIReal pointAngle(const AIRealPoint& p1, const AIRealPoint& p2);
+AIReal pointLength(const AIRealPoint& p1, const AIRealPoint& p2);
+AIRealPoint interpolate(const AIRealPoint& p1, const AIRealPoint& p2, AIReal t);
+
+AIRealMatrix identity();
+AIRealMatrix translation(AIReal tx, AIReal ty);
+AIRealMatrix scaling(AIReal h, AIReal v);
+AIRealMatrix rotation(AIReal angle);  // counter-clockwise with v up
+// m1 then m2: result = m1 x m2.
+AIRealMatrix concat(const AIRealMatrix& m1, const AIRealMatrix& m2);
+void xformPoint(const AIRealMatrix& m, const AIRealPoint& in, AIRealPoint& out);
+
+}  // namespace qthost::RealMath
+
+#endif
