@@ -17,19 +17,31 @@ constexpr ASInt32 kRotationItem = 27;
 // A quarter turn: the single-precision value of pi / 2 (bits 0x3FC90FDB).
 constexpr AIReal kQuarterTurn = 1.57079637f;
 
+// Shows a value the keys changed in its palette control; before the palette exists there is
+// nothing to show it in.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
+}
+
+void showFloat(ASInt32 itemID, AIReal value) {
+    if (!g::dialogref) return;
+    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetFloatValue(item, value);
+}
+
 // Shift and Alt turn the angle by 5 degrees; Shift alone grows the grid by a row and a
 // column (back to 2 after 40). The palette shows the new values.
 void applyModifierKeys() {
     const ASUInt32 keys = modifiers();
-    if ((keys & 0x20) != 0 && (keys & 0x40) != 0) {
+    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
         g::rotatevalue_0 += 5.0f;
         if (g::rotatevalue_0 > 360.0f) g::rotatevalue_0 = 0.0f;
-        sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, kRotationItem), g::rotatevalue_0);
-    } else if ((keys & 0x20) != 0) {
+        showFloat(kRotationItem, g::rotatevalue_0);
+    } else if ((keys & kShiftModifier) != 0) {
         if (++g::verticalcopiesvalue_0 > 40) g::verticalcopiesvalue_0 = 2;
         if (++g::horizontalcopiesvalue_0 > 40) g::horizontalcopiesvalue_0 = 2;
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kColumnsItem), g::horizontalcopiesvalue_0);
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kRowsItem), g::verticalcopiesvalue_0);
+        showInt(kColumnsItem, g::horizontalcopiesvalue_0);
+        showInt(kRowsItem, g::verticalcopiesvalue_0);
     }
 }
 
