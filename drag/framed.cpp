@@ -14,19 +14,31 @@ constexpr ASInt32 kColumnsItem = 70;
 constexpr ASInt32 kRowsItem = 71;
 constexpr ASInt32 kJitterItem = 73;
 
+// Shows a value the keys changed in its palette control; before the palette exists there is
+// nothing to show it in.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
+}
+
+void showFloat(ASInt32 itemID, AIReal value) {
+    if (!g::dialogref) return;
+    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetFloatValue(item, value);
+}
+
 // Shift and Alt step the jitter by 5 (back to 0 above 200); Shift alone grows the frame by
 // a row and a column (back to 2 above 40). The palette shows the new values.
 void applyModifierKeys() {
     const ASUInt32 keys = modifiers();
-    if ((keys & 0x20) != 0 && (keys & 0x40) != 0) {
+    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
         g::jittervalue_3 += 5.0f;
         if (g::jittervalue_3 > 200.0f) g::jittervalue_3 = 0.0f;
-        sADMItem->SetFloatValue(sADMDialog->GetItem(g::dialogref, kJitterItem), g::jittervalue_3);
-    } else if ((keys & 0x20) != 0) {
+        showFloat(kJitterItem, g::jittervalue_3);
+    } else if ((keys & kShiftModifier) != 0) {
         if (++g::horizontalcopiesvalue_3 > 40) g::horizontalcopiesvalue_3 = 2;
         if (++g::verticalcopiesvalue_3 > 40) g::verticalcopiesvalue_3 = 2;
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kColumnsItem), g::horizontalcopiesvalue_3);
-        sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kRowsItem), g::verticalcopiesvalue_3);
+        showInt(kColumnsItem, g::horizontalcopiesvalue_3);
+        showInt(kRowsItem, g::verticalcopiesvalue_3);
     }
 }
 
