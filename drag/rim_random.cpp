@@ -13,6 +13,13 @@ constexpr ASInt32 kCopiesItem = 90;
 // A random turn is a draw times 6.283 radians, a little short of a full turn.
 constexpr AIReal kRandomTurn = 6.283f;
 
+// Shows a value the keys changed in its palette control; before the palette exists there is
+// nothing to show it in.
+void showInt(ASInt32 itemID, ASInt32 value) {
+    if (!g::dialogref) return;
+    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
+}
+
 // Shift and Alt: the drag path moves by the whole drag vector and the drag starts again at
 // the mouse, so no copies follow on this event (as in the drag mode).
 ASErr moveDragPath(const Event& event) {
@@ -32,7 +39,7 @@ ASErr moveDragPath(const Event& event) {
 // Shift alone: one copy more, back to 2 above 40; the palette shows the new count.
 void addCopy() {
     if (++g::copiesvalue_4 > 40) g::copiesvalue_4 = 2;
-    sADMItem->SetIntValue(sADMDialog->GetItem(g::dialogref, kCopiesItem), g::copiesvalue_4);
+    showInt(kCopiesItem, g::copiesvalue_4);
 }
 
 struct CopyScale {
@@ -72,10 +79,10 @@ AIReal copyLineScale(const CopyScale& scale, int32_t i) {
 
 ASErr rimRandomTool(Event& event) {
     const ASUInt32 keys = modifiers();
-    if ((keys & 0x20) != 0 && (keys & 0x40) != 0) {
+    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
         const ASErr result = moveDragPath(event);
         if (result != kNoErr) return result;
-    } else if ((keys & 0x20) != 0) {
+    } else if ((keys & kShiftModifier) != 0) {
         addCopy();
     }
 
