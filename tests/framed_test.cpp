@@ -125,6 +125,19 @@ TEST_F(FramedTest, DragBackOnTheStartLeavesTheDragPath) {
     EXPECT_EQ(art().size(), 1u) << "D stays even with Delete";
 }
 
+TEST_F(FramedTest, BeneathUsesRowAndColumn) {
+    frameOf(2, 2);
+    setBool(framed::remove, false);
+    selectEntry(qttest::items::beneath, 3);  // grid form: r odd and c odd go beneath
+    ASSERT_EQ(once(), kNoErr);
+    const auto all = art();
+    ASSERT_EQ(all.size(), 5u);
+    // Back to front: cell (1, 1) below all art, then D, then the other three.
+    EXPECT_TRUE(near(centre(all[0]), {250, 175}));
+    EXPECT_TRUE(near(centre(all[2]), {150, 125}));
+    EXPECT_TRUE(near(centre(all[4]), {150, 175}));
+}
+
 TEST_F(FramedTest, ScaleAndLineScale) {
     struct Row {
         float scale;

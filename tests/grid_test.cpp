@@ -299,6 +299,18 @@ TEST_F(GridTest, TurnRulesGiveDuplicatesAQuarterTurn) {
     }
 }
 
+TEST_F(GridTest, BeneathUsesRowAndColumn) {
+    gridOf(3, 1);
+    selectEntry(qttest::items::beneath, 2);  // grid form: r even and k even go beneath
+    ASSERT_EQ(once({200, 100}), kNoErr);
+    const auto cells = art();
+    ASSERT_EQ(cells.size(), 3u);
+    // Back to front: column 2 went below all art; D (column 0) is never duplicated.
+    EXPECT_TRUE(near(centre(cells[0]), {250, 100}));
+    EXPECT_TRUE(near(centre(cells[1]), {150, 100}));
+    EXPECT_TRUE(near(centre(cells[2]), {200, 100}));
+}
+
 TEST_F(GridTest, LineScale) {
     struct Row {
         int option;
