@@ -48,7 +48,8 @@ void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
     const AIReal signH = randomSign();
     const AIReal magnitudeV = sAIRandom->FloatRnd();
     const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter, magnitudeV * signV * jitter);
+    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
+                                             magnitudeV * signV * jitter);
 }
 
 // The copy's line scale: sqrt(s) * sqrt(s) with standard scaling, or with the alternate

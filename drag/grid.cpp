@@ -68,7 +68,8 @@ void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
     const AIReal signH = randomSign();
     const AIReal magnitudeV = sAIRandom->FloatRnd();
     const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter, magnitudeV * signV * jitter);
+    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
+                                             magnitudeV * signV * jitter);
 }
 
 }  // namespace
@@ -116,8 +117,10 @@ ASErr gridTool(Event& event) {
             } else {
                 result = duplicateCopy(event.path, b, &cell);
                 if (result != kNoErr) return result;
-                if (g::rotation_0) sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * angle);
-                if (gridTurns(g::flipoptions_0, r, k)) sAIRealMath->AIRealMatrixConcatRotate(&matrix, kQuarterTurn);
+                if (g::rotation_0)
+                    sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * angle);
+                if (gridTurns(g::flipoptions_0, r, k))
+                    sAIRealMath->AIRealMatrixConcatRotate(&matrix, kQuarterTurn);
                 sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
                 sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
             }

@@ -153,7 +153,8 @@ GridScale gridScaleRule(int32_t rule, int32_t n, AIReal draw) {
         case 39:
             return byRemainder(n, {1.0f / 6, quarter, half, 1.0f, half, quarter, 1.0f / 6});
         case 40:
-            return byRemainder(n, {1.0f / 8, 1.0f / 6, 1.0f / 5, third, 1.0f, third, 1.0f / 5, 1.0f / 6, 1.0f / 8});
+            return byRemainder(
+                n, {1.0f / 8, 1.0f / 6, 1.0f / 5, third, 1.0f, third, 1.0f / 5, 1.0f / 6, 1.0f / 8});
         case 41:
             return byRemainder(n, {quarter, half, quarter, 1.0f, quarter, half, quarter});
         case 42:

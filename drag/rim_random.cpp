@@ -65,7 +65,8 @@ void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
     const AIReal signH = randomSign();
     const AIReal magnitudeV = sAIRandom->FloatRnd();
     const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter, magnitudeV * signV * jitter);
+    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
+                                             magnitudeV * signV * jitter);
 }
 
 AIReal copyLineScale(const CopyScale& scale, int32_t i) {
@@ -108,7 +109,8 @@ ASErr rimRandomTool(Event& event) {
         const CopyScale scale = drawScale();
         AIRealMatrix matrix;
         sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-        if (g::applyrotatevalue_4) sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kRandomTurn);
+        if (g::applyrotatevalue_4)
+            sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kRandomTurn);
         sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.h / 100.0f, scale.v / 100.0f);
         sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
         // The rim shift: somewhere between the drag path's place and half the drag vector.

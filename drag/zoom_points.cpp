@@ -20,8 +20,12 @@ AIReal jittered(AIReal coordinate, AIReal curve) {
 }
 
 // Points on the frame's vertical or horizontal line through a given coordinate.
-AIRealPoint onVerticalThrough(AIReal h, const ZoomFrame& frame) { return {h, frame.y + draw() * frame.height}; }
-AIRealPoint onHorizontalThrough(AIReal v, const ZoomFrame& frame) { return {frame.x + draw() * frame.width, v}; }
+AIRealPoint onVerticalThrough(AIReal h, const ZoomFrame& frame) {
+    return {h, frame.y + draw() * frame.height};
+}
+AIRealPoint onHorizontalThrough(AIReal v, const ZoomFrame& frame) {
+    return {frame.x + draw() * frame.width, v};
+}
 
 }  // namespace
 

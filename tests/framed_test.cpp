@@ -34,7 +34,7 @@ constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans (100, 50), centre (150, 125)
 
 class FramedTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kFramedTool);
@@ -75,7 +75,8 @@ protected:
             host().setTracing(false);
             host().failNthCall(0, kNoErr);
             const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op && count(op) == occurrence)
+            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
+                count(op) == occurrence)
                 return result;
             finish();
         }
@@ -97,7 +98,9 @@ TEST_F(FramedTest, CopiesOnTheBorderCellsOnly) {
     };
     const Row table[] = {
         {2, 2, true, {{150, 125}, {250, 125}, {150, 175}, {250, 175}}, "2 x 2: every cell is a corner"},
-        {3, 3, true,
+        {3,
+         3,
+         true,
          {{150, 125}, {200, 125}, {250, 125}, {150, 150}, {250, 150}, {150, 175}, {200, 175}, {250, 175}},
          "3 x 3: never the centre cell"},
         {2, 2, false, {{150, 125}, {150, 125}, {250, 125}, {150, 175}, {250, 175}}, "Delete off keeps D"},
@@ -179,10 +182,30 @@ TEST_F(FramedTest, EdgeModesTurnBySide) {
         const char* why;
     };
     const Row table[] = {
-        {0, "000" "00" "00" "000", "default: none"},
-        {1, "+++" "--" "--" "+++", "turn 1: rows one way, columns the other"},
-        {2, "---" "+0" "+0" "000", "turn 2: only the first row and the first column"},
-        {3, "-0-" "00" "--" "-0-", "flip: even columns along rows, even rows along columns"},
+        {0,
+         "000"
+         "00"
+         "00"
+         "000",
+         "default: none"},
+        {1,
+         "+++"
+         "--"
+         "--"
+         "+++",
+         "turn 1: rows one way, columns the other"},
+        {2,
+         "---"
+         "+0"
+         "+0"
+         "000",
+         "turn 2: only the first row and the first column"},
+        {3,
+         "-0-"
+         "00"
+         "--"
+         "-0-",
+         "flip: even columns along rows, even rows along columns"},
     };
     frameOf(3, 4);
     setFloat(framed::scale, 100);
@@ -259,7 +282,8 @@ TEST_F(FramedTest, ShiftAltStepsTheJitter) {
         float jitter, next;
         const char* why;
     };
-    const Row table[] = {{0, 5, "five more"}, {195, 200, "200 is not above 200"}, {200, 0, "above 200 back to 0"}};
+    const Row table[] = {
+        {0, 5, "five more"}, {195, 200, "200 is not above 200"}, {200, 0, "above 200 back to 0"}};
     frameOf(2, 2);
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);

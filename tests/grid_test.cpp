@@ -25,7 +25,8 @@ std::vector<float> referenceDraws(size_t n) {
 }
 
 namespace grid {
-inline constexpr ASInt32 columns = 25, rows = 26, rotate = 27, jitter = 28, warp = 30, create = 31, rotation = 32;
+inline constexpr ASInt32 columns = 25, rows = 26, rotate = 27, jitter = 28, warp = 30, create = 31,
+                         rotation = 32;
 inline constexpr ASInt32 check = 33, scaleX = 34, scaleY = 35, turn = 36, scaleLines = 20;
 }  // namespace grid
 
@@ -34,7 +35,7 @@ constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans 100 x 50, centre (150, 125)
 
 class GridTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kGridTool);
@@ -76,7 +77,8 @@ protected:
             host().setTracing(false);
             host().failNthCall(0, kNoErr);
             const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op && count(op) == occurrence)
+            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
+                count(op) == occurrence)
                 return result;
             finish();
         }
@@ -100,9 +102,17 @@ TEST_F(GridTest, CellsLieAtTheirGridPlaces) {
         const char* why;
     };
     const Row table[] = {
-        {2, 2, kTo, {{150, 125}, {250, 125}, {150, 175}, {250, 175}}, "column 1 by dx, row 1 by dy, (1, 1) by both"},
+        {2,
+         2,
+         kTo,
+         {{150, 125}, {250, 125}, {150, 175}, {250, 175}},
+         "column 1 by dx, row 1 by dy, (1, 1) by both"},
         {3, 1, {200, 100}, {{150, 100}, {200, 100}, {250, 100}}, "one row: 0 / 0 row step still builds"},
-        {1, 3, {100, 200}, {{100, 150}, {100, 200}, {100, 250}}, "one column: 0 / 0 column step still builds"},
+        {1,
+         3,
+         {100, 200},
+         {{100, 150}, {100, 200}, {100, 250}},
+         "one column: 0 / 0 column step still builds"},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
@@ -171,8 +181,12 @@ TEST_F(GridTest, ScaleRulesByColumn) {
     };
     const Row table[] = {
         {1, {100, 50, 100, 50, 100, 50}, "halves the odd columns"},
-        {9, {100, 25, 25, 25, 100.0f / 3, 25}, "(1/4, 1/6) off multiples of 4, else (1/3, 1/4) off multiples of 3"},
-        {16, {50, 50, 25, 50, 25, 50}, "halves the even columns; D takes its half and the duplicates carry it"},
+        {9,
+         {100, 25, 25, 25, 100.0f / 3, 25},
+         "(1/4, 1/6) off multiples of 4, else (1/3, 1/4) off multiples of 3"},
+        {16,
+         {50, 50, 25, 50, 25, 50},
+         "halves the even columns; D takes its half and the duplicates carry it"},
         {30, {20, 5, 20.0f / 3, 10, 20, 4}, "1/5 up to 1 by n mod 5, on top of D's own 1/5"},
         {33, {100, 500.0f / 6, 400.0f / 6, 50, 200.0f / 6, 100.0f / 6}, "sixths down by n mod 6"},
         {36, {100, 100.0f / 6, 100, 100.0f / 3, 100, 100.0f / 6}, "1 on even, 1/6 on n mod 4 = 1, 1/3 on 3"},
@@ -184,7 +198,8 @@ TEST_F(GridTest, ScaleRulesByColumn) {
         ASSERT_EQ(once({200, 150}), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), row.widths.size());
-        for (size_t k = 0; k < cells.size(); ++k) EXPECT_NEAR(width(cells[k]), row.widths[k], 1e-3f) << "column " << k;
+        for (size_t k = 0; k < cells.size(); ++k)
+            EXPECT_NEAR(width(cells[k]), row.widths[k], 1e-3f) << "column " << k;
         finish();
     }
 }
@@ -332,7 +347,8 @@ TEST_F(GridTest, LineScale) {
         const auto cells = art();
         ASSERT_EQ(cells.size(), 3u);
         for (size_t k = 0; k < cells.size(); ++k)
-            EXPECT_NEAR(document().style(cells[k]).stroke.width, row.strokeWidths[k], 1e-5f) << "column " << k;
+            EXPECT_NEAR(document().style(cells[k]).stroke.width, row.strokeWidths[k], 1e-5f)
+                << "column " << k;
         finish();
     }
 }

@@ -34,7 +34,7 @@ constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans (100, 50), centre (150, 125); half vector (50, 25)
 
 class RimRandomTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kRimRandomTool);
@@ -77,7 +77,8 @@ protected:
             host().setTracing(false);
             host().failNthCall(0, kNoErr);
             const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op && count(op) == occurrence)
+            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
+                count(op) == occurrence)
                 return result;
             finish();
         }
@@ -281,7 +282,8 @@ TEST_F(RimRandomTest, AFailedMoveKeepsTheStart) {
         result = move(kTo, kShiftModifier | kOptionModifier);
         host().failNthCall(0, kNoErr);
         host().setTracing(false);
-        if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt") break;
+        if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt")
+            break;
         finish();
     }
     ASSERT_EQ(result, kInjectedFaultErr);
@@ -314,7 +316,8 @@ TEST_F(RimRandomTest, DrawsScaleTurnAndRimShiftInOrder) {
     EXPECT_TRUE(near(centre(copies[0]), {150 + shift0.h, 125 + shift0.v}, 1e-3f));
     // The duplicate turns D's moved centre about the original centre, then shifts.
     const AIRealPoint turned = rotate(shift0.h, shift0.v, turn1);
-    EXPECT_TRUE(near(centre(copies[1]), {150 + turned.h + d[9] * 50.0f, 125 + turned.v + d[8] * 25.0f}, 1e-3f));
+    EXPECT_TRUE(
+        near(centre(copies[1]), {150 + turned.h + d[9] * 50.0f, 125 + turned.v + d[8] * 25.0f}, 1e-3f));
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ bool onViewEdge(AIRealPoint p) {
 bool same(AIRealPoint a, AIRealPoint b) { return a.h == b.h && a.v == b.v; }
 
 class ZoomTest : public qttest::DriverTest {
-protected:
+  protected:
     qthost::HostConfig config() const override {
         qthost::HostConfig config;
         config.view = kView;
@@ -92,7 +92,8 @@ protected:
             host().setTracing(false);
             host().failNthCall(0, kNoErr);
             const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op && count(op) == occurrence)
+            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
+                count(op) == occurrence)
                 return result;
             finish();
         }
@@ -119,7 +120,8 @@ TEST_F(ZoomTest, ModesPlaceStartAndEnd) {
         const char* why;
     };
     const Row table[] = {
-        {0, [](AIRealPoint s, AIRealPoint e) { return onPageEdge(s) && same(e, kTo); }, "page edge to the mouse"},
+        {0, [](AIRealPoint s, AIRealPoint e) { return onPageEdge(s) && same(e, kTo); },
+         "page edge to the mouse"},
         {1,
          [](AIRealPoint s, AIRealPoint e) {
              const bool across = s.h == kFrom.h && same(e, {kTo.h, s.v});
@@ -127,8 +129,16 @@ TEST_F(ZoomTest, ModesPlaceStartAndEnd) {
              return across || down;
          },
          "a left-right or a top-down line through the start"},
-        {2, [](AIRealPoint s, AIRealPoint e) { return s.h == kFrom.h && same(e, {kTo.h, s.v}); }, "horizontal"},
-        {3, [](AIRealPoint s, AIRealPoint e) { return s.v == kFrom.v && same(e, {s.h, kTo.v}); }, "vertical"},
+        {2,
+         [](AIRealPoint s, AIRealPoint e) {
+             return s.h == kFrom.h && same(e, {kTo.h, s.v});
+         },
+         "horizontal"},
+        {3,
+         [](AIRealPoint s, AIRealPoint e) {
+             return s.v == kFrom.v && same(e, {s.h, kTo.v});
+         },
+         "vertical"},
         {4, [](AIRealPoint s, AIRealPoint e) { return s.v == kFrom.v && same(e, kTo); }, "bottom zoom"},
         {5, [](AIRealPoint s, AIRealPoint e) { return onPageEdge(s) && onPageEdge(e); }, "edge to edge"},
     };
@@ -293,7 +303,7 @@ TEST_F(ZoomTest, ViewCentreIsThePatternCentre) {
 TEST_F(ZoomTest, ClosedLinesAndBeneath) {
     setInt(zoom::copies, 3);
     setBool(qttest::items::closed, true);
-    selectEntry(qttest::items::beneath, 1);    // every line below all art
+    selectEntry(qttest::items::beneath, 1);   // every line below all art
     selectEntry(qttest::items::fillMode, 2);  // to black: line i gets gray i / 2
     selectEntry(zoom::mode, 2);
     ASSERT_EQ(once(), kNoErr);
