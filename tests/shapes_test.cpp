@@ -1,0 +1,253 @@
+// The drag path shapes, read from the drag path D that the drag mode leaves in the document
+// (two copies, no rotation: D is the first art and keeps the geometry it was built with).
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+#include "driver_fixture.h"
+
+namespace qttest {
+namespace {
+
+constexpr AIRealPoint s{100, 100};
+constexpr AIRealPoint e{300, 250};
+
+struct Seg {
+    AIRealPoint p, in, out;
+};
+
+// Handles at offsets from the anchor.
+Seg at(AIRealPoint p, AIReal inH = 0, AIReal inV = 0, AIReal outH = 0, AIReal outV = 0) {
+    return {p, {p.h + inH, p.v + inV}, {p.h + outH, p.v + outV}};
+}
+
+::testing::AssertionResult sameSegments(std::span<const AIPathSegment> actual,
+                                        const std::vector<Seg>& expected) {
+    if (actual.size() != expected.size())
+        return ::testing::AssertionFailure() << actual.size() << " anchors, not " << expected.size();
+    for (size_t i = 0; i < expected.size(); ++i) {
+        if (auto r = near(actual[i].p, expected[i].p); !r) return r << " (anchor " << i << ")";
+        if (auto r = near(actual[i].in, expected[i].in); !r) return r << " (in-handle " << i << ")";
+        if (auto r = near(actual[i].out, expected[i].out); !r) return r << " (out-handle " << i << ")";
+        if (actual[i].corner) return ::testing::AssertionFailure() << "corner flag set on " << i;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class ShapesTest : public DriverTest {
+  protected:
+    static constexpr ASInt32 kPenLength = items::prLength;
+
+    qthost::HostConfig config() const override {
+        qthost::HostConfig c;
+        c.pressureDevice = pressureDevice_;
+        return c;
+    }
+
+    void useShape(int shape) {
+        plainDragMode(2);
+        selectEntry(items::lineType, shape);
+    }
+
+    // The drag path of the latest event: the copies are D and one duplicate made after it.
+    std::span<const AIPathSegment> dragPath() {
+        const std::vector<AIArtHandle> made = art();
+        EXPECT_EQ(made.size(), 2u);
+        return made.empty() ? std::span<const AIPathSegment>{} : document().segments(made.front());
+    }
+
+    std::span<const AIPathSegment> oneEvent(int16_t pressure = 255) {
+        EXPECT_EQ(down(s), kNoErr);
+        EXPECT_EQ(move(e, 0, pressure), kNoErr);
+        return dragPath();
+    }
+
+    bool pressureDevice_ = false;
+};
+
+class PressureShapesTest : public ShapesTest {
+  protected:
+    void SetUp() override {
+        pressureDevice_ = true;
+        ShapesTest::SetUp();
+        setBool(kPenLength, true);
+    }
+};
+
+TEST_F(ShapesTest, FixedShapesRunFromStartToEnd) {
+    struct Case {
+        int shape;
+        std::vector<Seg> expected;
+        const char* why;
+    } cases[] = {
+        {0, {at(s), at(e)}, "single line"},
+        {1,
+         {at(s), at({100, 250}), at(e)},
+         "split horizontal: middle is ((e.h - s.h) / 2, e.v), not the midpoint"},
+        {2, {at(s), at({300, 75}), at(e)}, "split vertical: middle is (e.h, (e.v - s.v) / 2)"},
+        {3, {at(s), at({100, 75}), at({300, 75}), at(e)}, "four-step"},
+        {4, {at(s, -20, -20, 20, 20), at(e, -20, -20, 20, 20)}, "curved line 1"},
+        {5, {at(s, -120, -120, 120, 120), at(e, -120, -120, 120, 120)}, "curved line 2"},
+        {17, {at(s, 0, -40, 0, 40), at(e, 0, -20, 0, 20)}, "curved line 3"},
+        {18, {at(s, -40, 0, 40, 0), at(e, -80, 0, 80, 0)}, "curved line 4"},
+        {19, {at(s, -80, 0, 80, 0), at(e, 40, 0, -40, 0), at(e, -80, 0, 80, 0)}, "curved line 5: e twice"},
+        {20, {at(s, 0, -40, 0, 40), at(e, 0, 80, 0, -80), at(e, 0, -40, 0, 80)}, "curved line 6"},
+        {21,
+         {at(s, 0, -40, 0, 40), at(e, 0, 80, 0, -80), at(e, 0, -80, 0, 80), at(e, 0, 60, 0, -60)},
+         "curved line 7: e three times"},
+        {22, {at(s, 0, -90, 0, 90), at(e, 0, 20, 0, -20), at(e, 0, -100, 0, -20)}, "curved line 8"},
+        {23,
+         {at(s, -40, 0, 40, 0), at(e, -80, 0, 80, 0), at(e, -120, 0, 120, 0), at(e, -160, 0, 160, 0)},
+         "curved line 9"},
+    };
+    for (const Case& c : cases) {
+        useShape(c.shape);
+        EXPECT_TRUE(sameSegments(oneEvent(), c.expected)) << "shape " << c.shape << ": " << c.why;
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+// Pressure 51 gives H = 0.2: each starred anchor moves to p + H (q - p), q the anchor written
+// before it (already pulled), and its handles follow the pulled anchor.
+TEST_F(PressureShapesTest, StarredAnchorsArePulledTowardTheAnchorBefore) {
+    struct Case {
+        int shape;
+        int16_t pressure;
+        std::vector<Seg> expected;
+        const char* why;
+    } cases[] = {
+        {0, 51, {at(s), at({260, 220})}, "e pulled a fifth of the way back to s"},
+        {3,
+         51,
+         {at(s), at({100, 80}), at({260, 76}), at({292, 215.2f})},
+         "each anchor pulled toward the pulled one"},
+        {4,
+         51,
+         {at(s, -20, -20, 20, 20), at({260, 220}, -20, -20, 20, 20)},
+         "handles follow the pulled anchor"},
+        {19,
+         51,
+         {at(s, -80, 0, 80, 0), at({260, 220}, 40, 0, -40, 0), at({292, 244}, -80, 0, 80, 0)},
+         "the repeated end point is pulled toward its pulled predecessor"},
+        {0, 0, {at(s), at(e)}, "H = 0: nothing moves"},
+        {0, 255, {at(s), at(e)}, "H = 1 exactly: nothing is pulled"},
+    };
+    for (const Case& c : cases) {
+        useShape(c.shape);
+        EXPECT_TRUE(sameSegments(oneEvent(c.pressure), c.expected)) << "shape " << c.shape << ": " << c.why;
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+TEST_F(PressureShapesTest, WithoutPenLengthPressureDoesNotPull) {
+    setBool(kPenLength, false);
+    useShape(3);
+    EXPECT_TRUE(sameSegments(oneEvent(51), {at(s), at({100, 75}), at({300, 75}), at(e)}));
+}
+
+// Point-list shapes: each event may add endPoint; D goes through every collected point.
+std::vector<Seg> straightThrough(std::initializer_list<AIRealPoint> points) {
+    std::vector<Seg> segs;
+    for (AIRealPoint p : points) segs.push_back(at(p));
+    return segs;
+}
+
+TEST_F(ShapesTest, PointsAreCollectedBeyondTheDistanceThreshold) {
+    struct Case {
+        int shape;
+        std::vector<AIRealPoint> moves;
+        std::vector<Seg> expected;
+        const char* why;
+    } cases[] = {
+        {6,
+         {{120, 100}, {150, 100}, {170, 100}, {191, 100}, {231, 100}},
+         straightThrough({s, {150, 100}, {191, 100}}),
+         "points - 40: a point more than 40 from the last collected one"},
+        {7,
+         {{180, 100}, {181, 100}, {261, 100}, {262, 100}},
+         straightThrough({s, {181, 100}, {262, 100}}),
+         "points - 80: exactly 80 is not enough"},
+        {9,
+         {{200, 100}, {200, 100}, {290, 100}},
+         straightThrough({s, {200, 100}, {290, 100}}),
+         "random threshold r x 80 < distance: 80 and more always adds, 0 never"},
+    };
+    for (const Case& c : cases) {
+        useShape(c.shape);
+        ASSERT_EQ(down(s), kNoErr);
+        for (AIRealPoint p : c.moves) ASSERT_EQ(move(p), kNoErr);
+        EXPECT_TRUE(sameSegments(dragPath(), c.expected)) << "shape " << c.shape << ": " << c.why;
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+TEST_F(PressureShapesTest, ZeroLengthFactorCollectsEveryMove) {
+    for (int shape : {6, 7}) {
+        useShape(shape);
+        ASSERT_EQ(down(s), kNoErr);
+        ASSERT_EQ(move({101, 100}, 0, 0), kNoErr);
+        ASSERT_EQ(move({101, 100}, 0, 0), kNoErr);
+        ASSERT_EQ(move({102, 100}, 0, 0), kNoErr);
+        EXPECT_TRUE(sameSegments(dragPath(), straightThrough({s, {101, 100}, {102, 100}})))
+            << "shape " << shape << ": threshold 0, but a move onto the last point adds nothing";
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+TEST_F(ShapesTest, AtMostTwentyOnePointsAreCollected) {
+    useShape(6);
+    ASSERT_EQ(down(s), kNoErr);
+    for (int k = 1; k <= 25; ++k) ASSERT_EQ(move({100.0f + 50.0f * k, 100}), kNoErr);
+    const auto path = dragPath();
+    ASSERT_EQ(path.size(), 21u);
+    EXPECT_TRUE(near(path[20].p, {1100, 100})) << "the 21st point is the last one collected";
+}
+
+TEST_F(ShapesTest, KeyShapesAddOnePointPerKeyPress) {
+    for (int shape : {12, 16}) {
+        useShape(shape);
+        ASSERT_EQ(down(s), kNoErr);
+        struct Step {
+            AIRealPoint at;
+            uint32_t keys;
+            size_t anchors;
+            const char* why;
+        } steps[] = {
+            {{150, 100}, 0, 1, "no key, no point"},
+            {{200, 100}, kCommandModifier, 2, "the key goes down: one point"},
+            {{250, 100}, kCommandModifier, 2, "held down: no second point"},
+            {{300, 100}, 0, 2, "released"},
+            {{350, 120}, kCommandModifier, 3, "pressed again: the next point"},
+        };
+        for (const Step& step : steps) {
+            ASSERT_EQ(move(step.at, step.keys), kNoErr);
+            const auto path = dragPath();
+            ASSERT_EQ(path.size(), step.anchors) << "shape " << shape << ": " << step.why;
+            EXPECT_TRUE(near(path.back().p, step.anchors == 1   ? s
+                                            : step.anchors == 2 ? AIRealPoint{200, 100}
+                                                                : AIRealPoint{350, 120}))
+                << "shape " << shape << ": " << step.why;
+        }
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+TEST_F(ShapesTest, MouseDownStartsANewPointList) {
+    useShape(6);
+    ASSERT_EQ(down(s), kNoErr);
+    ASSERT_EQ(move({200, 100}), kNoErr);
+    ASSERT_EQ(host().mouseUp(), kNoErr);
+    ASSERT_EQ(down({400, 400}), kNoErr);
+    ASSERT_EQ(move({410, 400}), kNoErr);
+    const std::vector<AIArtHandle> all = art();
+    ASSERT_EQ(all.size(), 4u) << "the first drag's two copies and this event's two";
+    EXPECT_TRUE(sameSegments(document().segments(all[2]), straightThrough({{400, 400}})));
+}
+
+}  // namespace
+}  // namespace qttest
