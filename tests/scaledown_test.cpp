@@ -1,0 +1,373 @@
+// Scaledown mode through the host: a row of copies along the drag, each scaled from the one
+// before, the apply modes, twist and turn, the fade, the drag path as copy 0, the keys.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+
+namespace {
+
+using qthost::DialogModel;
+
+enum : ASInt32 {
+    kToolSelector = 21,
+    kBeneath = 8,
+    kPressureOpacity = 5,
+    kScaleLines = 20,
+    kCopies = 140,
+    kScaleH = 141,
+    kScaleV = 142,
+    kTwist = 143,
+    kJitter = 144,
+    kPlacement = 149,
+    kFade = 150,
+    kApplyMode = 151,
+    kTurn = 152,
+    kRotate = 153,
+};
+
+constexpr int kScaledown = 6;
+
+// The drag runs from (300, 300) to (360, 380): the drag path's vector is (60, 80), its
+// centre (330, 340); with n copies copy i sits i / (n - 1) of the way along.
+constexpr AIRealPoint kFrom{300, 300};
+constexpr AIRealPoint kTo{360, 380};
+
+struct Point {
+    double h, v;
+};
+
+// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
+class HostDraws {
+public:
+    explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
+    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
+    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
+
+private:
+    std::mt19937 generator_;
+};
+
+class ScaledownTest : public qttest::PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kScaledown));
+        setFloat(kRotate, 0);  // unturned copies show their factors in their anchors
+    }
+
+    void setInt(ASInt32 id, ASInt32 value) { ASSERT_TRUE(DialogModel::userSetInt(item(id), value)); }
+    void setFloat(ASInt32 id, AIReal value) { ASSERT_TRUE(DialogModel::userSetFloat(item(id), value)); }
+    void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
+    void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
+    void clear() {
+        while (host().undoLastDrag()) {
+        }
+    }
+
+    std::vector<AIArtHandle> art() { return document().layerArt(0); }
+
+    Point centre(AIArtHandle art) {
+        AIRealRect r{};
+        EXPECT_EQ(document().getArtBounds(art, &r), kNoErr);
+        return {r.left + (r.right - r.left) / 2.0, r.bottom + (r.top - r.bottom) / 2.0};
+    }
+
+    // The anchors' vector: (60, 80) times the copy's factors (after any turn).
+    Point vector(AIArtHandle art) {
+        auto s = document().segments(art);
+        EXPECT_EQ(s.size(), 2u);
+        if (s.size() != 2) return {0, 0};
+        return {s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v};
+    }
+    Point factors(AIArtHandle art) {
+        Point d = vector(art);
+        return {d.h / 60, d.v / 80};
+    }
+
+    size_t countTrace(const std::string& operation) {
+        size_t n = 0;
+        for (const auto& call : host().trace()) n += call == operation;
+        return n;
+    }
+};
+
+struct ApplyCase {
+    int mode;
+    AIReal scaleH, scaleV;
+    std::vector<Point> factors;  // copies 0 to 3
+    const char* why;
+};
+
+TEST_F(ScaledownTest, RunningScalesAndApplyModesSizeEachCopy) {
+    const std::vector<ApplyCase> cases = {
+        {0, 100, 100, {{1, 1}, {1, 1}, {1, 1}, {1, 1}}, "100 / 100 keeps every copy the same size"},
+        {0, 50, 50, {{1, 1}, {.5, .5}, {.25, .25}, {.125, .125}}, "50 halves every next copy"},
+        {0, 50, 80, {{1, 1}, {.5, .8}, {.25, .64}, {.125, .512}}, "each axis has its own step"},
+        {8, 50, 50, {{1, 1}, {.25, .25}, {.25 / 3, .25 / 3}, {.125 / 4, .125 / 4}}, "apply 8 divides by i + 1"},
+        {9, 50, 50, {{1, 1}, {.5, .5}, {.5, .5}, {.5, .5}}, "apply 9 never goes below 0.5"},
+        {11, 40, 40, {{1, 1}, {.4, .4}, {.4, .4}, {.4, .4}}, "apply 11 restarts below 0.5 from the step"},
+        {17, 50, 80, {{1, 1}, {.8, .5}, {.25, .64}, {.512, .125}}, "apply 17 swaps odd copies"},
+        {19, 50, 50, {{1, 1}, {-.5, .5}, {.25, .25}, {-.125, .125}}, "apply 19 mirrors odd copies across"},
+        // Copy 0 is the drag path itself: the duplicates carry its (-1, 0.5) on top of their own
+        // (0.25, -0.5), (-0.25, 0.125) and (0.0625, -0.125).
+        {31, 50, 50, {{-1, .5}, {-.25, -.25}, {.25, .0625}, {-.0625, -.0625}}, "apply 31 with tally 0"},
+    };
+    setInt(kCopies, 4);
+    for (const ApplyCase& c : cases) {
+        clear();
+        setFloat(kScaleH, c.scaleH);
+        setFloat(kScaleV, c.scaleV);
+        choose(kApplyMode, c.mode);
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr) << c.why;
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 4u) << c.why;
+        for (size_t i = 0; i < 4; ++i) {
+            Point f = factors(copies[i]);
+            EXPECT_NEAR(f.h, c.factors[i].h, 1e-5) << c.why << ", copy " << i;
+            EXPECT_NEAR(f.v, c.factors[i].v, 1e-5) << c.why << ", copy " << i;
+            Point m = centre(copies[i]);
+            EXPECT_NEAR(m.h, 330 + 20 * i, 1e-3) << c.why << ": copy " << i << " a third further along";
+            EXPECT_NEAR(m.v, 340 + 80 / 3.0 * i, 1e-3) << c.why << ", copy " << i;
+        }
+    }
+}
+
+TEST_F(ScaledownTest, Apply13And14ShowTheBaseStepEveryFewMadeCopies) {
+    setInt(kCopies, 13);
+    setFloat(kScaleH, 50);
+    setFloat(kScaleV, 50);
+    for (int mode : {13, 14}) {
+        clear();
+        choose(kApplyMode, mode);
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 13u);
+        const int every = mode == 13 ? 4 : 6;
+        for (int i = 0; i < 13; ++i) {
+            const double expected = (i > 0 && i % every == 0) ? 0.5 : std::pow(0.5, i);
+            EXPECT_NEAR(factors(copies[i]).h, expected, 1e-7) << "apply " << mode << ", copy " << i;
+        }
+    }
+}
+
+TEST_F(ScaledownTest, Apply10DrawsOncePerMadeCopy) {
+    setInt(kCopies, 5);
+    host().setTracing(true);
+    for (int mode : {0, 10}) {
+        clear();
+        choose(kApplyMode, mode);
+        host().clearTrace();
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), mode == 10 ? 5u : 0u) << "apply " << mode;
+    }
+    // max(running, draw): never below the running scale of 0.9^i.
+    auto copies = art();
+    for (size_t i = 0; i < copies.size(); ++i) EXPECT_GE(factors(copies[i]).h, std::pow(0.9, i) - 1e-6) << i;
+}
+
+TEST_F(ScaledownTest, TheDragPathIsCopyZeroTaggedAndTurnedAndTheDuplicatesCarryTheTurn) {
+    setInt(kCopies, 3);
+    setFloat(kScaleH, 100);
+    setFloat(kScaleV, 100);
+    setFloat(kRotate, 90);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Art Suite.NewArt"), 1u);
+    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 2u) << "copy 0 is the drag path itself";
+    EXPECT_EQ(countTrace("AI Art Suite.ReorderArt"), 1u);
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        Point d = vector(copies[i]);
+        EXPECT_NEAR(d.h, -80, 1e-3) << "a quarter turn of (60, 80), copy " << i;
+        EXPECT_NEAR(d.v, 60, 1e-3) << i;
+        ASSERT_EQ(document().tags(copies[i]).size(), 1u) << i;
+        EXPECT_EQ(document().tags(copies[i])[0].value, "quen-tarb");
+    }
+
+    // Placed beneath: the drag path goes to the bottom first, each duplicate below it.
+    clear();
+    choose(kBeneath, 1);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    copies = art();
+    ASSERT_EQ(copies.size(), 3u);
+    EXPECT_NEAR(centre(copies[2]).h, 330, 1e-3) << "copy 0 (the drag path) on top";
+    EXPECT_NEAR(centre(copies[0]).h, 390, 1e-3) << "the last duplicate at the bottom";
+}
+
+TEST_F(ScaledownTest, ADragBackOnTheStartMakesNothingAndLeavesTheDragPathUnturned) {
+    setFloat(kRotate, 45);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kFrom, 1), kNoErr);
+    auto all = art();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_TRUE(document().tags(all[0]).empty());
+    EXPECT_EQ(countTrace("AI Transform Art Suite.TransformArt"), 0u);
+}
+
+TEST_F(ScaledownTest, TwistMakesOneWholeTurnOverTheRowAndTurnAddsPerIndex) {
+    setInt(kCopies, 5);
+    setFloat(kScaleH, 100);
+    setFloat(kScaleV, 100);
+    setInt(kTwist, 1);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    const Point quarterTurns[] = {{60, 80}, {-80, 60}, {-60, -80}, {80, -60}, {60, 80}};
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        Point d = vector(copies[i]);
+        EXPECT_NEAR(d.h, quarterTurns[i].h, 1e-3) << "twist 1: copy " << i;
+        EXPECT_NEAR(d.v, quarterTurns[i].v, 1e-3) << "twist 1: copy " << i;
+    }
+
+    clear();
+    setInt(kTwist, 0);
+    setFloat(kTurn, 90);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    copies = art();
+    for (size_t i = 0; i < 5; ++i) {
+        Point d = vector(copies[i]);
+        EXPECT_NEAR(d.h, quarterTurns[i % 4].h, 1e-3) << "turn 90: copy " << i;
+        EXPECT_NEAR(d.v, quarterTurns[i % 4].v, 1e-3) << "turn 90: copy " << i;
+    }
+}
+
+TEST_F(ScaledownTest, Fade100NeitherReadsNorSetsOpacity) {
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Blend Style Suite.GetOpacity"), 0u);
+    EXPECT_EQ(countTrace("AI Blend Style Suite.SetOpacity"), 0u);
+    for (AIArtHandle copy : art()) EXPECT_EQ(document().opacity(copy), 1.0f);
+}
+
+// A pressure device, so that pressure opacity sets a known value before the fade.
+class ScaledownPressureTest : public ScaledownTest {
+protected:
+    qthost::HostConfig config() const override {
+        qthost::HostConfig c;
+        c.pressureDevice = true;
+        return c;
+    }
+};
+
+TEST_F(ScaledownPressureTest, TheFadeMultipliesTheOpacityTheCopyHasByThen) {
+    setInt(kCopies, 4);
+    setFloat(kFade, 50);
+    setBool(kPressureOpacity, true);
+    ASSERT_EQ(drag(kFrom, kTo, 1, 51), kNoErr);  // pressure 51: V = 0.2
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 4u);
+    const double expected[] = {0.2, 0.1, 0.05, 0.025};
+    for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(document().opacity(copies[i]), expected[i], 1e-6) << i;
+}
+
+TEST_F(ScaledownTest, DroppedCopiesKeepTheirPlacesButNeitherShrinkNorFadeTheRow) {
+    setInt(kCopies, 12);
+    setFloat(kScaleH, 50);
+    setFloat(kScaleV, 50);
+    setFloat(kFade, 50);
+    setBool(kPlacement, true);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 12u) << "one placement draw per index";
+
+    // Made copies carry the tag; the drag path stays untagged when copy 0 is dropped.
+    std::vector<AIArtHandle> made;
+    bool pathDropped = false;
+    for (AIArtHandle a : art()) {
+        if (document().tags(a).empty())
+            pathDropped = true;
+        else
+            made.push_back(a);
+    }
+    ASSERT_GE(made.size(), 2u);
+    ASSERT_LT(made.size(), 12u) << "seed 1 drops some copies";
+    int previousIndex = -1;
+    for (size_t k = 0; k < made.size(); ++k) {
+        const double along = (centre(made[k]).h - 330) / (60.0 / 11);
+        const int index = static_cast<int>(std::lround(along));
+        EXPECT_NEAR(along, index, 1e-3) << "copy on its own place";
+        EXPECT_GT(index, previousIndex);
+        previousIndex = index;
+        const int steps = static_cast<int>(k) + (pathDropped ? 1 : 0);
+        EXPECT_NEAR(factors(made[k]).h, std::pow(0.5, steps), 1e-7) << "made copy " << k;
+        EXPECT_NEAR(document().opacity(made[k]), std::pow(0.5, steps), 1e-7) << "made copy " << k;
+    }
+}
+
+struct LineScaleCase {
+    int option;
+    int mode;
+    std::vector<double> widths;
+    const char* why;
+};
+
+TEST_F(ScaledownTest, LineScaleFollowsTheAppliedFactors) {
+    const std::vector<LineScaleCase> cases = {
+        {0, 0, {1, 1, 1, 1}, "ignore"},
+        {1, 0, {1, .5, .25, .125}, "standard: sqrt(gh) x sqrt(gv)"},
+        {2, 0, {1, 1, .25, 1}, "alternate: even copies only"},
+        {1, 21, {1, .5, .25, .125}, "mirrored copies keep a finite width"},
+    };
+    setInt(kCopies, 4);
+    setFloat(kScaleH, 50);
+    setFloat(kScaleV, 50);
+    for (const LineScaleCase& c : cases) {
+        clear();
+        choose(kScaleLines, c.option);
+        choose(kApplyMode, c.mode);
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 4u);
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-6) << c.why << ", copy " << i;
+    }
+}
+
+TEST_F(ScaledownTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsShift) {
+    setInt(kCopies, 3);
+    setFloat(kJitter, 5);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 12u);
+    // Draws per copy: vertical sign, horizontal sign, vertical and horizontal magnitude.
+    HostDraws draws;
+    std::vector<Point> shifts;
+    for (int i = 0; i < 3; ++i) {
+        const AIReal signV = draws.sign(), signH = draws.sign();
+        const AIReal magnitudeV = draws.next(), magnitudeH = draws.next();
+        shifts.push_back({magnitudeH * signH * 5, magnitudeV * signV * 5});
+    }
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        // Copy 0's shift moved the drag path, which every later copy duplicates; the copy's
+        // scale of 0.9^i about the first centre shrinks that carried shift with it.
+        const double scale = std::pow(0.9, i);
+        const Point carried = i == 0 ? Point{0, 0} : Point{shifts[0].h * scale, shifts[0].v * scale};
+        Point m = centre(copies[i]);
+        EXPECT_NEAR(m.h, 330 + 30 * i + shifts[i].h + carried.h, 1e-3) << i;
+        EXPECT_NEAR(m.v, 340 + 40 * i + shifts[i].v + carried.v, 1e-3) << i;
+    }
+}
+
+TEST_F(ScaledownTest, ShiftAddsACopyAndShiftAltAddsATwistBothShownInThePalette) {
+    setInt(kCopies, 39);
+    ASSERT_EQ(drag(kFrom, kTo, 2, 255, kShiftModifier), kNoErr);
+    EXPECT_EQ(item(kCopies)->intValue(), 2) << "40, then above 40 back to 2";
+    EXPECT_EQ(art().size(), 2u);
+
+    setInt(kTwist, 19);
+    ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
+    EXPECT_EQ(item(kTwist)->intValue(), 20);
+    ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
+    EXPECT_EQ(item(kTwist)->intValue(), 0) << "above 20 back to 0";
+    EXPECT_EQ(item(kCopies)->intValue(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,450 @@
+// Windmill mode through the host: rings of copies around the drag path's centre, the turn
+// and re-size modes, the units, the running re-scale, the keys, Delete and error exits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+
+namespace {
+
+using qthost::DialogModel;
+
+// Palette items of the windmill page and the shared controls the tests touch.
+enum : ASInt32 {
+    kToolSelector = 21,
+    kStrokeMode = 13,
+    kScaleLines = 20,
+    kCopies = 110,
+    kCircles = 111,
+    kAlign = 112,
+    kRotate = 113,
+    kJitter = 114,
+    kOffset = 115,
+    kCirclesRadius = 116,
+    kScale = 117,
+    kTurn = 118,
+    kMeasure = 119,
+    kResizeMode = 120,
+    kTurnMode = 121,
+    kDelete = 122,
+    kMatch = 123,
+    kInitial = 125,
+    kResize = 126,
+    kPlacement = 128,
+    kGap = 129,
+};
+
+constexpr int kWindmill = 5;
+
+// The drag path runs from (300, 300) to (360, 380): a drag of length 100 whose bounds have
+// the centre (330, 340) and the size 60 x 80.
+constexpr AIRealPoint kFrom{300, 300};
+constexpr AIRealPoint kTo{360, 380};
+constexpr AIRealPoint kCentre{330, 340};
+
+struct Point {
+    double h, v;
+};
+
+// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
+class HostDraws {
+public:
+    explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
+    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
+    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
+
+private:
+    std::mt19937 generator_;
+};
+
+class WindmillTest : public qttest::PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kWindmill));
+        // Unturned copies keep the drag path's shape, which the checks below read.
+        setBool(kAlign, false);
+    }
+
+    void setInt(ASInt32 id, ASInt32 value) { ASSERT_TRUE(DialogModel::userSetInt(item(id), value)); }
+    void setFloat(ASInt32 id, AIReal value) { ASSERT_TRUE(DialogModel::userSetFloat(item(id), value)); }
+    void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
+    void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
+
+    std::vector<AIArtHandle> art() { return document().layerArt(0); }
+
+    Point centre(AIArtHandle art) {
+        AIRealRect r{};
+        EXPECT_EQ(document().getArtBounds(art, &r), kNoErr);
+        return {r.left + (r.right - r.left) / 2.0, r.bottom + (r.top - r.bottom) / 2.0};
+    }
+
+    // The copy's factors read from its two anchors: the drag path's vector (60, 80) after
+    // the copy's scale, so a mirror shows as a negative factor.
+    Point factors(AIArtHandle art) {
+        auto segments = document().segments(art);
+        EXPECT_EQ(segments.size(), 2u);
+        if (segments.size() != 2) return {0, 0};
+        return {(segments[1].p.h - segments[0].p.h) / 60.0, (segments[1].p.v - segments[0].p.v) / 80.0};
+    }
+
+    size_t countTrace(const std::string& operation) {
+        size_t n = 0;
+        for (const auto& call : host().trace()) n += call == operation;
+        return n;
+    }
+
+    void expectCentres(const std::vector<Point>& expected, const char* why) {
+        SCOPED_TRACE(why);
+        auto copies = art();
+        ASSERT_EQ(copies.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            Point c = centre(copies[i]);
+            EXPECT_NEAR(c.h, expected[i].h, 0.01) << "copy " << i;
+            EXPECT_NEAR(c.v, expected[i].v, 0.01) << "copy " << i;
+        }
+    }
+};
+
+TEST_F(WindmillTest, OneRingOfCopiesAtTheDragLengthAroundTheCentre) {
+    setInt(kCopies, 4);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    // Delete is on by default: only the four copies stay, at 0, 90, 180 and 270 degrees.
+    expectCentres({{430, 340}, {330, 440}, {230, 340}, {330, 240}}, "plain ring");
+    for (AIArtHandle copy : art()) {
+        Point f = factors(copy);
+        EXPECT_NEAR(f.h, 1, 1e-5);
+        EXPECT_NEAR(f.v, 1, 1e-5);
+        EXPECT_TRUE(document().tags(copy).empty()) << "windmill copies carry no tag";
+    }
+}
+
+struct LayoutCase {
+    const char* why;
+    int copies;
+    AIReal gap;
+    bool match;
+    int measure;
+    AIReal initial;
+    int circles;
+    AIReal circlesRadius;
+    AIReal offset;
+    int turnMode;
+    AIReal turn;
+    std::vector<Point> centres;
+};
+
+TEST_F(WindmillTest, LayoutFollowsGapMatchUnitsInitialOffsetAndTurnModes) {
+    const std::vector<LayoutCase> cases = {
+        {"gap 50 spreads four copies over half the circle", 4, 50, false, 0, 0, 1, 100, 0, 0, 0,
+         {{430, 340}, {400.7107, 410.7107}, {330, 440}, {259.2893, 410.7107}}},
+        {"match starts the ring in the direction of the drag", 2, 100, true, 0, 0, 1, 100, 0, 0, 0,
+         {{390, 420}, {270, 260}}},
+        {"cm multiplies the drag length by 28.347", 2, 100, false, 1, 0, 1, 100, 0, 0, 0,
+         {{3164.7, 340}, {-2504.7, 340}}},
+        {"inches multiply the drag length by 71.9467", 2, 100, false, 2, 0, 1, 100, 0, 0, 0,
+         {{7524.67, 340}, {-6864.67, 340}}},
+        {"initial 150 skips circles 0 and 1 (radius 100 and 130)", 2, 100, false, 0, 150, 4, 30, 0, 0, 0,
+         {{490, 340}, {170, 340}, {520, 340}, {140, 340}}},
+        {"the offset pushes even copies out", 4, 100, false, 0, 0, 1, 100, 20, 0, 0,
+         {{450, 340}, {330, 440}, {210, 340}, {330, 240}}},
+        {"turn - vertical widens the vertical radius", 4, 100, false, 0, 0, 1, 100, 0, 0, 10,
+         {{430, 340}, {330, 450}, {230, 340}, {330, 230}}},
+        {"horizontal widens the horizontal radius", 4, 100, false, 0, 0, 1, 100, 0, 1, 10,
+         {{440, 340}, {330, 440}, {220, 340}, {330, 240}}},
+        {"ripple 1 adds turn x sin((i + 1) x 360 / n) to the vertical radius", 3, 100, false, 0, 0, 1, 100, 0,
+         5, 10, {{430, 340}, {280, 419.1025}, {280, 253.3975}}},
+    };
+    for (const LayoutCase& c : cases) {
+        setInt(kCopies, c.copies);
+        setFloat(kGap, c.gap);
+        setBool(kMatch, c.match);
+        choose(kMeasure, c.measure);
+        setFloat(kInitial, c.initial);
+        setInt(kCircles, c.circles);
+        setFloat(kCirclesRadius, c.circlesRadius);
+        setFloat(kOffset, c.offset);
+        choose(kTurnMode, c.turnMode);
+        setFloat(kTurn, c.turn);
+        while (host().undoLastDrag()) {  // back to an empty document
+        }
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr) << c.why;
+        expectCentres(c.centres, c.why);
+    }
+}
+
+struct ResizeCase {
+    int mode;
+    std::vector<Point> factors;  // copies 0 to 7
+    const char* why;
+};
+
+TEST_F(WindmillTest, ResizeModesScaleAndMirrorEachCopyByIndex) {
+    const Point one{1, 1}, half{0.5, 0.5};
+    auto both = [](double f) { return Point{f, f}; };
+    const std::vector<ResizeCase> cases = {
+        {0, {one, one, one, one, one, one, one, one}, "ignore"},
+        {8, {one, both(1 / 2.), both(1 / 3.), both(1 / 4.), both(1 / 5.), both(1 / 6.), both(1 / 7.), both(1 / 8.)},
+         "1 / (i + 1)"},
+        {9, {one, {.25, 1 / 6.}, {.25, 1 / 6.}, {.25, 1 / 6.}, {1 / 3., .25}, {.25, 1 / 6.}, {.25, 1 / 6.},
+             {.25, 1 / 6.}},
+         "the mod 4, mod 3, parity chain with separate factors"},
+        {10, {one, both(1 / 6.), both(1 / 6.), both(1 / 6.), both(1 / 6.), both(1 / 5.), both(1 / 6.), both(1 / 6.)},
+         "mod 5, then odd 1/5"},
+        {16, {half, one, half, one, half, one, half, one}, "((i mod 2) + 1) / 2"},
+        {24, {half, half, half, half, half, one, half, half}, "whole only when i mod 4 = 1 and i mod 3 = 2"},
+        {32, {one, both(.8), both(.6), both(.4), both(.2), one, both(.8), both(.6)}, "fifths falling by i mod 5"},
+        {36, {one, both(1 / 6.), one, both(1 / 3.), one, both(1 / 6.), one, both(1 / 3.)}, "odd thirds, sixths at 1 mod 4"},
+        {40, {both(1 / 8.), both(1 / 6.), both(1 / 5.), both(1 / 3.), one, both(1 / 3.), both(1 / 5.), both(1 / 6.)},
+         "the peak at i mod 9 = 4"},
+        {43, {one, {-1, 1}, one, {-1, 1}, one, {-1, 1}, one, {-1, 1}}, "odd copies mirrored across"},
+        {46, {half, {-1, -1}, half, {-1, -1}, half, {-1, -1}, half, {-1, -1}}, "odd turned over, even halved"},
+        {47, {{-1, 1}, {1, -1}, {-1, 1}, {1, -1}, {-1, 1}, {1, -1}, {-1, 1}, {1, -1}}, "alternating mirrors"},
+        {49, {one, {-1, 1}, one, {-1, 1}, one, {-1, 1}, one, {-1, 1}}, "tally 0: i odd and T even mirror across"},
+        {53, {half, {-1, -1}, half, {-1, -1}, half, {-1, -1}, half, {-1, -1}}, "differ turns over, same halves"},
+        {54, {{1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}}, "half mirrors"},
+        {55, {{-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}}, "the other half mirrors"},
+    };
+    setInt(kCopies, 8);
+    for (const ResizeCase& c : cases) {
+        while (host().undoLastDrag()) {
+        }
+        choose(kResizeMode, c.mode);
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 8u) << c.why;
+        for (size_t i = 0; i < copies.size(); ++i) {
+            Point f = factors(copies[i]);
+            EXPECT_NEAR(f.h, c.factors[i].h, 1e-5) << "mode " << c.mode << " copy " << i << ": " << c.why;
+            EXPECT_NEAR(f.v, c.factors[i].v, 1e-5) << "mode " << c.mode << " copy " << i << ": " << c.why;
+        }
+    }
+}
+
+TEST_F(WindmillTest, RandomResizeModesDrawOncePerCopyWhateverTheIndex) {
+    setInt(kCopies, 6);
+    host().setTracing(true);
+    for (int mode : {0, 27, 28}) {
+        choose(kResizeMode, mode);
+        host().clearTrace();
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), mode == 0 ? 0u : 6u) << "mode " << mode;
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 6u);
+        // Mode 27 keeps even copies whole, mode 28 every third one.
+        for (size_t i = 0; i < copies.size(); ++i) {
+            bool whole = mode == 0 || (mode == 27 && i % 2 == 0) || (mode == 28 && i % 3 == 0);
+            if (whole) {
+                EXPECT_NEAR(factors(copies[i]).h, 1, 1e-5) << "mode " << mode << " copy " << i;
+            }
+        }
+        while (host().undoLastDrag()) {
+        }
+    }
+}
+
+TEST_F(WindmillTest, ReScaleRunsAcrossCirclesAndEventsEvenWithoutARing) {
+    setInt(kCopies, 2);
+    setInt(kCircles, 3);
+    setFloat(kCirclesRadius, 0);
+    setFloat(kResize, 50);
+    // Event 1 is back on the mouse-down point: radius 0, no circle, yet three halvings.
+    // Event 2 draws its three circles at 1/8, 1/16 and 1/32.
+    ASSERT_EQ(host().mouseDown(kFrom), kNoErr);
+    ASSERT_EQ(host().mouseDrag(kFrom), kNoErr);
+    ASSERT_EQ(host().mouseDrag(kTo), kNoErr);
+    ASSERT_EQ(host().mouseUp(), kNoErr);
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 6u);
+    const double expected[] = {0.125, 0.125, 0.0625, 0.0625, 0.03125, 0.03125};
+    for (size_t i = 0; i < copies.size(); ++i) EXPECT_NEAR(factors(copies[i]).h, expected[i], 1e-6) << i;
+
+    // A new drag starts again at 100 %.
+    while (host().undoLastDrag()) {
+    }
+    setInt(kCircles, 1);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_NEAR(factors(art().at(0)).h, 1, 1e-6);
+}
+
+TEST_F(WindmillTest, ScaleAlignAndRotationTurnAndSizeEachCopy) {
+    setInt(kCopies, 4);
+    setFloat(kScale, 50);
+    setFloat(kRotate, 90);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    // Turned a quarter, (60, 80) at half size becomes (-40, 30).
+    for (AIArtHandle copy : art()) {
+        Point f = factors(copy);
+        EXPECT_NEAR(f.h * 60, -40, 1e-3);
+        EXPECT_NEAR(f.v * 80, 30, 1e-3);
+    }
+    while (host().undoLastDrag()) {
+    }
+    setFloat(kRotate, 0);
+    setFloat(kScale, 100);
+    setBool(kAlign, true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    // Align turns copy i by its angle on the ring, i x 90 degrees.
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 4u);
+    const Point turned[] = {{60, 80}, {-80, 60}, {-60, -80}, {80, -60}};
+    for (size_t i = 0; i < 4; ++i) {
+        Point f = factors(copies[i]);
+        EXPECT_NEAR(f.h * 60, turned[i].h, 1e-3) << i;
+        EXPECT_NEAR(f.v * 80, turned[i].v, 1e-3) << i;
+    }
+}
+
+struct LineScaleCase {
+    int option;
+    AIReal scale;
+    int resizeMode;
+    std::vector<double> widths;  // stroke widths of copies 0 to 3
+    const char* why;
+};
+
+TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
+    const std::vector<LineScaleCase> cases = {
+        {0, 50, 0, {1, 1, 1, 1}, "ignore keeps the width"},
+        {1, 50, 0, {.5, .5, .5, .5}, "standard: sqrt(sh) x sqrt(sv)"},
+        {2, 50, 0, {.5, 1, .5, 1}, "alternate: even copies only"},
+        {3, 50, 0, {1, 1, 1, 1}, "the second alternate entry acts as ignore"},
+        {1, 100, 8, {1, .5, 1 / 3., .25}, "standard follows the re-size mode"},
+        {1, 100, 45, {1, 1, 1, 1}, "a mirrored copy keeps a finite width"},
+        {1, -50, 0, {.5, .5, .5, .5}, "a negative scale keeps a finite width"},
+    };
+    for (const LineScaleCase& c : cases) {
+        while (host().undoLastDrag()) {
+        }
+        setInt(kCopies, 4);
+        choose(kScaleLines, c.option);
+        setFloat(kScale, c.scale);
+        choose(kResizeMode, c.resizeMode);
+        ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+        auto copies = art();
+        ASSERT_EQ(copies.size(), 4u) << c.why;
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-5) << c.why << ", copy " << i;
+    }
+}
+
+TEST_F(WindmillTest, StrokeIndexIsTheCopyIndexWithCycleCopiesMinusOne) {
+    setInt(kCopies, 5);
+    choose(kStrokeMode, 1);  // " To white": black ink falls by i / Q
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 5u);
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_NEAR(document().style(copies[i]).stroke.color.c.g.gray, 1 - i / 4.0, 1e-6) << i;
+}
+
+TEST_F(WindmillTest, DeleteDisposesOfTheDragPathOnlyWhenSet) {
+    setInt(kCopies, 3);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(art().size(), 3u) << "Delete is on by default";
+
+    while (host().undoLastDrag()) {
+    }
+    setBool(kDelete, false);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    auto all = art();
+    ASSERT_EQ(all.size(), 4u);
+    auto d = document().segments(all[0]);  // the drag path, beneath its copies, untouched
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0].p.h, kFrom.h);
+    EXPECT_EQ(d[1].p.v, kTo.v);
+}
+
+TEST_F(WindmillTest, PlacementDropsCopiesButTheRingKeepsItsAngles) {
+    setInt(kCopies, 8);
+    setBool(kPlacement, true);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 8u) << "one placement draw per copy";
+    auto copies = art();
+    EXPECT_LT(copies.size(), 8u) << "seed 1 drops at least one copy";
+    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), copies.size());
+    for (AIArtHandle copy : copies) {
+        Point c = centre(copy);
+        double angle = std::atan2(c.v - kCentre.v, c.h - kCentre.h) * 4 / M_PI;
+        EXPECT_NEAR(angle, std::round(angle), 1e-4) << "each copy on a multiple of 45 degrees";
+        EXPECT_NEAR(std::hypot(c.h - kCentre.h, c.v - kCentre.v), 100, 1e-3);
+    }
+}
+
+TEST_F(WindmillTest, JitterDrawsVerticalSignHorizontalSignThenTheMagnitudesInUnits) {
+    setInt(kCopies, 4);
+    setFloat(kJitter, 2);
+    choose(kMeasure, 1);  // cm: the jitter reaches 2 x 28.347 points
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 16u);
+    const AIReal f = 28.347f, R = 100 * f;
+    const Point ring[] = {{R, 0}, {0, R}, {-R, 0}, {0, -R}};
+    HostDraws draws;
+    auto copies = art();
+    ASSERT_EQ(copies.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        const AIReal signV = draws.sign(), signH = draws.sign();
+        const AIReal magnitudeV = draws.next(), magnitudeH = draws.next();
+        Point c = centre(copies[i]);
+        EXPECT_NEAR(c.h - kCentre.h - ring[i].h, magnitudeH * signH * f * 2, 2e-3) << i;
+        EXPECT_NEAR(c.v - kCentre.v - ring[i].v, magnitudeV * signV * f * 2, 2e-3) << i;
+    }
+}
+
+TEST_F(WindmillTest, ShiftAddsACopyAndShiftAltTurnsFiveDegreesBothShownInThePalette) {
+    setInt(kCopies, 38);
+    ASSERT_EQ(drag(kFrom, kTo, 3, 255, kShiftModifier), kNoErr);
+    EXPECT_EQ(item(kCopies)->intValue(), 2) << "39, 40, then above 40 back to 2";
+    EXPECT_EQ(art().size(), 2u);
+
+    setFloat(kRotate, 350);
+    ASSERT_EQ(drag(kFrom, kTo, 2, 255, kShiftModifier | kOptionModifier), kNoErr);
+    EXPECT_FLOAT_EQ(item(kRotate)->floatValue(), 360) << "355, 360";
+    ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
+    EXPECT_FLOAT_EQ(item(kRotate)->floatValue(), 0) << "365 is above 360: back to 0";
+    EXPECT_EQ(item(kCopies)->intValue(), 2) << "both keys leave the copies alone";
+}
+
+TEST_F(WindmillTest, AFailingCopyEndsTheEventAndKeepsTheDragPath) {
+    setInt(kCopies, 4);
+    host().setTracing(true);
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    // Find the second copy's transform among the fallible calls of the same drag.
+    while (host().undoLastDrag()) {
+    }
+    const uint64_t before = host().fallibleCallCount();
+    host().clearTrace();
+    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
+    const uint64_t perDrag = host().fallibleCallCount() - before;
+    ASSERT_GT(perDrag, 0u);
+    while (host().undoLastDrag()) {
+    }
+
+    // Fail each fallible call in turn until a transform fails: the event stops there.
+    bool sawTransformFailure = false;
+    for (uint64_t n = 1; n <= perDrag && !sawTransformFailure; ++n) {
+        ASSERT_EQ(host().mouseDown(kFrom), kNoErr);
+        host().clearTrace();
+        host().failNthCall(n, kInjectedFaultErr);
+        ASErr result = host().mouseDrag(kTo);
+        const auto trace = host().trace();
+        host().mouseUp();
+        if (result == kInjectedFaultErr && !trace.empty() && trace.back() == "AI Transform Art Suite.TransformArt") {
+            sawTransformFailure = true;
+            // The drag path stays (no Delete after a failure) with the copies made so far.
+            EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
+            EXPECT_EQ(art().size(), 2u) << "the drag path and the first (failed) copy";
+        }
+        while (host().undoLastDrag()) {
+        }
+    }
+    EXPECT_TRUE(sawTransformFailure);
+}
+
+}  // namespace
