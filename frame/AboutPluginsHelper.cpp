@@ -11,8 +11,9 @@ namespace {
 // A suite acquired through the message's basic suite and released on every way out.
 template <class Suite>
 class ScopedSuite {
-public:
-    ScopedSuite(SPBasicSuite* basic, const char* name, ASInt32 version) : basic_(basic), name_(name), version_(version) {
+  public:
+    ScopedSuite(SPBasicSuite* basic, const char* name, ASInt32 version)
+        : basic_(basic), name_(name), version_(version) {
         const void* suite = nullptr;
         error_ = basic_ != nullptr ? basic_->AcquireSuite(name, version, &suite) : kInvalidStateErr;
         if (error_ == kNoErr && suite == nullptr) error_ = kSuiteNotFoundErr;
@@ -28,7 +29,7 @@ public:
     const Suite* operator->() const { return suite_; }
     const Suite& operator*() const { return *suite_; }
 
-private:
+  private:
     SPBasicSuite* basic_;
     const char* name_;
     ASInt32 version_;
@@ -58,7 +59,8 @@ ASErr findMenuGroup(const AIMenuSuite& menu, const char* name, bool* exists) {
 ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage* message, const char* menuGroupName,
                                                      const ai::UnicodeString& familyEntryText,
                                                      const char* itemText, AIMenuItemHandle* menuItem) {
-    ScopedSuite<AIMenuSuite> menu(message->d.basic, kAIMenuSuite, kAIMenuSuiteVersion + kAISuiteVersionOffset);
+    ScopedSuite<AIMenuSuite> menu(message->d.basic, kAIMenuSuite,
+                                  kAIMenuSuiteVersion + kAISuiteVersionOffset);
     if (menu.error() != kNoErr) return menu.error();
     SPPluginRef self = message->d.self;
 
@@ -68,7 +70,8 @@ ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage* message
     if (!exists) {
         AIPlatformAddMenuItemDataUS entry{kAboutMenuGroup, familyEntryText.as_ASUnicode()};
         AIMenuItemHandle entryItem = nullptr;
-        if (ASErr error = menu->AddMenuItem(self, nullptr, &entry, 0, &entryItem); error != kNoErr) return error;
+        if (ASErr error = menu->AddMenuItem(self, nullptr, &entry, 0, &entryItem); error != kNoErr)
+            return error;
         AIMenuGroup group = nullptr;
         if (ASErr error = menu->AddMenuGroupAsSubMenu(menuGroupName, 1, entryItem, &group); error != kNoErr)
             return error;

@@ -7,7 +7,7 @@
 #include "sdk/QuenTarbSDK.h"
 
 class SDKAboutPluginsHelper {
-public:
+  public:
     // Adds `itemText` to the family's menu group, creating the group (and its entry in the
     // About menu) unless another plug-in of the family already did.
     ASErr AddAboutPluginsMenuItem(SPInterfaceMessage* message, const char* menuGroupName,
@@ -16,7 +16,7 @@ public:
     // A modal message box; shows nothing when the ADM Basic suite cannot be had.
     void PopAboutBox(AIMenuMessage* message, const char* caption, const char* text);
 
-private:
+  private:
     const ADMBasicSuite* fADMBasic = nullptr;
 };
 

@@ -6,7 +6,7 @@
 #include "frame/SuitePointers.h"
 
 class AppContext {
-public:
+  public:
     explicit AppContext(SPPluginRef pluginRef) noexcept {
         if (sAIAppContext != nullptr && sAIAppContext->PushAppContext(pluginRef, &context_) == kNoErr)
             pushed_ = true;
@@ -17,7 +17,7 @@ public:
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-private:
+  private:
     AIAppContextHandle context_ = nullptr;
     bool pushed_ = false;
 };

@@ -10,13 +10,13 @@
 namespace ai {
 
 class Error : public std::exception {
-public:
+  public:
     explicit Error(ASErr code) noexcept : code_(code) {}
     operator ASErr() const noexcept { return code_; }
     ASErr code() const noexcept { return code_; }
     const char* what() const noexcept override { return "ai::Error"; }
 
-private:
+  private:
     ASErr code_;
 };
 

@@ -20,12 +20,24 @@ constexpr size_t kAlertBufferSize = 256;
 
 // Zero-terminated.
 constexpr ASErr kFilteredErrors[] = {
-    QT_FOURCC('F', 'M', 'T', '?'), QT_FOURCC('R', 'F', 'S', 'E'), QT_FOURCC('A', 'F', 'T', 'R'),
-    QT_FOURCC('V', 'A', 'L', 'D'), QT_FOURCC('M', 'O', 'O', 'T'), QT_FOURCC('T', 'R', 'S', 'H'),
-    QT_FOURCC('C', 'H', 'E', 'K'), QT_FOURCC('C', 'H', 'I', 'T'), QT_FOURCC('T', 'L', 'T', 'K'),
-    QT_FOURCC('p', 'F', 'l', 's'), QT_FOURCC('S', '!', 'F', 'd'), QT_FOURCC('!', 'A', 'c', 'q'),
-    QT_FOURCC('d', 's', 'R', 'P'), QT_FOURCC('s', 'k', 'p', 'E'), QT_FOURCC('D', 'O', 'N', 'E'),
-    QT_FOURCC('S', 'T', 'O', 'P'), 361, 0,
+    QT_FOURCC('F', 'M', 'T', '?'),
+    QT_FOURCC('R', 'F', 'S', 'E'),
+    QT_FOURCC('A', 'F', 'T', 'R'),
+    QT_FOURCC('V', 'A', 'L', 'D'),
+    QT_FOURCC('M', 'O', 'O', 'T'),
+    QT_FOURCC('T', 'R', 'S', 'H'),
+    QT_FOURCC('C', 'H', 'E', 'K'),
+    QT_FOURCC('C', 'H', 'I', 'T'),
+    QT_FOURCC('T', 'L', 'T', 'K'),
+    QT_FOURCC('p', 'F', 'l', 's'),
+    QT_FOURCC('S', '!', 'F', 'd'),
+    QT_FOURCC('!', 'A', 'c', 'q'),
+    QT_FOURCC('d', 's', 'R', 'P'),
+    QT_FOURCC('s', 'k', 'p', 'E'),
+    QT_FOURCC('D', 'O', 'N', 'E'),
+    QT_FOURCC('S', 'T', 'O', 'P'),
+    361,
+    0,
 };
 
 // A key that starts with '-' or a digit is a decimal number; any other is a four-character
@@ -115,7 +127,8 @@ void Plugin::DefaultError(SPPluginRef pluginRef, ASErr error) {
     bool borrowed = false;
     if (sADMBasic == nullptr) {
         const void* suite = nullptr;
-        if (sSPBasic == nullptr || sSPBasic->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion2, &suite) != kNoErr ||
+        if (sSPBasic == nullptr ||
+            sSPBasic->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion2, &suite) != kNoErr ||
             suite == nullptr)
             return;
         sADMBasic = static_cast<const ADMBasicSuite*>(suite);

@@ -65,7 +65,8 @@ ASErr MultiArrowToolPlugin::StartupPlugin(SPInterfaceMessage* message) {
 
 ASErr MultiArrowToolPlugin::AddTools(SPInterfaceMessage*) {
     char title[kTitleBufferSize] = "";
-    if (ASErr error = sADMBasic->GetIndexString(pluginRef, texts::kToolTitleStrings, 1, title, kTitleBufferSize);
+    if (ASErr error =
+            sADMBasic->GetIndexString(pluginRef, texts::kToolTitleStrings, 1, title, kTitleBufferSize);
         error != kNoErr)
         return error;
 

@@ -7,7 +7,7 @@
 #include "frame/Plugin.h"
 
 class MultiArrowToolPlugin : public Plugin {
-public:
+  public:
     explicit MultiArrowToolPlugin(SPPluginRef pluginRef);
     MultiArrowToolPlugin(const MultiArrowToolPlugin&) = default;
 
@@ -25,7 +25,7 @@ public:
     ASErr AddTools(SPInterfaceMessage* message);
     ASErr AddMenus(SPInterfaceMessage* message);
 
-private:
+  private:
     AIMenuItemHandle aboutMenuItem = nullptr;
     ADMDialogRef optionsDialog = nullptr;
 };

@@ -49,7 +49,8 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage*) {
     char notifierName[kPluginNameLength + 32];
     std::snprintf(notifierName, sizeof notifierName, "%s App Started Notifier", pluginName);
     AINotifierHandle notifier = nullptr;  // not kept: the notifier lives as long as the plug-in
-    if (ASErr error = sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier, &notifier);
+    if (ASErr error =
+            sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier, &notifier);
         error != kNoErr)
         return error;
 

@@ -13,7 +13,7 @@ class Suites;
 constexpr ASInt32 kPluginNameLength = 256;
 
 class Plugin {
-public:
+  public:
     explicit Plugin(SPPluginRef pluginRef);
     Plugin(const Plugin&) = default;  // FixupReload rebinds a surviving object by copy
     Plugin& operator=(const Plugin&) = delete;
@@ -88,7 +88,7 @@ public:
     // Null while the module is unloaded.
     Suites* GetSuites() const { return suites; }
 
-protected:
+  protected:
     SPPluginRef pluginRef;
     char pluginName[kPluginNameLength];
     Suites* suites = nullptr;
@@ -99,7 +99,7 @@ protected:
     bool suppressDuplicateErrors = true;
     std::time_t lastErrorTime = 0;
 
-private:
+  private:
     ASErr HandleNotifier(const char* selector, AINotifierMessage* message);
 };
 

@@ -29,7 +29,8 @@ ASErr startup(SPMessageData* data, void* message) {
         return kOutOfMemoryErr;
     }
     data->globals = plugin;
-    const ASErr error = guarded([&] { return plugin->StartupPlugin(static_cast<SPInterfaceMessage*>(message)); });
+    const ASErr error =
+        guarded([&] { return plugin->StartupPlugin(static_cast<SPInterfaceMessage*>(message)); });
     if (error != kNoErr) {
         DestroyPlugin(plugin);
         data->globals = nullptr;
@@ -39,7 +40,8 @@ ASErr startup(SPMessageData* data, void* message) {
 }
 
 ASErr shutdown(SPMessageData* data, Plugin* plugin, void* message) {
-    const ASErr error = guarded([&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
+    const ASErr error =
+        guarded([&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
     DestroyPlugin(plugin);
     data->globals = nullptr;
     if (error != kNoErr) Plugin::DefaultError(data->self, error);
@@ -79,7 +81,8 @@ extern "C" QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* sel
 
     if (error == kUnhandledMsgErr) {
 #if defined(__APPLE__)
-        std::fprintf(stderr, "Warning: Unhandled plugin message: caller \"%s\" selector \"%s\"\n", caller, selector);
+        std::fprintf(stderr, "Warning: Unhandled plugin message: caller \"%s\" selector \"%s\"\n", caller,
+                     selector);
 #endif
         return kNoErr;
     }

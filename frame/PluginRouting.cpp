@@ -38,9 +38,12 @@ ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
          [](Plugin& p, const char*, void* m) { return p.ReloadPlugin(as<SPAccessMessage>(m)); }},
         {kSPInterfaceCaller, kSPInterfaceAboutSelector,
          [](Plugin& p, const char*, void* m) { return p.About(as<SPInterfaceMessage>(m)); }},
-        {kSPInterfaceCaller, kSPInterfaceStartupSelector, [](Plugin&, const char*, void*) { return ASErr{kNoErr}; }},
+        {kSPInterfaceCaller, kSPInterfaceStartupSelector,
+         [](Plugin&, const char*, void*) { return ASErr{kNoErr}; }},
         {kSPCacheCaller, kSPPluginPurgeCachesSelector,
-         [](Plugin& p, const char*, void*) { return p.Purge() ? ASErr{kSPPluginCachesFlushResponse} : ASErr{kNoErr}; }},
+         [](Plugin& p, const char*, void*) {
+             return p.Purge() ? ASErr{kSPPluginCachesFlushResponse} : ASErr{kNoErr};
+         }},
         {kSPPropertiesCaller, kSPPropertiesAcquireSelector,
          [](Plugin& p, const char*, void* m) { return p.AcquireProperty(as<SPPropertiesMessage>(m)); }},
         {kSPPropertiesCaller, kSPPropertiesReleaseSelector,
@@ -100,9 +103,13 @@ ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
         {kCallerAILiveEffect, kSelectorAILiveEffectInputType,
          [](Plugin& p, const char*, void* m) { return p.LiveEffectGetInputType(as<SPGenericMessage>(m)); }},
         {kCallerAILiveEffect, kSelectorAILiveEffectScaleParameters,
-         [](Plugin& p, const char*, void* m) { return p.LiveEffectScaleParameters(as<SPGenericMessage>(m)); }},
+         [](Plugin& p, const char*, void* m) {
+             return p.LiveEffectScaleParameters(as<SPGenericMessage>(m));
+         }},
         {kCallerAILiveEffect, kSelectorAILiveEffectConverColorSpace,
-         [](Plugin& p, const char*, void* m) { return p.LiveEffectConvertColorSpace(as<SPGenericMessage>(m)); }},
+         [](Plugin& p, const char*, void* m) {
+             return p.LiveEffectConvertColorSpace(as<SPGenericMessage>(m));
+         }},
         {kCallerAILiveEffect, kSelectorAILiveEffectAdjustColors,
          [](Plugin& p, const char*, void* m) { return p.LiveEffectAdjustColors(as<SPGenericMessage>(m)); }},
         {kCallerAILiveEffect, kSelectorAILiveEffectHandleMerge,

@@ -27,7 +27,7 @@ extern ImportSuite gBasicSuites[];
 extern ImportSuite gImportSuites[];
 
 class Suites {
-public:
+  public:
     // Acquires the basic suites, then the import suites, unless another Suites object
     // already holds them. The first failing required suite stops and is kept in Error().
     Suites() noexcept;
@@ -42,7 +42,7 @@ public:
     // Retries every optional suite that is not held yet.
     void AcquireOptionalSuites();
 
-private:
+  private:
     ASErr fError = kNoErr;
     static ASInt32 fAcquiredCount;
 };

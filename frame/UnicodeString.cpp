@@ -25,7 +25,8 @@ UnicodeString::~UnicodeString() {
     if (handle_ != nullptr && sAIUnicodeString != nullptr) sAIUnicodeString->Destroy(handle_);
 }
 
-UnicodeString::UnicodeString(UnicodeString&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+UnicodeString::UnicodeString(UnicodeString&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)) {}
 
 UnicodeString& UnicodeString::operator=(UnicodeString&& other) noexcept {
     if (this != &other) {

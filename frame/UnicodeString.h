@@ -9,7 +9,7 @@
 namespace ai {
 
 class UnicodeString {
-public:
+  public:
     // From zero-terminated UTF-8.
     explicit UnicodeString(const char* utf8);
     ~UnicodeString();
@@ -22,7 +22,7 @@ public:
     const ASUnicode* as_ASUnicode() const;
     ASInt32 length() const;
 
-private:
+  private:
     AIUnicodeStringHandle handle_ = nullptr;
 };
 
