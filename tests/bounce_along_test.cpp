@@ -95,6 +95,29 @@ protected:
         for (const auto& call : host().trace()) n += call == operation;
         return n;
     }
+
+    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
+    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
+    // failed at that call.
+    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
+        host().setTracing(true);
+        for (uint64_t n = 1;; ++n) {
+            clear();
+            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
+            host().clearTrace();
+            const uint64_t start = host().fallibleCallCount();
+            host().failNthCall(n, kInjectedFaultErr);
+            const ASErr result = host().mouseDrag(kTo);
+            const bool reached = host().fallibleCallCount() - start >= n;
+            host().failNthCall(0, kNoErr);
+            const auto& trace = host().trace();
+            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
+                             countTrace(operation) == occurrence;
+            host().mouseUp();
+            if (hit) return result;
+            if (!reached) return kNoErr;
+        }
+    }
 };
 
 struct ScaleCase {
@@ -329,6 +352,28 @@ TEST_F(BounceAlongTest, ShiftAddsACopyAndShiftAltAddsAGroupBothShownInThePalette
     ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(item(kBounce)->intValue(), 1) << "above 20 back to 1";
     EXPECT_EQ(art().size(), 2u);
+}
+
+TEST_F(BounceAlongTest, AFailureEndsTheEventWhereItHappens) {
+    setInt(kCopies, 3);
+    setInt(kBounce, 2);
+    setFloat(kRotate, 90);
+
+    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
+    auto all = art();
+    ASSERT_EQ(all.size(), 1u) << "the measure fails: the drag path stays as drawn";
+    EXPECT_TRUE(document().tags(all[0]).empty());
+
+    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
+    all = art();
+    ASSERT_EQ(all.size(), 1u) << "the drag path's turn fails: tagged but unturned";
+    EXPECT_FALSE(document().tags(all[0]).empty());
+    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+
+    ASSERT_EQ(dragFailing("AI Art Suite.DuplicateArt", 2), kInjectedFaultErr);
+    all = art();
+    ASSERT_EQ(all.size(), 2u) << "the second duplicate fails: places 0 and 1 stay";
+    EXPECT_EQ(place(all[1], 6), 1);
 }
 
 }  // namespace

@@ -94,6 +94,29 @@ protected:
         for (const auto& call : host().trace()) n += call == operation;
         return n;
     }
+
+    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
+    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
+    // failed at that call.
+    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
+        host().setTracing(true);
+        for (uint64_t n = 1;; ++n) {
+            clear();
+            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
+            host().clearTrace();
+            const uint64_t start = host().fallibleCallCount();
+            host().failNthCall(n, kInjectedFaultErr);
+            const ASErr result = host().mouseDrag(kTo);
+            const bool reached = host().fallibleCallCount() - start >= n;
+            host().failNthCall(0, kNoErr);
+            const auto& trace = host().trace();
+            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
+                             countTrace(operation) == occurrence;
+            host().mouseUp();
+            if (hit) return result;
+            if (!reached) return kNoErr;
+        }
+    }
 };
 
 struct ApplyCase {
@@ -368,6 +391,28 @@ TEST_F(ScaledownTest, ShiftAddsACopyAndShiftAltAddsATwistBothShownInThePalette) 
     ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(item(kTwist)->intValue(), 0) << "above 20 back to 0";
     EXPECT_EQ(item(kCopies)->intValue(), 2);
+}
+
+TEST_F(ScaledownTest, AFailureEndsTheEventWhereItHappens) {
+    setInt(kCopies, 3);
+    setFloat(kRotate, 90);
+
+    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds", 2), kInjectedFaultErr);
+    auto all = art();
+    ASSERT_EQ(all.size(), 1u) << "the drag path's re-measure fails: it stays as drawn";
+    EXPECT_TRUE(document().tags(all[0]).empty());
+    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+
+    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
+    all = art();
+    ASSERT_EQ(all.size(), 1u) << "the drag path's turn fails: tagged but unturned";
+    EXPECT_FALSE(document().tags(all[0]).empty());
+    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+
+    ASSERT_EQ(dragFailing("AI Art Suite.DuplicateArt"), kInjectedFaultErr);
+    all = art();
+    ASSERT_EQ(all.size(), 1u) << "the first duplicate fails: copy 0 alone, finished";
+    EXPECT_NEAR(vector(all[0]).h, -80, 1e-3);
 }
 
 }  // namespace

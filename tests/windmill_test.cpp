@@ -75,6 +75,11 @@ protected:
     void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
     void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
 
+    void clear() {
+        while (host().undoLastDrag()) {
+        }
+    }
+
     std::vector<AIArtHandle> art() { return document().layerArt(0); }
 
     Point centre(AIArtHandle art) {
@@ -96,6 +101,29 @@ protected:
         size_t n = 0;
         for (const auto& call : host().trace()) n += call == operation;
         return n;
+    }
+
+    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
+    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
+    // failed at that call.
+    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
+        host().setTracing(true);
+        for (uint64_t n = 1;; ++n) {
+            clear();
+            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
+            host().clearTrace();
+            const uint64_t start = host().fallibleCallCount();
+            host().failNthCall(n, kInjectedFaultErr);
+            const ASErr result = host().mouseDrag(kTo);
+            const bool reached = host().fallibleCallCount() - start >= n;
+            host().failNthCall(0, kNoErr);
+            const auto& trace = host().trace();
+            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
+                             countTrace(operation) == occurrence;
+            host().mouseUp();
+            if (hit) return result;
+            if (!reached) return kNoErr;
+        }
     }
 
     void expectCentres(const std::vector<Point>& expected, const char* why) {
@@ -413,38 +441,18 @@ TEST_F(WindmillTest, ShiftAddsACopyAndShiftAltTurnsFiveDegreesBothShownInThePale
 
 TEST_F(WindmillTest, AFailingCopyEndsTheEventAndKeepsTheDragPath) {
     setInt(kCopies, 4);
-    host().setTracing(true);
-    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    // Find the second copy's transform among the fallible calls of the same drag.
-    while (host().undoLastDrag()) {
-    }
-    const uint64_t before = host().fallibleCallCount();
-    host().clearTrace();
-    ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    const uint64_t perDrag = host().fallibleCallCount() - before;
-    ASSERT_GT(perDrag, 0u);
-    while (host().undoLastDrag()) {
-    }
+    // The second copy's transform fails: the first copy stays, the second stays untransformed,
+    // nothing more is made and Delete does not run.
+    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt", 2), kInjectedFaultErr);
+    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 2u);
+    EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
+    auto all = art();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_NEAR(centre(all[1]).h, 430, 1e-3) << "copy 0 in its place";
+    EXPECT_NEAR(centre(all[2]).h, 330, 1e-3) << "copy 1 left where it was duplicated";
 
-    // Fail each fallible call in turn until a transform fails: the event stops there.
-    bool sawTransformFailure = false;
-    for (uint64_t n = 1; n <= perDrag && !sawTransformFailure; ++n) {
-        ASSERT_EQ(host().mouseDown(kFrom), kNoErr);
-        host().clearTrace();
-        host().failNthCall(n, kInjectedFaultErr);
-        ASErr result = host().mouseDrag(kTo);
-        const auto trace = host().trace();
-        host().mouseUp();
-        if (result == kInjectedFaultErr && !trace.empty() && trace.back() == "AI Transform Art Suite.TransformArt") {
-            sawTransformFailure = true;
-            // The drag path stays (no Delete after a failure) with the copies made so far.
-            EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
-            EXPECT_EQ(art().size(), 2u) << "the drag path and the first (failed) copy";
-        }
-        while (host().undoLastDrag()) {
-        }
-    }
-    EXPECT_TRUE(sawTransformFailure);
+    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
+    EXPECT_EQ(art().size(), 1u) << "a failed measure makes no copy and keeps the drag path";
 }
 
 }  // namespace
