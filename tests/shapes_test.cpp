@@ -1,10 +1,13 @@
 // The drag path shapes, read from the drag path D that the drag mode leaves in the document
 // (two copies, no rotation: D is the first art and keeps the geometry it was built with).
+#include <cstdint>
 #include <initializer_list>
+#include <random>
 #include <span>
 #include <vector>
 
 #include "driver_fixture.h"
+#include "styling_faults.h"
 
 namespace qttest {
 namespace {
@@ -247,6 +250,101 @@ TEST_F(ShapesTest, MouseDownStartsANewPointList) {
     const std::vector<AIArtHandle> all = art();
     ASSERT_EQ(all.size(), 4u) << "the first drag's two copies and this event's two";
     EXPECT_TRUE(sameSegments(document().segments(all[2]), straightThrough({{400, 400}})));
+}
+
+// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
+// A fresh host's first draws of a drag event are the shape's; the drag mode then takes four
+// jitter draws per copy.
+class HostDraws {
+  public:
+    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
+    void skip(int count) {
+        for (int k = 0; k < count; ++k) next();
+    }
+
+  private:
+    std::mt19937 generator_{1};
+};
+
+enum class Form { R, RPlus, RPlusPlus };
+
+// Four (sign, magnitude) pairs in the order in.h, in.v, out.h, out.v; the sign is -1 when
+// its draw times 10 is above 5. R subtracts on the in-handle, R+ adds on in.h, R++ adds on both.
+Seg randomHandles(HostDraws& draws, AIRealPoint p, Form form, AIReal m) {
+    AIReal offset[4];
+    for (AIReal& o : offset) {
+        const AIReal sign = draws.next() * 10 > 5 ? -1.0f : 1.0f;
+        o = draws.next() * m * sign;
+    }
+    const AIReal inH = form == Form::R ? -offset[0] : offset[0];
+    const AIReal inV = form == Form::RPlusPlus ? offset[1] : -offset[1];
+    return {p, {p.h + inH, p.v + inV}, {p.h + offset[2], p.v + offset[3]}};
+}
+
+TEST_F(ShapesTest, RandomHandleShapesDrawFourPairsPerAnchor) {
+    struct Case {
+        int shape;
+        std::vector<AIRealPoint> anchors;
+        Form form;
+        AIReal m;
+        int thresholdDraws;
+        uint32_t keys;
+        const char* why;
+    } cases[] = {
+        {13, {s, e}, Form::R, 200, 0, 0, "random curved line: R(200) on s and e"},
+        {14, {s, {100, 75}, e}, Form::R, 200, 0, 0, "random curved line 2: middle (e - s) / 2"},
+        {15, {s, {200.0f / 3, 50}, {200.0f * 2 / 3, 100}, e}, Form::R, 200, 0, 0, "line 3: thirds of e - s"},
+        {8, {s, e}, Form::RPlus, 120, 0, 0, "points - 80 random curved: R+(120)"},
+        {10, {s, e}, Form::RPlus, 120, 1, 0, "points - random 80 random curved: threshold draw first"},
+        {16, {s, e}, Form::RPlusPlus, 200, 0, kCommandModifier, "points - keys (random curve): R++(200)"},
+    };
+    HostDraws draws;
+    for (const Case& c : cases) {
+        useShape(c.shape);
+        ASSERT_EQ(down(s), kNoErr);
+        ASSERT_EQ(move(e, c.keys), kNoErr);
+        draws.skip(c.thresholdDraws);
+        std::vector<Seg> expected;
+        for (AIRealPoint p : c.anchors) expected.push_back(randomHandles(draws, p, c.form, c.m));
+        EXPECT_TRUE(sameSegments(dragPath(), expected)) << "shape " << c.shape << ": " << c.why;
+        draws.skip(2 * 4);  // the two copies' jitter
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+}
+
+TEST_F(ShapesTest, RandomInterpolateEndsARandomFractionOfTheWay) {
+    HostDraws draws;
+    useShape(11);
+    const AIReal r = draws.next();
+    EXPECT_TRUE(sameSegments(oneEvent(), {at(s), at({s.h + r * (e.h - s.h), s.v + r * (e.v - s.v)})}));
+}
+
+// A failing segment write ends the event with the host's code; the anchors written before
+// it stay in D and no copy is made.
+TEST_F(ShapesTest, AFailingSegmentWriteEndsTheEvent) {
+    struct Case {
+        int shape;
+        long write;
+        std::vector<AIRealPoint> kept;
+        const char* why;
+    } cases[] = {
+        {3, 3, {s, {100, 75}}, "four-step: the third anchor cannot be written"},
+        {0, 1, {}, "the very first write"},
+        {6, 2, {s}, "point list: the second collected point"},
+    };
+    for (const Case& c : cases) {
+        useShape(c.shape);
+        ASSERT_TRUE(failEventAt(host(), "AI Path Suite.SetPathSegments", c.write, s, e, kInjectedFaultErr))
+            << c.why;
+        const std::vector<AIArtHandle> made = art();
+        ASSERT_EQ(made.size(), 1u) << c.why << ": D only";
+        const auto path = document().segments(made[0]);
+        ASSERT_GE(path.size(), c.kept.size()) << c.why;
+        for (size_t k = 0; k < c.kept.size(); ++k) EXPECT_TRUE(near(path[k].p, c.kept[k])) << c.why;
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
 }
 
 }  // namespace

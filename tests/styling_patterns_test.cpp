@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver_fixture.h"
+#include "styling_faults.h"
 
 namespace qttest {
 namespace {
@@ -168,6 +169,31 @@ TEST_F(PatternTest, TagIsWrittenBeforeEveryTransformInTheFixedOrder) {
         EXPECT_EQ(calls, expected) << "pattern option " << option;
         ASSERT_EQ(host().mouseUp(), kNoErr);
         host().setTracing(false);
+    }
+}
+
+// A failing duplicate, bounds read or transform of the figure ends the event with the host's
+// code at once: what was made stays, nothing after it is made (not even the next copy).
+TEST_F(PatternTest, AFailingFigureCallEndsTheEventAtOnce) {
+    struct Case {
+        const char* operation;
+        long occurrence;  // in the event, counting the drag mode's own calls
+        size_t artLeft;
+        const char* why;
+    } cases[] = {
+        {"AI Art Suite.DuplicateArt", 2, 2, "D2 cannot be made: D and D1 stay"},
+        {"AI Art Suite.GetArtBounds", 2, 2, "D1's bounds: D1 stays where it was made"},
+        {"AI Transform Art Suite.TransformArt", 3, 3, "D2's placement fails after it was made"},
+        {"AI Art Suite.GetArtBounds", 4, 4, "stage 2 stops before shaping D2"},
+        {"AI Transform Art Suite.TransformArt", 7, 4, "the last shaping (D3) fails"},
+    };
+    plainDragMode(2);
+    selectEntry(items::pattern, 1);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(failEventAt(host(), c.operation, c.occurrence, kFrom, kTo, kInjectedFaultErr)) << c.why;
+        EXPECT_EQ(art().size(), c.artLeft) << c.why;
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
     }
 }
 
