@@ -1,13 +1,11 @@
 // The host's front: loading the module, sending messages, drags and the user-level undo.
 #include "host/Host.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 
 #include "host/HostImpl.h"
+#include "host/ModuleLoader.h"
 
 namespace qthost {
 
@@ -25,10 +23,6 @@ DocumentSetup documentSetup(const HostConfig& config) {
     setup.stroke = config.stroke;
     setup.strokeWidth = config.strokeWidth;
     return setup;
-}
-
-std::string resourcePathFor(const std::string& modulePath) {
-    return std::filesystem::path(modulePath).replace_extension(".rsrc").string();
 }
 
 }  // namespace
@@ -60,21 +54,22 @@ ASErr Host::Impl::dispatch(const char* caller, const char* selector, void* messa
 Host::Host(HostConfig config) : impl_(std::make_unique<Impl>(config)) { setActiveHost(impl_.get()); }
 
 Host::~Host() {
-    if (impl_->module) dlclose(impl_->module);
+    closeModule(impl_->module);
     if (activeHost() == impl_.get()) setActiveHost(nullptr);
 }
 
 ASErr Host::loadModule(const std::string& modulePath) {
     if (impl_->module || impl_->entry) return kInvalidStateErr;
-    void* module = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = openModule(modulePath);
     if (!module) return kBadParameterErr;
-    auto entry = reinterpret_cast<PluginMainProc>(dlsym(module, "PluginMain"));
+    PluginMainProc entry = findPluginMain(module);
     if (!entry) {
-        dlclose(module);
+        closeModule(module);
         return kBadParameterErr;
     }
     impl_->module = module;
-    return loadStatic(entry, resourcePathFor(modulePath));
+    ModuleResourceFile resources(module, modulePath);
+    return loadStatic(entry, resources.path());
 }
 
 ASErr Host::loadStatic(PluginMainProc entry, const std::string& resourcePath) {
@@ -90,9 +85,7 @@ std::string Host::defaultModulePath() {
     return QT_MODULE_PATH;
 #else
     // Beside the running program: the build puts the module at the top of the build tree.
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (ec ? std::filesystem::path(".") : exe.parent_path()) / "ZU41_QuenTarb.so";
+    return moduleBesideProgram();
 #endif
 }
 

@@ -107,7 +107,9 @@ public:
     // Faults: make the nth fallible host call from now (1 = the next) return `code`.
     void failNthCall(uint64_t n, ASErr code);
     uint64_t fallibleCallCount() const;
-    // Make every acquisition of the named suite fail with `code` (kNoErr clears it).
+    // Make every acquisition of the named suite at its current version (and the Mac build's
+    // version + 1000) fail with `code`; kNoErr clears it. Older versions kept for compatibility
+    // (ADM Basic Suite 2) still succeed.
     void failSuite(const std::string& name, ASErr code);
     // A menu group the host already has when the plug-in starts (another plug-in's).
     void addMenuGroup(const std::string& name);

@@ -8,13 +8,18 @@ namespace qthost {
 
 namespace {
 
-const SuiteEntry* lookUp(const char* name, ASInt32 version) {
+// Every suite; the first entry of a name is its current version.
+const std::vector<SuiteEntry>& allSuites() {
     static const std::vector<SuiteEntry> all = [] {
         std::vector<SuiteEntry> list = spSuites();
         for (auto& more : {artSuites(), admSuites()}) list.insert(list.end(), more.begin(), more.end());
         return list;
     }();
-    for (const SuiteEntry& entry : all) {
+    return all;
+}
+
+const SuiteEntry* lookUp(const char* name, ASInt32 version) {
+    for (const SuiteEntry& entry : allSuites()) {
         if (std::strcmp(entry.name, name) != 0) continue;
         // The Mac build asks for every AI suite at its version plus 1000.
         bool aiSuite = std::strncmp(name, "AI ", 3) == 0;
@@ -23,13 +28,22 @@ const SuiteEntry* lookUp(const char* name, ASInt32 version) {
     return nullptr;
 }
 
+ASInt32 currentVersion(const char* name) {
+    for (const SuiteEntry& entry : allSuites())
+        if (std::strcmp(entry.name, name) == 0) return entry.version;
+    return -1;
+}
+
 ASErr AcquireSuite(const char* name, ASInt32 version, const void** suite) {
     if (ASErr err = hostEnter("SP Basic Suite.AcquireSuite")) return err;
     if (!name || !suite) return kBadParameterErr;
     *suite = nullptr;
     Host::Impl* host = activeHost();
-    if (auto failing = host->failingSuites.find(name); failing != host->failingSuites.end()) return failing->second;
     const SuiteEntry* entry = lookUp(name, version);
+    if (auto failing = host->failingSuites.find(name); failing != host->failingSuites.end()) {
+        bool current = entry && entry->version == currentVersion(name);
+        if (current) return failing->second;
+    }
     if (!entry) return kSuiteNotFoundErr;
     *suite = entry->table;
     ++host->records.suitesHeld[name];
