@@ -2,12 +2,11 @@
 // (two copies, no rotation: D is the first art and keeps the geometry it was built with).
 #include <cstdint>
 #include <initializer_list>
-#include <random>
 #include <span>
 #include <vector>
 
 #include "driver_fixture.h"
-#include "styling_faults.h"
+#include "styling_support.h"
 
 namespace qttest {
 namespace {
@@ -252,20 +251,8 @@ TEST_F(ShapesTest, MouseDownStartsANewPointList) {
     EXPECT_TRUE(sameSegments(document().segments(all[2]), straightThrough({{400, 400}})));
 }
 
-// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
 // A fresh host's first draws of a drag event are the shape's; the drag mode then takes four
 // jitter draws per copy.
-class HostDraws {
-  public:
-    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
-    void skip(int count) {
-        for (int k = 0; k < count; ++k) next();
-    }
-
-  private:
-    std::mt19937 generator_{1};
-};
-
 enum class Form { R, RPlus, RPlusPlus };
 
 // Four (sign, magnitude) pairs in the order in.h, in.v, out.h, out.v; the sign is -1 when

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "driver_fixture.h"
+#include "styling_support.h"
 
 namespace qttest {
 namespace {
@@ -264,25 +265,38 @@ TEST_F(ColorSeriesTest, RandomColoursKeepABlackOfZero) {
     EXPECT_EQ(std::unique(cyans.begin(), cyans.end()), cyans.end()) << "every copy draws its own colour";
 }
 
-TEST_F(ColorSeriesTest, RandomSwatchesTakeAWholeSwatchColour) {
+// In the drag mode each copy takes its four jitter draws before its fill step.
+TEST_F(ColorSeriesTest, RandomColoursDrawCyanMagentaYellowThenScaleBlack) {
+    start(painted(cmyk(0.2f, 0.4f, 0.6f, 0.5f)));
+    selectEntry(items::fillMode, 3);
+    const std::vector<AIArtHandle> made = row(2);
+    HostDraws draws;
+    AIReal black = 0.5f;
+    for (AIArtHandle copy : made) {
+        draws.skip(4);
+        const AIReal c = draws.next(), m = draws.next(), y = draws.next();
+        black *= draws.next();  // copy 1 is a duplicate of copy 0, so it scales copy 0's k
+        EXPECT_TRUE(sameColor(document().style(copy).fill.color, cmyk(c, m, y, black), 0.0f));
+    }
+}
+
+// Swatch n = min(S, floor(S x draw) + 1), at least 2; swatch S does not exist (they count
+// from 0), so that draw keeps the colour.
+TEST_F(ColorSeriesTest, RandomSwatchesPickOneSwatchPerCopy) {
     start(unpainted(cmyk(0.2f, 0.4f, 0.6f, 0.0f)));
     const auto swatches = document().swatches();
+    const int S = static_cast<int>(swatches.size());
     selectEntry(items::fillMode, 4);
-    const std::vector<AIArtHandle> made = row(10);
-    int differentColours = 0;
-    AIColor first = document().style(made[0]).fill.color;
-    for (AIArtHandle copy : made) {
-        const AIPathStyle style = document().style(copy);
-        EXPECT_TRUE(style.fillPaint);
-        // Swatch n = min(S, floor(S x draw) + 1) with n >= 2; n = S does not exist and keeps
-        // the colour.
-        bool known = sameColor(style.fill.color, cmyk(0.2f, 0.4f, 0.6f, 0.0f), 0.0f);
-        for (size_t n = 2; n < swatches.size() && !known; ++n)
-            known = sameColor(style.fill.color, swatches[n].color, 0.0f);
-        EXPECT_TRUE(known) << show(style.fill.color) << " is no swatch of 2 and above";
-        if (!sameColor(style.fill.color, first, 0.0f)) ++differentColours;
+    const std::vector<AIArtHandle> made = row(6);
+    HostDraws draws;
+    for (size_t i = 0; i < made.size(); ++i) {
+        draws.skip(4);
+        const int n = std::max(2, std::min(S, static_cast<int>(static_cast<AIReal>(S) * draws.next()) + 1));
+        const AIColor expected = n < S ? swatches[n].color : cmyk(0.2f, 0.4f, 0.6f, 0.0f);
+        const AIPathStyle style = document().style(made[i]);
+        EXPECT_TRUE(sameColor(style.fill.color, expected, 0.0f)) << "copy " << i << ", swatch " << n;
+        EXPECT_TRUE(style.fillPaint) << "copy " << i;
     }
-    EXPECT_GT(differentColours, 0) << "each copy draws its own swatch";
 }
 
 // One row of a grid has a cycle of 0 (rows - 1): the fractions i / P do not exist, so the

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "styling_faults.h"
+#include "styling_support.h"
 
 namespace qttest {
 namespace {

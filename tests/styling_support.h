@@ -1,13 +1,27 @@
-// Making one particular host call of a drag event fail, for the styling and shape tests.
-#ifndef QT_TESTS_STYLING_FAULTS_H
-#define QT_TESTS_STYLING_FAULTS_H
+// Helpers of the styling and shape tests: the host's random values, and making one
+// particular host call of a drag event fail.
+#ifndef QT_TESTS_STYLING_SUPPORT_H
+#define QT_TESTS_STYLING_SUPPORT_H
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include "driver_fixture.h"
 
 namespace qttest {
+
+// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
+class HostDraws {
+  public:
+    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
+    void skip(int count) {
+        for (int k = 0; k < count; ++k) next();
+    }
+
+  private:
+    std::mt19937 generator_{1};
+};
 
 // Makes the `occurrence`-th call of `operation` ("AI Art Suite.DuplicateArt") in one drag
 // event fail with `code`: each fallible call of the event is made to fail in turn until the
