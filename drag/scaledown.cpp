@@ -101,7 +101,8 @@ ASErr scaledownTool(Event& event) {
             error = prepareDragPath(event, b, rho, &cx, &cy);
             if (error) return error;
         }
-        const ScaledownFactors factor = scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
+        const ScaledownFactors factor =
+            scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
 
         const AIReal index = static_cast<AIReal>(i);
         AIRealMatrix matrix;

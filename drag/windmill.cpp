@@ -132,7 +132,8 @@ ASErr windmillTool(Event& event) {
     for (int32_t k = 0; k < g::circlesvalue_5; ++k) {
         const AIReal dx = g::endPoint.h - g::startingPoint.h;
         const AIReal dy = g::endPoint.v - g::startingPoint.v;
-        AIReal R = sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
+        AIReal R =
+            sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
         if (g::initialvalue_5 > R) R = 0;
         R = R * f;
         if (R != 0) {

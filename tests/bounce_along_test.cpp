@@ -42,17 +42,17 @@ struct Point {
 
 // The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
 class HostDraws {
-public:
+  public:
     explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
     AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
     AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
 
-private:
+  private:
     std::mt19937 generator_;
 };
 
 class BounceAlongTest : public qttest::PluginTest {
-protected:
+  protected:
     void SetUp() override {
         PluginTest::SetUp();
         ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kBounceAlong));
@@ -128,12 +128,14 @@ struct ScaleCase {
 };
 
 TEST_F(BounceAlongTest, EachGroupShrinksToItsMiddleAndGrowsBackOrWithCrunchOnlyShrinks) {
+    // clang-format off
     const std::vector<ScaleCase> cases = {
         {100, false, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "scale 100 keeps every copy the same size"},
         {50, false, {1, .5, .25, .5, 1, .5, .25, .125, .25, .5},
          "the drag path has no step; later groups start one step down"},
         {50, true, {1, .5, .25, .125, .0625, .5, .25, .125, .0625, .03125}, "crunch only shrinks"},
     };
+    // clang-format on
     setInt(kCopies, 5);
     setInt(kBounce, 2);
     for (const ScaleCase& c : cases) {
@@ -169,11 +171,13 @@ struct IndexCase {
 };
 
 TEST_F(BounceAlongTest, StrokeIndexIsPlaceTimesGroup) {
+    // clang-format off
     const std::vector<IndexCase> cases = {
         {3, 3, 100, {1, 1, 1, 1, .99, .98, 1, .98, .96}, "index i x k with cycle 100"},
         {3, 3, 0, {1, 1, 1, 1, .75, .5, 1, .5, 0}, "cycle (n - 1) x (g - 1) when the process value is 0"},
         {3, 1, 0, {1, 1, 1}, "one group: cycle 0 leaves the colour alone"},
     };
+    // clang-format on
     choose(kStrokeMode, 1);  // " To white": black ink falls by index / cycle
     for (const IndexCase& c : cases) {
         clear();
@@ -184,7 +188,8 @@ TEST_F(BounceAlongTest, StrokeIndexIsPlaceTimesGroup) {
         auto copies = art();
         ASSERT_EQ(copies.size(), c.grays.size()) << c.why;
         for (size_t p = 0; p < copies.size(); ++p)
-            EXPECT_NEAR(document().style(copies[p]).stroke.color.c.g.gray, c.grays[p], 1e-6) << c.why << ", place " << p;
+            EXPECT_NEAR(document().style(copies[p]).stroke.color.c.g.gray, c.grays[p], 1e-6)
+                << c.why << ", place " << p;
     }
 }
 
@@ -214,7 +219,7 @@ uint32_t seedDroppingPlaceZero() {
 }
 
 class BounceAlongDroppedStartTest : public BounceAlongTest {
-protected:
+  protected:
     qthost::HostConfig config() const override {
         qthost::HostConfig c;
         c.seed = seedDroppingPlaceZero();
@@ -278,11 +283,13 @@ struct LineScaleCase {
 };
 
 TEST_F(BounceAlongTest, LineScaleIsTheRunningScale) {
+    // clang-format off
     const std::vector<LineScaleCase> cases = {
         {0, {1, 1, 1, 1, 1}, "ignore"},
         {1, {1, .5, .25, .5, 1}, "standard: sqrt(S) x sqrt(S)"},
         {2, {1, 1, .25, 1, 1}, "alternate: even places only"},
     };
+    // clang-format on
     setInt(kCopies, 5);
     setInt(kBounce, 1);
     setFloat(kScale, 50);
@@ -293,7 +300,8 @@ TEST_F(BounceAlongTest, LineScaleIsTheRunningScale) {
         auto copies = art();
         ASSERT_EQ(copies.size(), 5u);
         for (size_t p = 0; p < 5; ++p)
-            EXPECT_NEAR(document().style(copies[p]).stroke.width, c.widths[p], 1e-6) << c.why << ", place " << p;
+            EXPECT_NEAR(document().style(copies[p]).stroke.width, c.widths[p], 1e-6)
+                << c.why << ", place " << p;
     }
 }
 

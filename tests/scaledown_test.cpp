@@ -43,17 +43,17 @@ struct Point {
 
 // The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
 class HostDraws {
-public:
+  public:
     explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
     AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
     AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
 
-private:
+  private:
     std::mt19937 generator_;
 };
 
 class ScaledownTest : public qttest::PluginTest {
-protected:
+  protected:
     void SetUp() override {
         PluginTest::SetUp();
         ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kScaledown));
@@ -127,6 +127,7 @@ struct ApplyCase {
 };
 
 TEST_F(ScaledownTest, RunningScalesAndApplyModesSizeEachCopy) {
+    // clang-format off
     const std::vector<ApplyCase> cases = {
         {0, 100, 100, {{1, 1}, {1, 1}, {1, 1}, {1, 1}}, "100 / 100 keeps every copy the same size"},
         {0, 50, 50, {{1, 1}, {.5, .5}, {.25, .25}, {.125, .125}}, "50 halves every next copy"},
@@ -140,6 +141,7 @@ TEST_F(ScaledownTest, RunningScalesAndApplyModesSizeEachCopy) {
         // (0.25, -0.5), (-0.25, 0.125) and (0.0625, -0.125).
         {31, 50, 50, {{-1, .5}, {-.25, -.25}, {.25, .0625}, {-.0625, -.0625}}, "apply 31 with tally 0"},
     };
+    // clang-format on
     setInt(kCopies, 4);
     for (const ApplyCase& c : cases) {
         clear();
@@ -270,7 +272,7 @@ TEST_F(ScaledownTest, Fade100NeitherReadsNorSetsOpacity) {
 
 // A pressure device, so that pressure opacity sets a known value before the fade.
 class ScaledownPressureTest : public ScaledownTest {
-protected:
+  protected:
     qthost::HostConfig config() const override {
         qthost::HostConfig c;
         c.pressureDevice = true;
@@ -331,12 +333,14 @@ struct LineScaleCase {
 };
 
 TEST_F(ScaledownTest, LineScaleFollowsTheAppliedFactors) {
+    // clang-format off
     const std::vector<LineScaleCase> cases = {
         {0, 0, {1, 1, 1, 1}, "ignore"},
         {1, 0, {1, .5, .25, .125}, "standard: sqrt(gh) x sqrt(gv)"},
         {2, 0, {1, 1, .25, 1}, "alternate: even copies only"},
         {1, 21, {1, .5, .25, .125}, "mirrored copies keep a finite width"},
     };
+    // clang-format on
     setInt(kCopies, 4);
     setFloat(kScaleH, 50);
     setFloat(kScaleV, 50);
@@ -348,7 +352,8 @@ TEST_F(ScaledownTest, LineScaleFollowsTheAppliedFactors) {
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u);
         for (size_t i = 0; i < 4; ++i)
-            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-6) << c.why << ", copy " << i;
+            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-6)
+                << c.why << ", copy " << i;
     }
 }
 

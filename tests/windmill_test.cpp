@@ -52,17 +52,17 @@ struct Point {
 
 // The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
 class HostDraws {
-public:
+  public:
     explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
     AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
     AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
 
-private:
+  private:
     std::mt19937 generator_;
 };
 
 class WindmillTest : public qttest::PluginTest {
-protected:
+  protected:
     void SetUp() override {
         PluginTest::SetUp();
         ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kWindmill));
@@ -167,6 +167,7 @@ struct LayoutCase {
 };
 
 TEST_F(WindmillTest, LayoutFollowsGapMatchUnitsInitialOffsetAndTurnModes) {
+    // clang-format off
     const std::vector<LayoutCase> cases = {
         {"gap 50 spreads four copies over half the circle", 4, 50, false, 0, 0, 1, 100, 0, 0, 0,
          {{430, 340}, {400.7107, 410.7107}, {330, 440}, {259.2893, 410.7107}}},
@@ -187,6 +188,7 @@ TEST_F(WindmillTest, LayoutFollowsGapMatchUnitsInitialOffsetAndTurnModes) {
         {"ripple 1 adds turn x sin((i + 1) x 360 / n) to the vertical radius", 3, 100, false, 0, 0, 1, 100, 0,
          5, 10, {{430, 340}, {280, 419.1025}, {280, 253.3975}}},
     };
+    // clang-format on
     for (const LayoutCase& c : cases) {
         setInt(kCopies, c.copies);
         setFloat(kGap, c.gap);
@@ -214,6 +216,7 @@ struct ResizeCase {
 TEST_F(WindmillTest, ResizeModesScaleAndMirrorEachCopyByIndex) {
     const Point one{1, 1}, half{0.5, 0.5};
     auto both = [](double f) { return Point{f, f}; };
+    // clang-format off
     const std::vector<ResizeCase> cases = {
         {0, {one, one, one, one, one, one, one, one}, "ignore"},
         {8, {one, both(1 / 2.), both(1 / 3.), both(1 / 4.), both(1 / 5.), both(1 / 6.), both(1 / 7.), both(1 / 8.)},
@@ -237,6 +240,7 @@ TEST_F(WindmillTest, ResizeModesScaleAndMirrorEachCopyByIndex) {
         {54, {{1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}, {1, -.5}, {-.5, 1}}, "half mirrors"},
         {55, {{-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}, {-1, .5}, {.5, -1}}, "the other half mirrors"},
     };
+    // clang-format on
     setInt(kCopies, 8);
     for (const ResizeCase& c : cases) {
         while (host().undoLastDrag()) {
@@ -336,6 +340,7 @@ struct LineScaleCase {
 };
 
 TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
+    // clang-format off
     const std::vector<LineScaleCase> cases = {
         {0, 50, 0, {1, 1, 1, 1}, "ignore keeps the width"},
         {1, 50, 0, {.5, .5, .5, .5}, "standard: sqrt(sh) x sqrt(sv)"},
@@ -345,6 +350,7 @@ TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
         {1, 100, 45, {1, 1, 1, 1}, "a mirrored copy keeps a finite width"},
         {1, -50, 0, {.5, .5, .5, .5}, "a negative scale keeps a finite width"},
     };
+    // clang-format on
     for (const LineScaleCase& c : cases) {
         while (host().undoLastDrag()) {
         }
@@ -356,7 +362,8 @@ TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u) << c.why;
         for (size_t i = 0; i < 4; ++i)
-            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-5) << c.why << ", copy " << i;
+            EXPECT_NEAR(document().style(copies[i]).stroke.width, c.widths[i], 1e-5)
+                << c.why << ", copy " << i;
     }
 }
 
