@@ -82,8 +82,13 @@ std::string moduleBesideProgram() {
     return ((ec ? fs::path(".") : program.parent_path()) / "ZU41_QuenTarb.so").string();
 }
 
-ModuleResourceFile::ModuleResourceFile(void*, const std::string& modulePath)
-    : path_(fs::path(modulePath).replace_extension(".rsrc").string()) {}
+// Beside the module; in a Mac bundle (.../Contents/MacOS/NAME) in .../Contents/Resources.
+ModuleResourceFile::ModuleResourceFile(void*, const std::string& modulePath) {
+    fs::path module(modulePath);
+    fs::path folder = module.parent_path();
+    if (folder.filename() == "MacOS") folder = folder.parent_path() / "Resources";
+    path_ = (folder / module.filename().replace_extension(".rsrc")).string();
+}
 
 ModuleResourceFile::~ModuleResourceFile() = default;
 
