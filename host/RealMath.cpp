@@ -35,10 +35,4 @@ AIRealMatrix concat(const AIRealMatrix& m, const AIRealMatrix& t) {
             m.c * t.b + m.d * t.d,           m.tx * t.a + m.ty * t.c + t.tx, m.tx * t.b + m.ty * t.d + t.ty};
 }
 
-void xformPoint(const AIRealMatrix& m, const AIRealPoint& in, AIRealPoint& out) {
-    AIRealPoint p = in;  // in and out may be the same point
-    out.h = m.a * p.h + m.c * p.v + m.tx;
-    out.v = m.b * p.h + m.d * p.v + m.ty;
-}
-
 }  // namespace qthost::RealMath

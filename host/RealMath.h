@@ -24,7 +24,12 @@ AIRealMatrix scaling(AIReal h, AIReal v);
 AIRealMatrix rotation(AIReal angle);  // counter-clockwise with v up
 // m1 then m2: result = m1 x m2.
 AIRealMatrix concat(const AIRealMatrix& m1, const AIRealMatrix& m2);
-void xformPoint(const AIRealMatrix& m, const AIRealPoint& in, AIRealPoint& out);
+// Inline: the document's transforms run it for every anchor and handle.
+inline void xformPoint(const AIRealMatrix& m, const AIRealPoint& in, AIRealPoint& out) {
+    AIRealPoint p = in;  // in and out may be the same point
+    out.h = m.a * p.h + m.c * p.v + m.tx;
+    out.v = m.b * p.h + m.d * p.v + m.ty;
+}
 
 }  // namespace qthost::RealMath
 
