@@ -1,0 +1,206 @@
+// The playground's binding: the page's mouse, key and palette events go to the headless host
+// with the plug-in linked in; the document comes back as JSON or SVG and the palette as its
+// live dialog model. All behaviour stays in the host and the plug-in: nothing here decides
+// anything a drawing depends on.
+//
+// One module instance holds one host at a time (the plug-in keeps module-wide state, so a new
+// document is a new module instance, as a new process is for the command line).
+#include <emscripten/bind.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "app/finite.h"
+#include "app/json_export.h"
+#include "app/option_catalog.h"
+#include "app/parse.h"
+#include "app/scene.h"
+#include "app/svg_export.h"
+#include "host/Host.h"
+
+namespace {
+
+constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at link time
+constexpr const char* kPaletteName = "ZUQuenTarb";
+
+std::unique_ptr<qthost::Host> gHost;
+
+qthost::HostConfig configFrom(const nlohmann::json& j) {
+    qthost::HostConfig config;
+    if (j.contains("seed")) {
+        long long seed = j.at("seed").get<long long>();
+        if (seed < 0 || seed > 0xFFFFFFFFLL) throw qtapp::UsageError("seed: must be 0 to 4294967295");
+        config.seed = static_cast<uint32_t>(seed);
+    }
+    if (j.contains("page")) {
+        config.pageWidth = j.at("page").at(0).get<AIReal>();
+        config.pageHeight = j.at("page").at(1).get<AIReal>();
+        if (!(config.pageWidth > 0.0f) || !(config.pageHeight > 0.0f))
+            throw qtapp::UsageError("page: width and height must be above 0");
+    }
+    if (j.contains("colorModel")) config.colorModel = qtapp::parseColorModel(j.at("colorModel").get<std::string>());
+    if (j.contains("fill")) config.fill = qtapp::parsePaint(j.at("fill").get<std::string>(), "fill");
+    if (j.contains("stroke")) config.stroke = qtapp::parsePaint(j.at("stroke").get<std::string>(), "stroke");
+    if (j.contains("strokeWidth")) {
+        config.strokeWidth = j.at("strokeWidth").get<AIReal>();
+        if (!(config.strokeWidth >= 0.0f)) throw qtapp::UsageError("stroke width: must be 0 or more");
+    }
+    if (j.contains("pressureDevice")) config.pressureDevice = j.at("pressureDevice").get<bool>();
+    return config;
+}
+
+qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kPaletteName) : nullptr; }
+
+qthost::DialogItem* control(int id) {
+    qthost::Dialog* dialog = palette();
+    return dialog ? dialog->item(id) : nullptr;
+}
+
+// Starts a host with the plug-in: start-up, then the tool selection that builds the palette.
+// Returns "" or what went wrong.
+std::string start(const std::string& configJson) {
+    if (gHost) return "a host is already running in this module instance";
+    try {
+        qthost::HostConfig config = configFrom(nlohmann::json::parse(configJson));
+        gHost = std::make_unique<qthost::Host>(config);
+        if (ASErr err = gHost->loadStatic(PluginMain, kResourceFile))
+            return "the plug-in could not be registered: error " + std::to_string(err);
+        if (ASErr err = gHost->startup()) return "the plug-in did not start: error " + std::to_string(err);
+        gHost->selectTool();
+        if (!palette()) return "the plug-in built no options palette";
+        return "";
+    } catch (const std::exception& e) {
+        gHost.reset();
+        return e.what();
+    }
+}
+
+void stop() {
+    if (gHost) gHost->shutdown();
+    gHost.reset();
+}
+
+int mouseDown(float h, float v) { return gHost ? gHost->mouseDown({h, v}) : kInvalidStateErr; }
+int mouseDrag(float h, float v, int pressure, unsigned modifiers) {
+    return gHost ? gHost->mouseDrag({h, v}, static_cast<int16_t>(pressure), modifiers) : kInvalidStateErr;
+}
+int mouseUp() { return gHost ? gHost->mouseUp() : kInvalidStateErr; }
+bool undoLastDrag() { return gHost && gHost->undoLastDrag(); }
+
+// The palette as a user changes it; each returns whether the change took.
+bool setInt(int item, int value) { return qthost::DialogModel::userSetInt(control(item), value); }
+bool setFloat(int item, float value) { return qthost::DialogModel::userSetFloat(control(item), value); }
+bool setBool(int item, bool value) { return qthost::DialogModel::userSetBool(control(item), value); }
+bool selectEntry(int item, int index) { return qthost::DialogModel::userSelectEntry(control(item), index); }
+bool click(int item) { return qthost::DialogModel::userClick(control(item)); }
+
+const char* kindOf(const qthost::DialogItem& item) {
+    if (item.isSpinEdit()) return "spin";
+    if (item.isPopup()) return "popup";
+    if (item.isCheckBox()) return "check";
+    if (item.isPushButton()) return "button";
+    if (item.type() == kADMTextStaticType) return "text";
+    return "other";
+}
+
+// The live dialog model: title, size, and every item with its bounds, caption, state and
+// value; popup entries only when asked (they do not change after the palette is built).
+std::string paletteJson(bool withEntries) {
+    qthost::Dialog* dialog = palette();
+    if (!dialog) return "null";
+    nlohmann::json items = nlohmann::json::array();
+    for (const auto& owned : dialog->items()) {
+        const qthost::DialogItem& item = *owned;
+        ADMRect b = item.bounds();
+        nlohmann::json j = {{"id", item.id()},
+                            {"kind", kindOf(item)},
+                            {"bounds", {b.left, b.top, b.right, b.bottom}},
+                            {"text", item.text()},
+                            {"visible", item.visible()},
+                            {"enabled", item.enabled()}};
+        if (item.isSpinEdit()) {
+            j["min"] = item.minimum();
+            j["max"] = item.maximum();
+            j["precision"] = item.precision();
+            if (item.precision() == 0) {
+                j["value"] = item.intValue();
+            } else {
+                j["value"] = item.floatValue();
+            }
+        } else if (item.isCheckBox()) {
+            j["value"] = item.boolValue();
+        } else if (item.isPopup()) {
+            j["value"] = item.activeIndex();
+            if (withEntries) {
+                nlohmann::json entries = nlohmann::json::array();
+                for (const auto& entry : item.entries()) entries.push_back(entry->text);
+                j["entries"] = std::move(entries);
+            }
+        }
+        items.push_back(std::move(j));
+    }
+    nlohmann::json out = {{"title", dialog->title()},
+                          {"width", dialog->width()},
+                          {"height", dialog->height()},
+                          {"items", std::move(items)}};
+    return out.dump();
+}
+
+std::string documentJson() {
+    if (!gHost) return "null";
+    qtapp::RunInfo run{gHost->config().seed, gHost->results(), gHost->records().alerts};
+    return qtapp::documentJson(gHost->document(), run);
+}
+
+std::string documentSvg() { return gHost ? qtapp::sceneSvg(qtapp::buildScene(gHost->document())) : ""; }
+
+// What the last events left that the page reports: alerts from index `from` on, the number
+// of results, and the objects the exporters leave out.
+std::string statusJson(int from) {
+    if (!gHost) return "null";
+    const auto& alerts = gHost->records().alerts;
+    nlohmann::json newAlerts = nlohmann::json::array();
+    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < alerts.size(); ++i) newAlerts.push_back(alerts[i]);
+    nlohmann::json out = {{"alerts", std::move(newAlerts)},
+                          {"alertCount", alerts.size()},
+                          {"nonFinite", qtapp::countNonFinite(gHost->document())}};
+    return out.dump();
+}
+
+// Every option the palette edits, for the page's gesture log (store names by item).
+std::string optionCatalogJson() {
+    nlohmann::json out = nlohmann::json::array();
+    for (const qtapp::OptionInfo& o : qtapp::optionCatalog()) {
+        const char* type = o.type == qtapp::OptionType::boolean ? "bool"
+                           : o.type == qtapp::OptionType::real  ? "float"
+                                                                : "int32";
+        out.push_back({{"name", std::string(o.name)},
+                       {"type", type},
+                       {"item", o.item},
+                       {"tool", o.tool},
+                       {"default", o.defaultValue}});
+    }
+    return out.dump();
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(quentarb_playground) {
+    emscripten::function("start", &start);
+    emscripten::function("stop", &stop);
+    emscripten::function("mouseDown", &mouseDown);
+    emscripten::function("mouseDrag", &mouseDrag);
+    emscripten::function("mouseUp", &mouseUp);
+    emscripten::function("undoLastDrag", &undoLastDrag);
+    emscripten::function("setInt", &setInt);
+    emscripten::function("setFloat", &setFloat);
+    emscripten::function("setBool", &setBool);
+    emscripten::function("selectEntry", &selectEntry);
+    emscripten::function("click", &click);
+    emscripten::function("paletteJson", &paletteJson);
+    emscripten::function("documentJson", &documentJson);
+    emscripten::function("documentSvg", &documentSvg);
+    emscripten::function("statusJson", &statusJson);
+    emscripten::function("optionCatalogJson", &optionCatalogJson);
+}
