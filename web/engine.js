@@ -1,0 +1,166 @@
+// The WebAssembly host: the module is compiled once; every document gets a fresh instance
+// (the plug-in keeps module-wide state, so a new document starts from zero as a new process
+// does for the command line). A HostSession forwards the page's events to the binding and
+// keeps them as a gesture log that `quentarb draw --gesture` plays back.
+
+const TOOL_SELECTOR = 21;
+const LINE_TYPE = 22;
+const RESET_BUTTON = 3;
+
+let compiled = null;
+
+export async function loadEngine() {
+  if (compiled) return;
+  const response = await fetch('quentarb_playground.wasm');
+  if (!response.ok) throw new Error(`cannot load quentarb_playground.wasm (HTTP ${response.status})`);
+  compiled = await WebAssembly.compile(await response.arrayBuffer());
+}
+
+function instantiate() {
+  return new Promise((resolve, reject) => {
+    globalThis.createQuenTarb({
+      instantiateWasm(imports, receive) {
+        WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled), reject);
+        return {};
+      },
+      onAbort: (what) => reject(new Error(`the WebAssembly module stopped: ${what}`)),
+      print: (text) => console.log(text),
+      printErr: (text) => console.warn(text),
+    }).then(resolve, reject);
+  });
+}
+
+export class HostSession {
+  // config: {seed, page: [w, h], colorModel, fill, stroke, strokeWidth, pressureDevice}
+  static async start(config) {
+    const mod = await instantiate();
+    const error = mod.start(JSON.stringify(config));
+    if (error) {
+      mod.stop();
+      throw new Error(error);
+    }
+    return new HostSession(mod, config);
+  }
+
+  constructor(mod, config) {
+    this.mod = mod;
+    this.config = config;
+    this.catalog = JSON.parse(mod.optionCatalogJson());
+    this.optionByItem = new Map(this.catalog.filter((o) => o.item >= 0).map((o) => [o.item, o]));
+    this.optionByName = new Map(this.catalog.map((o) => [o.name, o]));
+    this.kinds = new Map(this.palette(false).items.map((i) => [i.id, i.kind]));
+    this.log = [];
+    this.undone = false;  // an undo has no gesture event: the log no longer replays exactly
+  }
+
+  stop() {
+    this.mod.stop();
+    this.mod = null;
+  }
+
+  // ---- Mouse ----
+  mouseDown(at) {
+    this.log.push({ type: 'down', at });
+    return this.mod.mouseDown(at[0], at[1]);
+  }
+
+  mouseDrag(at, pressure, modifiers) {
+    const event = { type: 'drag', at };
+    if (pressure !== 255) event.pressure = pressure;
+    if (modifiers) event.modifiers = modifiers;
+    this.log.push(event);
+    return this.mod.mouseDrag(at[0], at[1], pressure, modifiers);
+  }
+
+  mouseUp() {
+    this.log.push({ type: 'up' });
+    return this.mod.mouseUp();
+  }
+
+  undoLastDrag() {
+    const done = this.mod.undoLastDrag();
+    if (done) {
+      this.log.push({ type: 'undo' });
+      this.undone = true;
+    }
+    return done;
+  }
+
+  // ---- The palette, changed as a user changes it ----
+  palette(withEntries) { return JSON.parse(this.mod.paletteJson(withEntries)); }
+
+  // item: the palette item of the model; value: an entry index, a boolean or a number.
+  change(item, value) {
+    if (item.id === TOOL_SELECTOR) return this.selectTool(value);
+    if (item.id === LINE_TYPE) return this.selectShape(value);
+    if (item.id === RESET_BUTTON) return this.reset();
+    const option = this.optionByItem.get(item.id);
+    if (!option) throw new Error(`palette item ${item.id} edits no option`);
+    return this.setOption(option.name, value);
+  }
+
+  selectTool(tool) {
+    this.log.push({ type: 'tool', tool });
+    return this.mod.selectEntry(TOOL_SELECTOR, tool);
+  }
+
+  selectShape(shape) {
+    this.log.push({ type: 'shape', shape });
+    return this.mod.selectEntry(LINE_TYPE, shape);
+  }
+
+  reset() {
+    this.log.push({ type: 'reset' });
+    return this.mod.click(RESET_BUTTON);
+  }
+
+  // By the option's store name, through its control, as `quentarb draw --set` does.
+  setOption(name, value) {
+    const option = this.optionByName.get(name);
+    if (!option || option.item < 0) throw new Error(`no control edits the option ${name}`);
+    const item = option.item;
+    this.log.push({ type: 'set', option: name, value });
+    if (option.type === 'bool') return this.mod.setBool(item, Boolean(value));
+    if (option.type === 'float') return this.mod.setFloat(item, value);
+    return this.kinds.get(item) === 'popup' ? this.mod.selectEntry(item, value) : this.mod.setInt(item, value);
+  }
+
+  // ---- What the host has ----
+  documentJson() { return this.mod.documentJson(); }
+  documentSvg() { return this.mod.documentSvg(); }
+  status(fromAlert) { return JSON.parse(this.mod.statusJson(fromAlert)); }
+
+  gesture() { return { events: this.log }; }
+
+  // Plays a log (this page's own, which may hold undo events) into this session.
+  replay(log) {
+    for (const e of log) {
+      switch (e.type) {
+        case 'down': this.mouseDown(e.at); break;
+        case 'drag': this.mouseDrag(e.at, e.pressure ?? 255, e.modifiers ?? 0); break;
+        case 'up': this.mouseUp(); break;
+        case 'undo': this.undoLastDrag(); break;
+        case 'tool': this.selectTool(e.tool); break;
+        case 'shape': this.selectShape(e.shape); break;
+        case 'reset': this.reset(); break;
+        case 'set': this.setOption(e.option, e.value); break;
+        default: throw new Error(`unknown event ${e.type}`);
+      }
+    }
+  }
+
+  // Brings the palette of this (new) session to the values of `old` (another session's
+  // model), control by control: the tool first, then popups, then the rest.
+  carryPalette(old) {
+    const current = new Map(this.palette(false).items.map((i) => [i.id, i]));
+    const rank = (i) => (i.id === TOOL_SELECTOR ? 0 : i.kind === 'popup' ? 1 : 2);
+    const wanted = old.items
+      .filter((i) => 'value' in i && i.id !== RESET_BUTTON)
+      .filter((i) => i.id === TOOL_SELECTOR || i.id === LINE_TYPE || this.optionByItem.has(i.id))
+      .sort((a, b) => rank(a) - rank(b));
+    for (const item of wanted) {
+      const now = current.get(item.id);
+      if (now && now.value !== item.value) this.change(item, item.value);
+    }
+  }
+}

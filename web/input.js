@@ -1,0 +1,137 @@
+// Pointer and key input of the document window. A press becomes "AI Mouse Down", moves
+// become "AI Mouse Drag" and the release "AI Mouse Up". Moves are coalesced: one slot holds
+// the latest unprocessed move, so the page never queues more than one pending event, and
+// each processed event is timed. Space + drag or the middle button pans.
+
+export const SHIFT = 0x20;
+export const ALT = 0x40;
+export const CONTROL = 0x200;  // Command on the Mac
+
+export function modifierBits(e) {
+  return (e.shiftKey ? SHIFT : 0) | (e.altKey ? ALT : 0) | (e.ctrlKey || e.metaKey ? CONTROL : 0);
+}
+
+// Pen pressure 0 to 255; a mouse or touch reports none, which the host gives as 255.
+function pressureOf(e) {
+  if (e.pointerType !== 'pen') return 255;
+  return Math.max(0, Math.min(255, Math.round(e.pressure * 255)));
+}
+
+function typingIn(target) {
+  return target instanceof HTMLElement && target.closest('input, select, textarea') !== null;
+}
+
+export class DragInput {
+  // hooks: session() -> HostSession | null, pressureDevice() -> bool, penFound(),
+  //        processed({result, ms}), finished(result), started(result), modifiers(bits)
+  constructor(stage, view, hooks) {
+    this.stage = stage;
+    this.view = view;
+    this.hooks = hooks;
+    this.dragging = false;
+    this.pending = null;  // the one unprocessed drag event
+    this.scheduled = false;
+    this.lastPoint = null;
+    this.lastPressure = 255;
+    this.panning = null;
+    this.spaceHeld = false;
+    this.channel = new MessageChannel();
+    this.channel.port1.onmessage = () => this.pump();
+
+    stage.addEventListener('pointerdown', (e) => this.down(e));
+    stage.addEventListener('pointermove', (e) => this.move(e));
+    stage.addEventListener('pointerup', (e) => this.up(e));
+    stage.addEventListener('pointercancel', (e) => this.up(e));
+    stage.addEventListener('contextmenu', (e) => e.preventDefault());
+    window.addEventListener('keydown', (e) => this.key(e, true));
+    window.addEventListener('keyup', (e) => this.key(e, false));
+    window.addEventListener('blur', () => this.hooks.modifiers(0));
+  }
+
+  down(e) {
+    if (this.dragging || this.panning) return;
+    if (e.button === 1 || (e.button === 0 && this.spaceHeld)) {
+      this.panning = { id: e.pointerId, x: e.clientX, y: e.clientY };
+      this.stage.setPointerCapture(e.pointerId);
+      e.preventDefault();
+      return;
+    }
+    if (e.button !== 0) return;
+    const session = this.hooks.session();
+    if (!session) return;
+    if (e.pointerType === 'pen' && !this.hooks.pressureDevice()) {
+      // The host learns of the pen first; this stroke is not drawn.
+      this.hooks.penFound();
+      return;
+    }
+    e.preventDefault();
+    this.stage.setPointerCapture(e.pointerId);
+    this.dragging = true;
+    this.pointerId = e.pointerId;
+    this.lastPoint = this.view.toDocument(e.clientX, e.clientY);
+    this.lastPressure = pressureOf(e);
+    this.hooks.started(session.mouseDown(this.lastPoint));
+  }
+
+  move(e) {
+    if (this.panning && e.pointerId === this.panning.id) {
+      this.view.panBy(e.clientX - this.panning.x, e.clientY - this.panning.y);
+      this.panning.x = e.clientX;
+      this.panning.y = e.clientY;
+      return;
+    }
+    if (!this.dragging || e.pointerId !== this.pointerId) return;
+    this.lastPoint = this.view.toDocument(e.clientX, e.clientY);
+    this.lastPressure = pressureOf(e);
+    this.queue(modifierBits(e));
+  }
+
+  up(e) {
+    if (this.panning && e.pointerId === this.panning.id) {
+      this.panning = null;
+      return;
+    }
+    if (!this.dragging || e.pointerId !== this.pointerId) return;
+    this.pump();  // the last move is drawn before the drag ends
+    this.dragging = false;
+    const session = this.hooks.session();
+    if (session) this.hooks.finished(session.mouseUp());
+  }
+
+  // A modifier pressed or released during a drag is a drag event at the same point, so the
+  // per-event key rules work without moving the mouse.
+  key(e, pressed) {
+    if (e.key === ' ' && !typingIn(e.target)) {
+      this.spaceHeld = pressed;
+      this.stage.classList.toggle('panning', pressed);
+      e.preventDefault();
+      return;
+    }
+    if (!['Shift', 'Alt', 'Control', 'Meta'].includes(e.key)) return;
+    const bits = modifierBits(e);
+    this.hooks.modifiers(bits);
+    if (!this.dragging) return;
+    if (e.key === 'Alt') e.preventDefault();  // keeps the browser's menu bar out of the drag
+    this.queue(bits);
+  }
+
+  queue(modifiers) {
+    this.pending = { at: this.lastPoint, pressure: this.lastPressure, modifiers };
+    if (!this.scheduled) {
+      this.scheduled = true;
+      this.channel.port2.postMessage(0);
+    }
+  }
+
+  pump() {
+    this.scheduled = false;
+    const event = this.pending;
+    if (!event) return;
+    this.pending = null;
+    const session = this.hooks.session();
+    if (!session) return;
+    const start = performance.now();
+    const result = session.mouseDrag(event.at, event.pressure, event.modifiers);
+    this.hooks.processed({ result, ms: performance.now() - start });
+  }
+}

@@ -1,0 +1,145 @@
+// The options palette drawn from the host's live dialog model: every item at its bounds, its
+// caption, range, entries, value, and hidden and disabled states. A change goes back to the
+// host as a user's change (`onChange(item, value)`); the host's model then redraws the
+// palette, so clamping and the notification procedures are the host's and the plug-in's.
+
+const INT32_MIN = -2147483648;
+const INT32_MAX = 2147483647;
+
+function place(el, [left, top, right, bottom]) {
+  el.style.left = `${left}px`;
+  el.style.top = `${top}px`;
+  el.style.width = `${right - left}px`;
+  el.style.height = `${bottom - top}px`;
+}
+
+function spinText(item) {
+  return item.precision > 0 ? Number(item.value).toFixed(item.precision) : String(item.value);
+}
+
+export class PaletteView {
+  constructor(root, title, onChange) {
+    this.root = root;
+    this.title = title;
+    this.onChange = onChange;
+    this.controls = new Map();  // id -> {item, el, input}
+  }
+
+  build(model) {
+    this.root.replaceChildren();
+    this.controls.clear();
+    this.root.style.width = `${model.width}px`;
+    this.root.style.height = `${model.height}px`;
+    for (const item of model.items) {
+      const control = this.make(item);
+      control.el.dataset.item = String(item.id);
+      control.el.dataset.kind = item.kind;
+      place(control.el, item.bounds);
+      this.root.append(control.el);
+      this.controls.set(item.id, control);
+    }
+    this.update(model);
+  }
+
+  make(item) {
+    switch (item.kind) {
+      case 'spin': {
+        const input = document.createElement('input');
+        input.type = 'number';
+        input.min = String(item.min);
+        input.max = String(item.max);
+        input.step = item.precision > 0 ? 'any' : '1';
+        input.title = `${item.min} to ${item.max}`;
+        input.addEventListener('change', () => this.spinChanged(input));
+        return { el: input, input };
+      }
+      case 'check': {
+        const label = document.createElement('label');
+        label.className = 'check';
+        const input = document.createElement('input');
+        input.type = 'checkbox';
+        const caption = document.createElement('span');
+        caption.textContent = item.text;
+        label.append(input, caption);
+        input.addEventListener('change', () => this.changed(input, input.checked));
+        return { el: label, input };
+      }
+      case 'popup': {
+        const select = document.createElement('select');
+        for (const text of item.entries ?? []) select.add(new Option(text));
+        select.addEventListener('change', () => this.changed(select, select.selectedIndex));
+        return { el: select, input: select };
+      }
+      case 'button': {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = item.text;
+        button.addEventListener('click', () => this.changed(button, true));
+        return { el: button, input: button };
+      }
+      default: {
+        const text = document.createElement('div');
+        text.className = 'text';
+        text.textContent = item.text;
+        return { el: text, input: null };
+      }
+    }
+  }
+
+  controlOf(input) {
+    for (const control of this.controls.values()) if (control.input === input) return control;
+    return null;
+  }
+
+  changed(input, value) {
+    const control = this.controlOf(input);
+    if (control) this.onChange(control.item, value);
+  }
+
+  spinChanged(input) {
+    const control = this.controlOf(input);
+    if (!control) return;
+    const number = input.value.trim() === '' ? NaN : Number(input.value);
+    if (!Number.isFinite(number)) {
+      input.value = spinText(control.item);  // not a number: the control keeps its value
+      return;
+    }
+    const value = control.item.precision > 0 ? number
+      : Math.min(INT32_MAX, Math.max(INT32_MIN, Math.round(number)));
+    this.onChange(control.item, value);
+  }
+
+  // Values, captions, visibility and enabled state from the model.
+  update(model) {
+    this.title.textContent = model.title;
+    for (const item of model.items) {
+      const control = this.controls.get(item.id);
+      if (!control) continue;
+      control.item = item;
+      const { el, input } = control;
+      el.classList.toggle('hidden', !item.visible);
+      el.classList.toggle('disabled', !item.enabled);
+      if (input) input.disabled = !item.enabled;
+      switch (item.kind) {
+        case 'spin':
+          if (document.activeElement !== input || input.dataset.shown !== spinText(item)) {
+            input.value = spinText(item);
+            input.dataset.shown = input.value;
+          }
+          break;
+        case 'check':
+          input.checked = item.value;
+          el.lastChild.textContent = item.text;
+          break;
+        case 'popup':
+          input.selectedIndex = item.value;
+          break;
+        case 'button':
+          el.textContent = item.text;
+          break;
+        default:
+          el.textContent = item.text;
+      }
+    }
+  }
+}
