@@ -100,10 +100,10 @@ ASErr gridTool(Event& event) {
         AIReal ox = 0.0f;
         for (int32_t k = 0; k != cols; ++k, ox += sx) {
             const int32_t b = beneathFlag(event, r, k, 1);
-            if (placementSkips(g::placementvalue_0)) continue;
-            if (gridCheckDrops(g::checkoptions_0, r, k)) continue;
-
+            const bool dropped = placementSkips(g::placementvalue_0) || gridCheckDrops(g::checkoptions_0, r, k);
+            // Rules 27 and 28 take their draws for every cell, also for a dropped one.
             const GridScale scale = cellScale(r, k);
+            if (dropped) continue;
             const AIReal lineScale = cellLineScale(scale, r, k);
             AIArtHandle cell = event.path;
             AIRealMatrix matrix;
