@@ -113,14 +113,14 @@ const SPAccessSuite gAccess = {AcquirePlugin, ReleasePlugin};
 // ---- SP Plugins ----
 
 ASErr SetPluginName(SPPluginRef plugin, const char* name) {
-    if (ASErr err = hostEnter("SP Plugins Suite.SetPluginName")) return err;
+    if (ASErr err = hostEnter("SP Plug-ins Suite.SetPluginName")) return err;
     if (!plugin || !name) return kBadParameterErr;
     activeHost()->records.pluginName = name;
     return kNoErr;
 }
 
 ASErr GetPluginName(SPPluginRef plugin, const char** name) {
-    if (ASErr err = hostEnter("SP Plugins Suite.GetPluginName")) return err;
+    if (ASErr err = hostEnter("SP Plug-ins Suite.GetPluginName")) return err;
     if (!plugin || !name) return kBadParameterErr;
     *name = activeHost()->records.pluginName.c_str();
     return kNoErr;

@@ -18,7 +18,7 @@ typedef struct SPAccessSuite {
     ASErr (*ReleasePlugin)(SPAccessRef access);
 } SPAccessSuite;
 
-#define kSPPluginsSuite "SP Plugins Suite"
+#define kSPPluginsSuite "SP Plug-ins Suite"
 #define kSPPluginsSuiteVersion 4
 typedef struct SPPluginsSuite {
     ASErr (*SetPluginName)(SPPluginRef plugin, const char* name);
