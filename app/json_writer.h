@@ -23,6 +23,8 @@ public:
     void value(long long number);
     void value(bool flag);
     void value(std::string_view text);
+    // Without this a string literal would take the bool overload.
+    void value(const char* text) { value(std::string_view(text)); }
     void null();
 
 private:

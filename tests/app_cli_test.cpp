@@ -53,7 +53,7 @@ TEST_F(CliTest, DrawsEveryFormat) {
     }
     nlohmann::json doc = nlohmann::json::parse(read(path("a.json")));
     EXPECT_EQ(doc["page"][0], 612);
-    EXPECT_EQ(doc["colorModel"], "rgb");
+    EXPECT_EQ(doc["colorModel"].get<std::string>(), "rgb");
     ASSERT_FALSE(doc["layers"].empty());
     EXPECT_FALSE(doc["layers"][0]["art"].empty()) << "the drag made art";
     EXPECT_EQ(read(path("a.png")).substr(1, 3), "PNG");
@@ -140,13 +140,13 @@ TEST_F(CliTest, OptionsListsEveryOptionWithItsControl) {
     nlohmann::json list = nlohmann::json::parse(out.str());
     ASSERT_EQ(list.size(), 13u);
     nlohmann::json copies = list[0];
-    EXPECT_EQ(copies["name"], "copiesvalue_8");
-    EXPECT_EQ(copies["type"], "int32");
+    EXPECT_EQ(copies["name"].get<std::string>(), "copiesvalue_8");
+    EXPECT_EQ(copies["type"].get<std::string>(), "int32");
     EXPECT_EQ(copies["default"], 10);
     EXPECT_EQ(copies["min"], 2);
     EXPECT_EQ(copies["max"], 500);
     EXPECT_EQ(copies["item"], 200);
-    EXPECT_EQ(copies["label"], "Copies");
+    EXPECT_EQ(copies["label"].get<std::string>(), "Copies");
     EXPECT_EQ(copies["tool"], 8);
     std::ostringstream all;
     ASSERT_EQ(qtapp::runOptions(std::nullopt, true, all, err), 0);
@@ -161,7 +161,7 @@ TEST_F(CliTest, OptionsListsEveryOptionWithItsControl) {
     EXPECT_EQ(find("trailvalue_10")["default"], true);
     EXPECT_TRUE(find("blend")["tool"].is_null());
     EXPECT_TRUE(find("blend")["min"].is_null());
-    EXPECT_EQ(find("patternoptions")["label"], " Pattern / tile - Ignore");
+    EXPECT_EQ(find("patternoptions")["label"].get<std::string>(), " Pattern / tile - Ignore");
     EXPECT_EQ(find("patternoptions")["max"], 57);
 }
 

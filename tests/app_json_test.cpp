@@ -52,7 +52,7 @@ TEST(JsonWriter, NestedObjectsAndEscapes) {
     w.endObject();
     nlohmann::json parsed = nlohmann::json::parse(text);
     EXPECT_EQ(parsed["a"][0], 1);
-    EXPECT_EQ(parsed["a"][1]["q\"uote"], "line\nbreak\x01");
+    EXPECT_EQ(parsed["a"][1]["q\"uote"].get<std::string>(), "line\nbreak\x01");
     EXPECT_EQ(parsed["b"], true);
     EXPECT_TRUE(parsed["c"].is_null());
 }

@@ -17,8 +17,9 @@ bool near(AIRealPoint a, AIRealPoint b, float tol = 1e-3f) {
 
 std::vector<AIRealPoint> probes() {
     std::vector<AIRealPoint> points;
-    for (float h : {0.0f, 50.0f, 100.0f, 150.0f, 200.0f}) {
-        for (float v : {0.0f, 25.0f, 50.0f, 75.0f, 100.0f}) points.push_back({h, v});
+    // Uneven steps, so that no probe sits only on the zeros of a wave.
+    for (float h : {0.0f, 37.0f, 81.0f, 100.0f, 143.0f, 200.0f}) {
+        for (float v : {0.0f, 21.0f, 50.0f, 79.0f, 100.0f}) points.push_back({h, v});
     }
     return points;
 }
