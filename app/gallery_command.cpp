@@ -56,6 +56,18 @@ std::vector<GalleryPiece> pieces() {
     return list;
 }
 
+// New art in three-colour paint, so that the colour series come out in colour.
+qthost::HostConfig galleryConfig() {
+    qthost::HostConfig config;
+    config.fill.paint = true;
+    config.fill.color.kind = kThreeColor;
+    config.fill.color.c.rgb = {1.0f, 1.0f, 1.0f};
+    config.stroke.paint = true;
+    config.stroke.color.kind = kThreeColor;
+    config.stroke.color.c.rgb = {0.1f, 0.1f, 0.2f};
+    return config;
+}
+
 std::string escapeHtml(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -87,7 +99,7 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
     for (const GalleryPiece& piece : pieces()) {
         std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
         try {
-            Session session(qthost::HostConfig{});
+            Session session(galleryConfig());
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
             for (const auto& [option, value] : piece.sets) session.setOption(option, value);
