@@ -1,0 +1,52 @@
+#include "bench_session.h"
+
+#include <malloc.h>
+
+namespace qtbench {
+
+Options styledOptions(int tool) {
+    Options options = {
+        {"patternoptions", "1"}, {"opacity", "1"},       {"blend", "1"},
+        {"width", "1"},          {"filloptions", "3"},   {"strokeoptions", "3"},
+    };
+    // Basic tile has no envelope control.
+    if (tool != 11) options.emplace_back("envelopevalue_" + std::to_string(tool), "1");
+    return options;
+}
+
+std::unique_ptr<qtapp::Session> modeSession(int tool, const Options& options) {
+    qthost::HostConfig config;
+    auto session = std::make_unique<qtapp::Session>(config);
+    session->selectTool(tool);
+    for (const auto& [name, value] : options) session->setOption(name, value);
+    return session;
+}
+
+namespace {
+
+void tallyArt(const qthost::Document& document, AIArtHandle art, PathTally& tally) {
+    for (; art; art = document.nextSibling(art)) {
+        if (document.artType(art) == kPathArt) {
+            ++tally.paths;
+            tally.segments += document.segments(art).size();
+        }
+        tallyArt(document, document.firstChild(art), tally);
+    }
+}
+
+}  // namespace
+
+PathTally tallyPaths(const qthost::Document& document) {
+    PathTally tally;
+    for (size_t layer = 0; layer < document.layerCount(); ++layer) {
+        tallyArt(document, document.firstLayerArt(layer), tally);
+    }
+    return tally;
+}
+
+size_t heapBytesInUse() {
+    struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+}  // namespace qtbench

@@ -1,0 +1,84 @@
+// Export of a 100,000-path document: JSON, SVG (scene included) and PNG.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/cairo_export.h"
+#include "app/json_export.h"
+#include "app/scene.h"
+#include "app/svg_export.h"
+#include "bench_session.h"
+
+namespace qtbench {
+namespace {
+
+constexpr size_t kExportPaths = 100'000;
+
+// Drag mode, 500 copies, Trail on: each event leaves its copies, until the document holds
+// at least kExportPaths paths. Built once, on first use.
+qtapp::Session& exportSession() {
+    static std::unique_ptr<qtapp::Session> session = [] {
+        auto s = modeSession(1, {{"copiesvalue_1", "500"}, {"trailvalue_1", "1"}});
+        qthost::Host& host = s->host();
+        host.mouseDown(kDragStart);
+        for (uint64_t event = 0; tallyPaths(host.document()).paths < kExportPaths; ++event) {
+            host.mouseDrag(dragPoint(event));
+        }
+        host.mouseUp();
+        return s;
+    }();
+    return *session;
+}
+
+void setPathCount(benchmark::State& state, const qthost::Document& document) {
+    state.counters["paths"] = static_cast<double>(tallyPaths(document).paths);
+}
+
+void exportJson(benchmark::State& state) {
+    const qthost::Document& document = exportSession().host().document();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::string json = qtapp::documentJson(document, {});
+        bytes = json.size();
+        benchmark::DoNotOptimize(json.data());
+    }
+    setPathCount(state, document);
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+
+void exportSvg(benchmark::State& state) {
+    const qthost::Document& document = exportSession().host().document();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::string svg = qtapp::sceneSvg(qtapp::buildScene(document));
+        bytes = svg.size();
+        benchmark::DoNotOptimize(svg.data());
+    }
+    setPathCount(state, document);
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+
+void exportPng(benchmark::State& state) {
+    const qthost::Document& document = exportSession().host().document();
+    const std::string path = "/tmp/quentarb_bench_export.png";
+    for (auto _ : state) {
+        std::string error = qtapp::writePng(qtapp::buildScene(document), path);
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    std::remove(path.c_str());
+    setPathCount(state, document);
+}
+
+}  // namespace
+
+void registerExportBenchmarks() {
+    benchmark::RegisterBenchmark("Export/json_100k", exportJson)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Export/svg_100k", exportSvg)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Export/png_100k", exportPng)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace qtbench
