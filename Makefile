@@ -19,3 +19,25 @@ test: build
 
 clean:
 	rm -rf build gallery
+
+# The Windows x86 module build/win-i686/ZU41_QuenTarb.aip (mingw-w64), and its checks: the
+# module read statically, the Windows test program under Wine, drawings compared with Linux.
+.PHONY: windows test-windows
+
+windows:
+	@scripts/install-deps.sh windows
+	scripts/build-windows.sh
+
+test-windows: build
+	@scripts/install-deps.sh windows
+	scripts/test-windows.sh $(BUILD)
+
+# The benchmark suite (Release build in build/bench); never part of `make test`.
+# BENCH_ARGS passes Google Benchmark flags, e.g. BENCH_ARGS=--benchmark_filter=Event/default.
+BENCH_ARGS ?= --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+.PHONY: bench
+
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/bench -j 2 --target quentarb_bench
+	build/bench/quentarb_bench $(BENCH_ARGS)

@@ -36,3 +36,9 @@ gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
 add_test(NAME PluginBoundaries.NoHostIncludes
   COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)
+
+# The libFuzzer targets, off unless QT_FUZZ is set (the fuzz preset).
+include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake)
+
+# The benchmark suite, outside the tests (make bench).
+include(${CMAKE_SOURCE_DIR}/cmake/Bench.cmake)
