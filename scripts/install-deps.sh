@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+# `install-deps.sh windows` also installs what the Windows module and its tests need.
 set -euo pipefail
 
 packages=(
@@ -8,16 +9,33 @@ packages=(
   libcairo2-dev nlohmann-json3-dev libcli11-dev
   librsvg2-bin poppler-utils
 )
+# The mingw-w64 cross compilers (windres and objdump come with them), 64-bit Wine and a PE reader.
+windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 python3-pefile)
+[ "${1:-}" = windows ] && packages+=("${windows_packages[@]}")
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  # One mirror index being synced can make update end with 100; install decides.
+  $sudo_cmd apt-get update || true
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi
 
-echo "installing: ${missing[*]}"
-sudo_cmd=""
-[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-# One mirror index being synced can make update end with 100; install decides.
-$sudo_cmd apt-get update || true
-DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+# 32-bit Wine runs the i686 module itself. Its i386 packages do not always install (an i386
+# index mid-sync leaves them at other versions than the installed amd64 libraries); the
+# Windows tests then run the x86_64 build under 64-bit Wine and read the i686 file statically.
+if [ "${1:-}" = windows ] && ! installed wine32:i386; then
+  echo "trying 32-bit Wine (wine32:i386)"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then $sudo_cmd dpkg --add-architecture i386; fi
+  $sudo_cmd apt-get update -qq || true
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends wine32:i386 ||
+    echo "32-bit Wine could not be installed: the Windows tests use 64-bit Wine"
+fi
