@@ -53,8 +53,8 @@ AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
         *lineScale = sAIRealMath->AIRealSqrt(g::scalehvalue_10) * sAIRealMath->AIRealSqrt(g::scalevvalue_10);
     }
     if (g::followvalue_10) {
-        sAIRealMath->AIRealMatrixConcatRotate(&matrix,
-                                              sAIRealMath->AIRealPointAngle(&g::endPoint, &g::lastposition_10));
+        sAIRealMath->AIRealMatrixConcatRotate(
+            &matrix, sAIRealMath->AIRealPointAngle(&g::endPoint, &g::lastposition_10));
     }
     if (g::anglevalue_10) {
         sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kTwoPi);

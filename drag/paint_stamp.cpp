@@ -8,20 +8,12 @@ namespace drag {
 
 namespace {
 
-// The intensity's changed components of one kind of colour; false for kinds it leaves alone.
-bool intensify(AIColor* color, AIReal step) {
-    int components = 0;
-    switch (color->kind) {
-        case kGrayColor: components = 1; break;
-        case kThreeColor: components = 3; break;
-        case kFourColor: components = 4; break;
-        default: return false;
-    }
-    for (int n = 0; n < components; ++n) {
-        const AIReal c = color->c.values[n];
-        color->c.values[n] = c + step * c / 100.0f;
-    }
-    return true;
+// Components that the intensity changes: grey, three-colour and four-colour fills only.
+int changedComponents(ASInt32 kind) {
+    if (kind == kGrayColor) return 1;
+    if (kind == kThreeColor) return 3;
+    if (kind == kFourColor) return 4;
+    return 0;
 }
 
 }  // namespace
@@ -31,8 +23,13 @@ void paintIntensityStep(AIArtHandle stamp) {
     AIPathStyle style;
     // Nothing sound could be written back from a style that was not read.
     if (sAIPathStyle->GetPathStyle(stamp, &style) != kNoErr) return;
+    const int components = changedComponents(style.fill.color.kind);
+    if (components == 0) return;  // other kinds keep their colour and the style is not written
     const AIReal step = static_cast<AIReal>(g::count_10) * g::intensityvalue_10;
-    if (!intensify(&style.fill.color, step)) return;
+    for (int n = 0; n < components; ++n) {
+        const AIReal c = style.fill.color.c.values[n];
+        style.fill.color.c.values[n] = c + step * c / 100.0f;
+    }
     sAIPathStyle->SetPathStyle(stamp, &style);
 }
 

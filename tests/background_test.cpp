@@ -32,7 +32,7 @@ constexpr AIRealPoint kCentre{150, 140};
 constexpr AIReal kDx = 100, kDy = 80;
 
 class BackgroundTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kBackground);
@@ -107,7 +107,9 @@ TEST_F(BackgroundTest, ScaleRules) {
         size_t equalAxes = 0;
         for (AIArtHandle copy : copies) {
             const AIRealPoint s = scale(copy);
-            if (row.min > row.max) EXPECT_TRUE(near(s, {row.min, row.min}));
+            if (row.min > row.max) {
+                EXPECT_TRUE(near(s, {row.min, row.min}));
+            }
             equalAxes += std::fabs(s.h - s.v) < 1e-3;
         }
         if (row.linked || row.min > row.max) {
@@ -131,7 +133,8 @@ TEST_F(BackgroundTest, TheFrameKeepsCopiesToABandAlongTheSides) {
         size_t vertical = 0, horizontal = 0, inner = 0;
         for (AIArtHandle copy : copies) {
             const AIRealPoint o = offset(copy);
-            ASSERT_TRUE(o.h > -eps && o.h < kDx + eps && o.v > -eps && o.v < kDy + eps) << "inside the rectangle";
+            ASSERT_TRUE(o.h > -eps && o.h < kDx + eps && o.v > -eps && o.v < kDy + eps)
+                << "inside the rectangle";
             const bool inVertical = o.h <= kDx * f + eps || o.h >= kDx * (1 - f) - eps;
             const bool inHorizontal = o.v <= kDy * f + eps || o.v >= kDy * (1 - f) - eps;
             vertical += inVertical;

@@ -19,7 +19,7 @@ constexpr AIRealPoint kFrom{100, 100};
 constexpr AIRealPoint kTo{140, 130};
 
 class BasicTileTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kBasicTile);
@@ -52,7 +52,9 @@ TEST_F(BasicTileTest, FourCellsMirroredAboutTheCentreAfterTheirShift) {
         const char* why;
     } rows[] = {
         {kTo, {{140, 130}, {60, 130}, {140, 70}, {60, 70}}, "a diagonal drag"},
-        {{140, 100}, {{140, 100}, {60, 100}, {140, 100}, {60, 100}}, "a level drag: the rows lie on one another"},
+        {{140, 100},
+         {{140, 100}, {60, 100}, {140, 100}, {60, 100}},
+         "a level drag: the rows lie on one another"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);

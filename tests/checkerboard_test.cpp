@@ -31,7 +31,7 @@ constexpr AIRealPoint kFrom{100, 100};
 constexpr AIRealPoint kTo{190, 130};
 
 class CheckerboardTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kCheckerboard);
@@ -67,9 +67,11 @@ TEST_F(CheckerboardTest, TwoByTwoLaysFourRowsOfTwoWithOddRowsShifted) {
     ASSERT_EQ(copies.size(), 8u);
     // Offsets of the squares in the order they are laid; the drag path itself (square 0)
     // stays where it is, every duplicate is the drag path moved by its square's offset.
-    const AIRealPoint offsets[] = {{0, 0}, {60, 0}, {30, 10}, {90, 10}, {0, 20}, {60, 20}, {30, 30}, {90, 30}};
+    const AIRealPoint offsets[] = {{0, 0},  {60, 0},  {30, 10}, {90, 10},
+                                   {0, 20}, {60, 20}, {30, 30}, {90, 30}};
     for (size_t i = 0; i < copies.size(); ++i) {
-        EXPECT_TRUE(near(lowerLeft(copies[i]), {kFrom.h + offsets[i].h, kFrom.v + offsets[i].v})) << "copy " << i;
+        EXPECT_TRUE(near(lowerLeft(copies[i]), {kFrom.h + offsets[i].h, kFrom.v + offsets[i].v}))
+            << "copy " << i;
         EXPECT_TRUE(near(size(copies[i]), {90, 30})) << "copy " << i;
         EXPECT_TRUE(tagged(copies[i])) << "copy " << i;
     }
@@ -153,7 +155,8 @@ TEST_F(CheckerboardTest, FillIndexIsRowTimesColumn) {
         ASSERT_EQ(copies.size(), 8u);
         for (size_t i = 0; i < copies.size(); ++i) {
             // A duplicate inherits the drag path's fill, which copy 0 left white (index 0).
-            EXPECT_NEAR(document().style(copies[i]).fill.color.c.g.gray, indices[i] / row.cycle, 1e-6) << "copy " << i;
+            EXPECT_NEAR(document().style(copies[i]).fill.color.c.g.gray, indices[i] / row.cycle, 1e-6)
+                << "copy " << i;
         }
         undoAll();
     }

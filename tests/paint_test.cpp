@@ -36,7 +36,7 @@ constexpr AIRealPoint kTo{140, 120};
 constexpr AIRealPoint kStampCentre{160, 130};
 
 class PaintTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kPaint);
@@ -92,7 +92,8 @@ TEST_F(PaintTest, RunningScaleFadeAndIndexStepFromEventToEvent) {
             EXPECT_TRUE(near(size(left[k]), row.sizes[k])) << "stamp " << k + 1;
             EXPECT_TRUE(near(centre(left[k]), kStampCentre)) << "stamp " << k + 1;
             EXPECT_FLOAT_EQ(document().opacity(left[k]), row.opacities[k]) << "stamp " << k + 1;
-            EXPECT_NEAR(document().style(left[k]).fill.color.c.g.gray, (k + 1) / 100.0f, 1e-6) << "stamp " << k + 1;
+            EXPECT_NEAR(document().style(left[k]).fill.color.c.g.gray, (k + 1) / 100.0f, 1e-6)
+                << "stamp " << k + 1;
             EXPECT_TRUE(tagged(left[k]));
         }
         undoAll();
@@ -263,7 +264,7 @@ TEST_F(PaintTest, AFailingTransformLeavesTheDragPathAndTheRunningValues) {
 
 // Hosts with a coloured fill for new art, or a pressure device.
 class PaintStyledTest : public PaintTest {
-protected:
+  protected:
     qthost::HostConfig config() const override { return config_; }
     static qthost::HostConfig config_;
 };
@@ -287,7 +288,7 @@ struct IntensityRow {
 void PrintTo(const IntensityRow& row, std::ostream* out) { *out << row.name; }
 
 class PaintIntensityTest : public PaintStyledTest, public ::testing::WithParamInterface<IntensityRow> {
-protected:
+  protected:
     void SetUp() override {
         config_ = {};
         config_.fill = GetParam().fill;
@@ -311,14 +312,15 @@ TEST_P(PaintIntensityTest, IntensityOneHundredDoublesThenTriplesTheFill) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ColourKinds, PaintIntensityTest,
-                         ::testing::Values(IntensityRow{fillOf(kGrayColor, {0.25f}), 1, "Grey"},
-                                           IntensityRow{fillOf(kThreeColor, {0.1f, 0.2f, 0.3f}), 3, "ThreeColour"},
-                                           IntensityRow{fillOf(kFourColor, {0.1f, 0.2f, 0.3f, 0.2f}), 4, "FourColour"}),
-                         [](const ::testing::TestParamInfo<IntensityRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    ColourKinds, PaintIntensityTest,
+    ::testing::Values(IntensityRow{fillOf(kGrayColor, {0.25f}), 1, "Grey"},
+                      IntensityRow{fillOf(kThreeColor, {0.1f, 0.2f, 0.3f}), 3, "ThreeColour"},
+                      IntensityRow{fillOf(kFourColor, {0.1f, 0.2f, 0.3f, 0.2f}), 4, "FourColour"}),
+    [](const ::testing::TestParamInfo<IntensityRow>& info) { return std::string(info.param.name); });
 
 class PaintPressureTest : public PaintStyledTest {
-protected:
+  protected:
     void SetUp() override {
         config_ = {};
         config_.pressureDevice = true;

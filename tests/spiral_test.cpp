@@ -39,7 +39,7 @@ constexpr AIRealPoint kCentre{115, 120};
 constexpr double kRadius = 50;
 
 class SpiralTest : public qttest::DriverTest {
-protected:
+  protected:
     void SetUp() override {
         DriverTest::SetUp();
         useTool(kSpiral);
@@ -79,7 +79,8 @@ TEST_F(SpiralTest, FullScaleAndDecayGiveARingRepeatedForEveryArm) {
     ASSERT_EQ(copies.size(), 8u) << "four copies a turn, two turns; Delete removed the drag path";
     for (size_t i = 0; i < copies.size(); ++i) {
         // Clockwise by default: the angle falls by a quarter turn per copy.
-        EXPECT_TRUE(near(centre(copies[i]), onSpiral(-kPi / 2 * static_cast<double>(i), 1.0))) << "copy " << i;
+        EXPECT_TRUE(near(centre(copies[i]), onSpiral(-kPi / 2 * static_cast<double>(i), 1.0)))
+            << "copy " << i;
         EXPECT_NEAR(width(copies[i]), 30, 1e-3) << "copy " << i << " keeps the drag path's size";
         EXPECT_FALSE(tagged(copies[i])) << "spiral copies are not tagged";
     }
@@ -94,7 +95,8 @@ TEST_F(SpiralTest, TheFirstCopyStartsAtTheStartAngleAndTheSecondStepsByDirection
     } rows[] = {
         {false, false, 0, -2 * kPi / 10, "no Match: starts to the right, turns clockwise"},
         {false, true, 0, 2 * kPi / 10, "Reverse turns counter-clockwise"},
-        {true, false, std::atan2(4.0, 3.0), std::atan2(4.0, 3.0) - 2 * kPi / 10, "Match starts along the drag"},
+        {true, false, std::atan2(4.0, 3.0), std::atan2(4.0, 3.0) - 2 * kPi / 10,
+         "Match starts along the drag"},
         {true, true, std::atan2(4.0, 3.0), std::atan2(4.0, 3.0) + 2 * kPi / 10, "Match with Reverse"},
     };
     for (const Row& row : rows) {
@@ -211,7 +213,8 @@ TEST_F(SpiralTest, FillIndexRunsOverAllArmsWithCycleOfAllCopies) {
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     for (size_t i = 0; i < copies.size(); ++i) {
-        EXPECT_NEAR(document().style(copies[i]).fill.color.c.g.gray, static_cast<float>(i) / 7, 1e-6) << "copy " << i;
+        EXPECT_NEAR(document().style(copies[i]).fill.color.c.g.gray, static_cast<float>(i) / 7, 1e-6)
+            << "copy " << i;
     }
 }
 
@@ -241,7 +244,8 @@ TEST_F(SpiralTest, DroppedCopiesAdvanceTheAngleButNotTheScale) {
         previous = index;
         if (index > 0) expectedWidth /= 2;
         EXPECT_NEAR(width(copy), expectedWidth, 1e-3) << "index " << index;
-        EXPECT_NEAR(std::hypot(at.h - kCentre.h, at.v - kCentre.v), kRadius, 1e-3) << "decay 100 keeps the radius";
+        EXPECT_NEAR(std::hypot(at.h - kCentre.h, at.v - kCentre.v), kRadius, 1e-3)
+            << "decay 100 keeps the radius";
     }
 }
 
