@@ -17,6 +17,8 @@ Options styledOptions(int tool) {
 std::unique_ptr<qtapp::Session> modeSession(int tool, const Options& options) {
     qthost::HostConfig config;
     auto session = std::make_unique<qtapp::Session>(config);
+    // The module and its option store outlive a session: Reset starts each run from the defaults.
+    session->reset();
     session->selectTool(tool);
     for (const auto& [name, value] : options) session->setOption(name, value);
     return session;

@@ -13,8 +13,7 @@ namespace qtbench {
 class FloorLoop {
 public:
     FloorLoop(size_t copies, size_t segmentsPerCopy);
-    // One event's worth: every copy's segments copied from the source and moved by its own
-    // matrix (a rotation and an offset that change per copy, as a layout's do).
+    // One event's worth: every copy's segments copied from the source and moved by a matrix.
     void run();
     const std::vector<AIPathSegment>& output() const { return out_; }
 
