@@ -10,6 +10,7 @@ bool odd(int32_t x) { return x % 2 == 1; }
 bool mod3(int32_t x, int32_t r) { return x % 3 == r; }
 
 // Single-row form: i is the copy index, T the line tally.
+// clang-format off
 bool beneathInRow(int32_t option, int32_t i, int32_t T) {
     switch (option) {
         case 1: return true;
@@ -30,9 +31,11 @@ bool beneathInRow(int32_t option, int32_t i, int32_t T) {
         default: return false;
     }
 }
+// clang-format on
 
 // Grid form: r is the row, k the column. Options 6 and 12 test the same column class in
 // both halves, unlike the row form.
+// clang-format off
 bool beneathInGrid(int32_t option, int32_t r, int32_t k, int32_t T) {
     switch (option) {
         case 1: return true;
@@ -53,6 +56,7 @@ bool beneathInGrid(int32_t option, int32_t r, int32_t k, int32_t T) {
         default: return false;
     }
 }
+// clang-format on
 
 }  // namespace
 

@@ -13,6 +13,7 @@ constexpr int32_t kZoomTool = 2;
 constexpr ASUInt32 kPauseModifier = kOptionModifier;  // 0x40
 
 // The current mode's Trail switch; the basic tile mode has none and always reverts.
+// clang-format off
 bool trailSwitch(int32_t tool) {
     switch (tool) {
         case 0: return g::trailvalue_0;
@@ -30,15 +31,19 @@ bool trailSwitch(int32_t tool) {
         default: return false;
     }
 }
+// clang-format on
 
 using ToolBranch = ASErr (*)(drag::Event&);
 
 // Indexed by tool number.
+// clang-format off
 constexpr ToolBranch kBranches[] = {
-    drag::gridTool,       drag::dragTool,        drag::zoomTool,      drag::framedTool, drag::rimRandomTool,
-    drag::windmillTool,   drag::scaledownTool,   drag::bounceAlongTool, drag::spiralTool,
-    drag::checkerboardTool, drag::paintTool,     drag::basicTileTool, drag::backgroundTool,
+    drag::gridTool,        drag::dragTool,       drag::zoomTool,         drag::framedTool,
+    drag::rimRandomTool,   drag::windmillTool,   drag::scaledownTool,    drag::bounceAlongTool,
+    drag::spiralTool,      drag::checkerboardTool, drag::paintTool,      drag::basicTileTool,
+    drag::backgroundTool,
 };
+// clang-format on
 constexpr int32_t kToolCount = static_cast<int32_t>(sizeof(kBranches) / sizeof(kBranches[0]));
 
 // The new path art D of this event, shaped by the line type (and closed on request).

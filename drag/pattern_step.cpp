@@ -9,6 +9,7 @@ constexpr int32_t kLastPattern = 57;
 
 // Origin candidate c1..c14; (cx, cy) is the art centre the tool worked out. The page centre
 // comes from the event so that a mode may put the view centre in its place.
+// clang-format off
 AIRealPoint originCandidate(int32_t c, const drag::Event& event, AIReal cx, AIReal cy) {
     const AIRealPoint s = g::startingPoint;
     const AIRealPoint e = g::endPoint;
@@ -29,6 +30,7 @@ AIRealPoint originCandidate(int32_t c, const drag::Event& event, AIReal cx, AIRe
         default: return {s.h, e.v};  // c14
     }
 }
+// clang-format on
 
 struct PatternChoice {
     int32_t candidate;

@@ -17,12 +17,13 @@ TEST_F(DragToolKeysTest, ShiftRaisesTheCopyCountAndWrapsFromFortyToTwo) {
     plainDragMode(38);
     down({100, 100});
     int event = 0;
-    for (const Step step : {Step{39, "one more per event"}, Step{40, "up to forty"}, Step{2, "then back to two"},
-                            Step{3, "and up again"}}) {
+    for (const Step step : {Step{39, "one more per event"}, Step{40, "up to forty"},
+                            Step{2, "then back to two"}, Step{3, "and up again"}}) {
         SCOPED_TRACE(step.why);
         move({150.0f + 10 * ++event, 100}, kShiftModifier);
         EXPECT_EQ(art().size(), step.copies);
-        EXPECT_EQ(item(items::copies1)->intValue(), static_cast<ASInt32>(step.copies)) << "the palette follows";
+        EXPECT_EQ(item(items::copies1)->intValue(), static_cast<ASInt32>(step.copies))
+            << "the palette follows";
     }
     // Without the key the count stays where the key left it.
     move({250, 100});

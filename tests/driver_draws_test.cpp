@@ -27,7 +27,7 @@ uint32_t seedMakingBothCopies() {
 }
 
 class DriverDrawsTest : public DriverTest {
-protected:
+  protected:
     qthost::HostConfig config() const override {
         qthost::HostConfig config;
         config.seed = seed_;
@@ -69,6 +69,11 @@ TEST_F(DriverDrawsTest, EveryRandomStepDrawsInItsPlace) {
         ASSERT_EQ(document().artType(a), kEnvelopeArt);
         const auto contents = document().children(a);
         ASSERT_EQ(contents.size(), 1u);
+        // The envelope is made from a duplicate of the copy, lying on it.
+        const AIArtHandle shape = document().envelopeShape(a);
+        ASSERT_NE(shape, nullptr);
+        ASSERT_EQ(document().segments(shape).size(), document().segments(contents[0]).size());
+        EXPECT_TRUE(near(document().segments(shape)[0].p, document().segments(contents[0])[0].p));
         copies.push_back(contents[0]);
         envelopes.push_back(a);
     }
@@ -92,7 +97,8 @@ TEST_F(DriverDrawsTest, EveryRandomStepDrawsInItsPlace) {
             jitter0 = jitter;
         } else {
             // Copy 1 is D (with its jitter) moved by the whole drag and its own jitter.
-            EXPECT_TRUE(near(segments[0].p, {100 + jitter0.h + 80 + jitter.h, 100 + jitter0.v + 40 + jitter.v}));
+            EXPECT_TRUE(
+                near(segments[0].p, {100 + jitter0.h + 80 + jitter.h, 100 + jitter0.v + 40 + jitter.v}));
         }
 
         const AIPathStyle style = document().style(copies[i]);

@@ -21,7 +21,7 @@ struct ErrorCase {
 };
 
 class DriverErrorsTest : public DriverTest {
-protected:
+  protected:
     // The last traced call before the frame's error report (its alert text lookups).
     std::string lastDrawingCall() {
         const auto& trace = host().trace();

@@ -113,9 +113,9 @@ TEST_F(DriverEventTest, LayerSwitchSetsPlacementToAbove) {
         const auto copies = art();
         ASSERT_EQ(copies.size(), 4u);
         // The drag path is the copy with the smallest left edge.
-        const auto leftmost = std::min_element(copies.begin(), copies.end(), [&](AIArtHandle a, AIArtHandle b) {
-            return bounds(a).left < bounds(b).left;
-        });
+        const auto leftmost =
+            std::min_element(copies.begin(), copies.end(),
+                             [&](AIArtHandle a, AIArtHandle b) { return bounds(a).left < bounds(b).left; });
         EXPECT_EQ(*leftmost == copies.back(), row.pathOnTop);
         EXPECT_EQ(*leftmost == copies.front(), !row.pathOnTop);
         host().mouseUp();
@@ -137,7 +137,8 @@ TEST_F(DriverEventTest, ZoomGetsNoDragPath) {
         bool makesPath;
         const char* why;
     };
-    for (const Row row : {Row{kDragTool, true, "every copying mode gets D"}, Row{kZoomTool, false, "zoom: no D"}}) {
+    for (const Row row :
+         {Row{kDragTool, true, "every copying mode gets D"}, Row{kZoomTool, false, "zoom: no D"}}) {
         SCOPED_TRACE(row.why);
         useTool(row.tool);
         down({100, 100});
@@ -161,10 +162,18 @@ TEST_F(DriverEventTest, EventCallsComeInTheDriversOrder) {
     host().clearTrace();
     move({160, 130});
     const std::vector<std::string> frame = {
-        "AI Undo Suite.UndoChanges",       "ADM Tracker Suite.GetModifiers",  "AI Tool Suite.SystemHasPressure",
-        "AI Document Suite.GetDocumentSetup", "AI Swatch List Suite.CountSwatches", "AI Layer Suite.InsertLayer",
-        "AI Art Suite.NewArt",             "AI Path Suite.SetPathSegmentCount", "AI Path Suite.SetPathSegments",
-        "AI Path Suite.SetPathSegments",   "AI Path Suite.SetPathClosed",     "ADM Tracker Suite.GetModifiers",
+        "AI Undo Suite.UndoChanges",
+        "ADM Tracker Suite.GetModifiers",
+        "AI Tool Suite.SystemHasPressure",
+        "AI Document Suite.GetDocumentSetup",
+        "AI Swatch List Suite.CountSwatches",
+        "AI Layer Suite.InsertLayer",
+        "AI Art Suite.NewArt",
+        "AI Path Suite.SetPathSegmentCount",
+        "AI Path Suite.SetPathSegments",
+        "AI Path Suite.SetPathSegments",
+        "AI Path Suite.SetPathClosed",
+        "ADM Tracker Suite.GetModifiers",
     };
     std::vector<std::string> seen;
     for (const auto& call : host().trace()) {
@@ -192,7 +201,7 @@ struct PressureRow {
 };
 
 class DriverPressureTest : public DriverTest, public ::testing::WithParamInterface<PressureRow> {
-protected:
+  protected:
     qthost::HostConfig config() const override {
         qthost::HostConfig config;
         config.pressureDevice = GetParam().device;

@@ -29,7 +29,7 @@ inline constexpr int kDragTool = 1;
 inline constexpr int kZoomTool = 2;
 
 class DriverTest : public PluginTest {
-protected:
+  protected:
     void useTool(int tool) { selectEntry(items::tool, tool); }
 
     void setInt(ASInt32 id, ASInt32 value) {
@@ -96,7 +96,8 @@ inline std::vector<AIReal> probedDraws;
 inline size_t probeWanted = 0;
 
 extern "C" inline ASErr randomProbe(const char* caller, const char* selector, void* message) {
-    if (std::strcmp(caller, kSPInterfaceCaller) != 0 || std::strcmp(selector, kSPInterfaceStartupSelector) != 0)
+    if (std::strcmp(caller, kSPInterfaceCaller) != 0 ||
+        std::strcmp(selector, kSPInterfaceStartupSelector) != 0)
         return kNoErr;
     SPBasicSuite* basic = static_cast<SPInterfaceMessage*>(message)->d.basic;
     const void* suite = nullptr;
@@ -122,8 +123,8 @@ inline std::vector<AIReal> hostDraws(uint32_t seed, size_t count) {
 inline ::testing::AssertionResult near(AIRealPoint actual, AIRealPoint expected, float tolerance = 1e-3f) {
     if (std::fabs(actual.h - expected.h) <= tolerance && std::fabs(actual.v - expected.v) <= tolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.h << ", " << actual.v << ") is not ("
-                                         << expected.h << ", " << expected.v << ") within " << tolerance;
+    return ::testing::AssertionFailure() << "(" << actual.h << ", " << actual.v << ") is not (" << expected.h
+                                         << ", " << expected.v << ") within " << tolerance;
 }
 
 }  // namespace qttest

@@ -16,7 +16,7 @@ constexpr ASInt32 kDefaultSingleLine = 0;
 constexpr ASInt32 kPoints40 = 6;  // a point-list shape: the tally T is its point count
 
 class PlacementTest : public DriverTest {
-protected:
+  protected:
     // One event from (100, 100) to `to` with line type `shape`. With shape 6 the one far
     // move collects one point, so T = 1; with shape 0, T = 0.
     void dragOnce(ASInt32 option, ASInt32 shape, AIRealPoint to) {
