@@ -17,6 +17,7 @@ constexpr int32_t kFewestCopies = 2;
 ASErr moveDragPath(const Event& event, AIArtHandle path) {
     const AIReal dx = g::endPoint.h - g::startingPoint.h;
     const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    // The bounds are read (and their result ignored) as the move always has; it needs none.
     AIRealRect bounds{};
     sAIArt->GetArtBounds(path, &bounds);
     AIRealMatrix matrix{};
