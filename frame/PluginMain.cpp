@@ -58,9 +58,13 @@ extern "C" QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* sel
 
     if (std::strcmp(caller, kSPInterfaceCaller) == 0) {
         if (std::strcmp(selector, kSPInterfaceStartupSelector) == 0) {
-            const ASErr error = startup(data, message);
-            if (error != kNoErr) return error;
-            plugin = static_cast<Plugin*>(data->globals);
+            // A repeated start-up finds the object in place and is routed like any other
+            // message; a second object would orphan the first with every suite it holds.
+            if (plugin == nullptr) {
+                const ASErr error = startup(data, message);
+                if (error != kNoErr) return error;
+                plugin = static_cast<Plugin*>(data->globals);
+            }
         } else if (std::strcmp(selector, kSPInterfaceShutdownSelector) == 0) {
             return plugin != nullptr ? shutdown(data, plugin, message) : kNoErr;
         } else if (plugin == nullptr) {
