@@ -42,6 +42,9 @@ function noteResult(result, what) {
   if (result !== 0) message(`The plug-in returned error ${errorText(result)} at ${what}.`);
 }
 
+// performance.now() is coarse in browsers (0.1 ms without cross-origin isolation).
+const ms = (n) => (n < 0.1 ? '< 0.1 ms' : `${n.toFixed(n < 10 ? 2 : 1)} ms`);
+
 function showStatus() {
   const s = state.session.status(state.alertsSeen);
   state.alertsSeen = s.alertCount;
@@ -51,7 +54,7 @@ function showStatus() {
   $('stat-paths').textContent = String(state.paths);
   $('stat-events').textContent = String(t.count);
   $('stat-time').textContent = t.count
-    ? `${t.last.toFixed(2)} ms per event (mean ${(t.total / t.count).toFixed(2)} ms); drawing ${t.draw.toFixed(1)} ms`
+    ? `${ms(t.last)} per event (mean ${ms(t.total / t.count)}); drawing ${ms(t.draw)}`
     : '—';
   document.body.dataset.events = String(t.count);
 }
@@ -87,9 +90,9 @@ function configFromForm() {
     pressureDevice: f.pressureDevice.checked,
   };
   if (!Number.isInteger(config.seed)) throw new Error('seed: must be a whole number');
-  // Empty fill and stroke keep the host's defaults (white and black ink).
-  if (f.fill.value.trim()) config.fill = f.fill.value.trim();
-  if (f.stroke.value.trim()) config.stroke = f.stroke.value.trim();
+  // The command line's defaults are #ffffff and #000000: the form starts with them.
+  config.fill = f.fill.value.trim();
+  config.stroke = f.stroke.value.trim();
   return config;
 }
 
@@ -168,9 +171,7 @@ function download(name, text, type) {
 function commandFor(config) {
   const args = ['quentarb', 'draw', '--gesture', 'quentarb-gesture.json', '--seed', String(config.seed),
     '--page', config.page.join(','), '--color-model', config.colorModel,
-    '--stroke-width', String(config.strokeWidth)];
-  if (config.fill) args.push('--fill', `'${config.fill}'`);
-  if (config.stroke) args.push('--stroke', `'${config.stroke}'`);
+    '--stroke-width', String(config.strokeWidth), '--fill', `'${config.fill}'`, '--stroke', `'${config.stroke}'`];
   if (config.pressureDevice) args.push('--pressure-device');
   return [...args, '--out', 'quentarb.json'].join(' ');
 }

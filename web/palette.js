@@ -93,7 +93,9 @@ export class PaletteView {
 
   changed(input, value) {
     const control = this.controlOf(input);
-    if (control) this.onChange(control.item, value);
+    if (!control) return;
+    control.shown = null;  // the host's answer is shown whatever it is
+    this.onChange(control.item, value);
   }
 
   spinChanged(input) {
@@ -106,39 +108,42 @@ export class PaletteView {
     }
     const value = control.item.precision > 0 ? number
       : Math.min(INT32_MAX, Math.max(INT32_MIN, Math.round(number)));
+    control.shown = null;  // the host's answer is shown whatever it is
     this.onChange(control.item, value);
   }
 
-  // Values, captions, visibility and enabled state from the model.
+  // Values, captions, visibility and enabled state from the model; only what changed is
+  // touched, so a refresh after every drawn event costs little.
   update(model) {
-    this.title.textContent = model.title;
+    if (this.title.textContent !== model.title) this.title.textContent = model.title;
     for (const item of model.items) {
       const control = this.controls.get(item.id);
       if (!control) continue;
+      const before = control.shown ?? {};
       control.item = item;
+      control.shown = item;
       const { el, input } = control;
-      el.classList.toggle('hidden', !item.visible);
-      el.classList.toggle('disabled', !item.enabled);
-      if (input) input.disabled = !item.enabled;
+      if (before.visible !== item.visible) el.classList.toggle('hidden', !item.visible);
+      if (before.enabled !== item.enabled) {
+        el.classList.toggle('disabled', !item.enabled);
+        if (input) input.disabled = !item.enabled;
+      }
+      const captionChanged = before.text !== item.text;
       switch (item.kind) {
         case 'spin':
-          if (document.activeElement !== input || input.dataset.shown !== spinText(item)) {
+          if (input.value !== spinText(item) && (document.activeElement !== input || before.value !== item.value)) {
             input.value = spinText(item);
-            input.dataset.shown = input.value;
           }
           break;
         case 'check':
-          input.checked = item.value;
-          el.lastChild.textContent = item.text;
+          if (input.checked !== item.value) input.checked = item.value;
+          if (captionChanged) el.lastChild.textContent = item.text;
           break;
         case 'popup':
-          input.selectedIndex = item.value;
-          break;
-        case 'button':
-          el.textContent = item.text;
+          if (input.selectedIndex !== item.value) input.selectedIndex = item.value;
           break;
         default:
-          el.textContent = item.text;
+          if (captionChanged) el.textContent = item.text;
       }
     }
   }
