@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build/wasm}"
 
 if ! command -v emcmake >/dev/null; then
-  echo "build-playground: emscripten is missing (scripts/install-deps.sh installs it)" >&2
+  echo "build-playground: emscripten is missing (scripts/install-deps.sh playground installs it)" >&2
   exit 1
 fi
 # Debian's emscripten finds its JavaScript helpers through NODE_PATH.

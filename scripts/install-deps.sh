@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
-# `install-deps.sh windows` also installs what the Windows module and its tests need.
+# `install-deps.sh windows` also installs what the Windows module and its tests need;
+# `install-deps.sh playground` what the playground and its browser test need.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
 # The mingw-w64 cross compilers (windres and objdump come with them), 64-bit Wine and a PE reader.
 windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 python3-pefile)
 [ "${1:-}" = windows ] && packages+=("${windows_packages[@]}")
+# The playground's WebAssembly toolchain and the browser its test drives.
+playground_packages=(emscripten chromium)
+[ "${1:-}" = playground ] && packages+=("${playground_packages[@]}")
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 

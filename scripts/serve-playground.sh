@@ -6,6 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 port="${1:-8041}"
 build="${PLAYGROUND_BUILD:-$root/build/wasm}"
 
+command -v emcmake >/dev/null || "$root/scripts/install-deps.sh" playground
 "$root/scripts/build-playground.sh" "$build"
 echo "The playground: http://127.0.0.1:$port/"
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$build/site"
