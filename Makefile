@@ -41,3 +41,15 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/bench -j 2 --target quentarb_bench
 	build/bench/quentarb_bench $(BENCH_ARGS)
+
+# The playground: the plug-in and the host in WebAssembly with the static page (build/wasm/site),
+# and its browser test in headless Chromium, compared with the command line of $(BUILD).
+.PHONY: playground test-browser
+
+playground:
+	@scripts/install-deps.sh playground
+	scripts/build-playground.sh
+
+test-browser: build
+	@scripts/install-deps.sh playground
+	tests/browser/run.sh $(BUILD)/quentarb
