@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD := build/$(PRESET)
 
-.PHONY: deps build gallery test clean
+.PHONY: deps build gallery test test-unit clean
 
 deps:
 	@scripts/install-deps.sh
@@ -14,7 +14,10 @@ build: deps
 gallery: build
 	scripts/main-job.sh $(BUILD)
 
-test: build
+# Every test: the native suite, then the Windows module's checks.
+test: test-unit test-windows
+
+test-unit: build
 	ctest --preset $(PRESET)
 
 clean:
