@@ -48,11 +48,21 @@ export class DragInput {
     window.addEventListener('blur', () => this.hooks.modifiers(0));
   }
 
+  // Moves outside the window still reach the drag; a pointer the browser no longer tracks
+  // cannot be captured, and the drag then simply ends at the window's edge.
+  capture(pointerId) {
+    try {
+      this.stage.setPointerCapture(pointerId);
+    } catch {
+      // not capturable: nothing to do
+    }
+  }
+
   down(e) {
     if (this.dragging || this.panning) return;
     if (e.button === 1 || (e.button === 0 && this.spaceHeld)) {
       this.panning = { id: e.pointerId, x: e.clientX, y: e.clientY };
-      this.stage.setPointerCapture(e.pointerId);
+      this.capture(e.pointerId);
       e.preventDefault();
       return;
     }
@@ -65,7 +75,7 @@ export class DragInput {
       return;
     }
     e.preventDefault();
-    this.stage.setPointerCapture(e.pointerId);
+    this.capture(e.pointerId);
     this.dragging = true;
     this.pointerId = e.pointerId;
     this.lastPoint = this.view.toDocument(e.clientX, e.clientY);

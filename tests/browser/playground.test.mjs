@@ -266,3 +266,42 @@ test('pan and zoom keep document coordinates', async () => {
   assert.ok(Math.abs(last.at[0] - 330) <= 0.02 && Math.abs(last.at[1] - 400) <= 0.02, `last at ${last.at}`);
   await close();
 });
+
+test('a pen turns on the pressure device and its pressure reaches the plug-in', async () => {
+  const { page, close } = await openPage(browser, server.url);
+  await chooseTool(page, 1);
+  await control(page, 5).locator('input').check();  // "Pen/Opac": opacity follows the pressure
+  await drag(page, [100, 600], [200, 650]);
+  const drawn = await pathCount(page);
+  const pen = async (type, at, pressure) => {
+    const [x, y] = await clientPoint(page, at);
+    await page.evaluate(([type, x, y, pressure]) => {
+      document.getElementById('stage').dispatchEvent(new PointerEvent(type, {
+        pointerId: 7, pointerType: 'pen', isPrimary: true, bubbles: true, button: 0,
+        buttons: type === 'pointerup' ? 0 : 1, pressure, clientX: x, clientY: y,
+      }));
+    }, [type, x, y, pressure]);
+  };
+
+  await pen('pointerdown', [300, 300], 0.5);
+  await page.waitForFunction(() => /pressure device/.test(document.getElementById('stat-message').textContent));
+  assert.equal(await page.isChecked('#settings [name="pressureDevice"]'), true);
+  assert.equal(await pathCount(page), drawn, 'the drawing is played again into the new host');
+
+  await pen('pointerdown', [300, 300], 0.5);
+  for (let i = 1; i <= 4; ++i) {
+    await pen('pointermove', [300 + 20 * i, 300 + 10 * i], 0.25);
+    await page.waitForFunction((n) => Number(document.body.dataset.events) >= n, i);
+  }
+  await pen('pointerup', [380, 340], 0);
+
+  const json = await download(page, '#export-json');
+  const gesture = await download(page, '#export-gesture');
+  const penDrags = JSON.parse(gesture).events.filter((e) => e.type === 'drag' && e.pressure !== undefined);
+  assert.deepEqual(penDrags.map((e) => e.pressure), [64, 64, 64, 64], 'pressure 0.25 of 255');
+  assert.match(JSON.parse(gesture).command, /--pressure-device/);
+  const opacities = JSON.parse(json).layers.flatMap((l) => l.art.map((a) => a.opacity));
+  assert.ok(opacities.some((o) => o < 1), 'the pen stroke is less opaque');
+  assert.equal(replayWithCli(QUENTARB, gesture), json);
+  await close();
+});
