@@ -22,11 +22,11 @@ AIReal AIRealSqrt(AIReal x) {
 }
 AIReal AIRealSin(AIReal radian) {
     hostNote("AI Real Math Suite.AIRealSin");
-    return std::sin(radian);
+    return static_cast<AIReal>(std::sin(static_cast<double>(radian)));
 }
 AIReal AIRealCos(AIReal radian) {
     hostNote("AI Real Math Suite.AIRealCos");
-    return std::cos(radian);
+    return static_cast<AIReal>(std::cos(static_cast<double>(radian)));
 }
 AIReal AIRealPointAngle(const AIRealPoint* p1, const AIRealPoint* p2) {
     hostNote("AI Real Math Suite.AIRealPointAngle");
