@@ -14,8 +14,8 @@ build: deps
 gallery: build
 	scripts/main-job.sh $(BUILD)
 
-# Every test: the native suite, then the Windows module's checks.
-test: test-unit test-windows
+# Every test: the native suite, the Windows module's checks, the playground in a browser.
+test: test-unit test-windows test-browser
 
 test-unit: build
 	ctest --preset $(PRESET)
