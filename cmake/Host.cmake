@@ -41,7 +41,7 @@ add_test(NAME PluginBoundaries.NoHostIncludes
   COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)
 
 # The libFuzzer targets, off unless QT_FUZZ is set (the fuzz preset).
-include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake OPTIONAL)
 
 # The benchmark suite, outside the tests (make bench).
 include(${CMAKE_SOURCE_DIR}/cmake/Bench.cmake)
