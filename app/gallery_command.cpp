@@ -1,9 +1,10 @@
-// `quentarb gallery`: every mode with its defaults and a showcase setting, as PNG and SVG,
-// with an index page.
+// `quentarb gallery`: every mode with its defaults and a showcase setting, as PNG, SVG and
+// JSON, with an index page.
 #include <filesystem>
 #include <stdexcept>
 
 #include "app/commands.h"
+#include "app/json_export.h"
 #include "app/output.h"
 #include "app/parse.h"
 #include "app/scene.h"
@@ -104,7 +105,10 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
             session.selectShape(piece.shape);
             for (const auto& [option, value] : piece.sets) session.setOption(option, value);
             session.play(straightDrag(piece.from, piece.to, 8, 255, 0));
-            Scene scene = buildScene(session.host().document());
+            qthost::Host& host = session.host();
+            RunInfo run{host.config().seed, host.results(), host.records().alerts};
+            writeTextFile((fs::path(directory) / (name + ".json")).string(), documentJson(host.document(), run));
+            Scene scene = buildScene(host.document());
             writeTextFile((fs::path(directory) / (name + ".svg")).string(), sceneSvg(scene));
             std::string failure = writePng(scene, (fs::path(directory) / (name + ".png")).string());
             if (!failure.empty()) throw std::runtime_error(failure);

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     drawCmd->add_option("--out", draw.out, ".svg, .pdf, .png or .json; - for JSON on stdout");
 
     std::string galleryDir = "gallery";
-    CLI::App* galleryCmd = app.add_subcommand("gallery", "every mode as PNG and SVG with an index.html");
+    CLI::App* galleryCmd = app.add_subcommand("gallery", "every mode as PNG, SVG and JSON with an index.html");
     galleryCmd->add_option("--out", galleryDir, "directory");
 
     std::optional<std::string> optionsTool;
