@@ -18,6 +18,10 @@ bool editsOption(const Control& c) {
     return hasOption && c.proc != Proc::toolSelector;
 }
 
+// While the module is unloaded its suites are given back but the palette stays on screen:
+// a change made then cannot be read, so it is left alone.
+bool paletteSuitesHeld() { return sADMItem && sADMDialog && sADMList && sADMEntry; }
+
 ADMDialogRef dialogOf(ADMItemRef item, ADMNotifierRef notifier) {
     ADMDialogRef dialog = sADMItem->GetDialog(item);
     sADMItem->DefaultNotify(item, notifier);
@@ -55,6 +59,7 @@ bool usesProcessValue(int32_t mode) {
 // `deletepathvalue_12` has no control and so keeps its value (true unless reset otherwise):
 // a control that does not exist must not clear an option.
 void ToolDlgOKButtonProc0(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     sADMDialog->GetBoundsRect(dialog, &g::dialogposition);
     g::positionset = true;
@@ -64,6 +69,7 @@ void ToolDlgOKButtonProc0(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void enabled(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::currenttool = options::activeEntryID(item, g::currenttool);
     for (int32_t tool = 0; tool < options::kToolCount; ++tool)
@@ -73,6 +79,7 @@ void enabled(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void colorchange(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::filloptions = options::activeEntryID(sADMDialog->GetItem(dialog, 12), g::filloptions);
     g::strokeoptions = options::activeEntryID(sADMDialog->GetItem(dialog, 13), g::strokeoptions);
@@ -84,6 +91,7 @@ void colorchange(ADMItemRef item, ADMNotifierRef notifier) {
 
 // Leaves the tool, its page, the title and the colour controls' enabling as they are.
 void ToolDlgResetButtonProc(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::applyOptionDefaults();
     options::forEachControl([&](const Control& c, int32_t) {

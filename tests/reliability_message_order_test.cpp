@@ -258,6 +258,31 @@ TEST(ReliabilityOrder, ARepeatedStartupKeepsTheOnePlugin) {
     EXPECT_TRUE(host->records().alerts.empty());
 }
 
+// The palette stays on screen while the module is unloaded or shut down; a change made then
+// is not read (the suites are given back) and nothing breaks. After a reload the palette
+// works again.
+TEST(ReliabilityOrder, PaletteChangesWhileUnloadedOrShutDownAreIgnored) {
+    auto host = qttest::startedHost();
+    ASSERT_EQ(host->selectTool(), kNoErr);
+    qthost::Dialog* palette = qttest::palette(*host);
+    ASSERT_NE(palette, nullptr);
+    auto changeEverything = [&] {
+        qthost::DialogModel::userSelectEntry(palette->item(21), 8);  // tool selector
+        qthost::DialogModel::userSelectEntry(palette->item(12), 3);  // fill colour
+        qthost::DialogModel::userSetInt(palette->item(200), 7);      // spiral copies
+        qthost::DialogModel::userSetBool(palette->item(4), true);    // layer
+        qthost::DialogModel::userClick(palette->item(3));            // Reset
+    };
+    ASSERT_EQ(host->unload(), kNoErr);
+    changeEverything();
+    ASSERT_EQ(host->reload(), kNoErr);
+    qthost::DialogModel::userSelectEntry(palette->item(21), 1);
+    EXPECT_EQ(palette->title(), "QUENTARB - DRAG TOOL") << "the palette answers again after the reload";
+    ASSERT_EQ(host->shutdown(), kNoErr);
+    changeEverything();
+    EXPECT_TRUE(nothingHeld(host->records()));
+}
+
 // The palette exists once, whether the tool is selected before start-up (ignored), many
 // times, or around an unload and reload.
 TEST(ReliabilityOrder, ToolSelectionBeforeAndAfterThePaletteExists) {
