@@ -34,6 +34,7 @@ DrawPlan plan(const DrawArgs& args) {
     if (args.pressure < 0 || args.pressure > 255) throw UsageError("--pressure: must be 0 to 255");
     if (args.seed < 0 || args.seed > 0xFFFFFFFFLL) throw UsageError("--seed: must be 0 to 4294967295");
     if (!(args.strokeWidth >= 0.0)) throw UsageError("--stroke-width: must be 0 or more");
+    if (!fitsReal(args.strokeWidth)) throw UsageError("--stroke-width: out of range");
     uint32_t modifiers = parseModifiers(args.modifiers);
     AIRealPoint page = parsePoint(args.page, "--page");
     if (!(page.h > 0.0f) || !(page.v > 0.0f)) throw UsageError("--page: width and height must be above 0");

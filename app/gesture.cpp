@@ -31,7 +31,7 @@ struct EventReader {
             fail("\"at\" must be [x, y]");
         }
         double x = at[0].get<double>(), y = at[1].get<double>();
-        if (!std::isfinite(x) || !std::isfinite(y)) fail("\"at\" must be finite");
+        if (!fitsReal(x) || !fitsReal(y)) fail("\"at\" must be finite");
         return {static_cast<AIReal>(x), static_cast<AIReal>(y)};
     }
 

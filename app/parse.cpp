@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace qtapp {
@@ -40,7 +41,10 @@ std::vector<double> numbers(std::string_view text, size_t count, std::string_vie
         throw UsageError(std::string(what) + ": expected " + std::string(form) + ", got " + quoted(text));
     }
     std::vector<double> values;
-    for (std::string_view p : parts) values.push_back(parseNumber(p, what));
+    for (std::string_view p : parts) {
+        values.push_back(parseNumber(p, what));
+        if (!fitsReal(values.back())) throw UsageError(std::string(what) + ": " + quoted(p) + " is out of range");
+    }
     return values;
 }
 
@@ -59,6 +63,10 @@ double parseNumber(std::string_view text, std::string_view what) {
         throw UsageError(std::string(what) + ": " + quoted(text) + " is not a number");
     }
     return value;
+}
+
+bool fitsReal(double value) {
+    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(std::numeric_limits<AIReal>::max());
 }
 
 long long parseInteger(std::string_view text, std::string_view what) {

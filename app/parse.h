@@ -16,6 +16,9 @@ struct UsageError : std::runtime_error {
 };
 
 double parseNumber(std::string_view text, std::string_view what);
+// True when the value converts to a finite single-precision AIReal (document coordinates and
+// option values are single precision; a larger double has no float to become).
+bool fitsReal(double value);
 long long parseInteger(std::string_view text, std::string_view what);
 AIRealPoint parsePoint(std::string_view text, std::string_view what);   // "X,Y"
 AIRealRect parseRect(std::string_view text, std::string_view what);     // "L,T,R,B"

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <stdexcept>
 
 #include "app/option_catalog.h"
@@ -80,9 +81,13 @@ void Session::setOption(const std::string& name, const std::string& value) {
         case OptionType::boolean:
             qthost::DialogModel::userSetBool(&item, parseBool(value, what));
             break;
-        case OptionType::real:
-            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(parseNumber(value, what)));
+        case OptionType::real: {
+            // Beyond single precision the field holds its largest value; the control clamps it.
+            const double limit = std::numeric_limits<AIReal>::max();
+            const double number = std::clamp(parseNumber(value, what), -limit, limit);
+            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(number));
             break;
+        }
         case OptionType::int32: {
             long long n = parseInteger(value, what);
             if (item.isPopup()) {
