@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <string>
 
 #include "reliability_support.h"
@@ -35,16 +36,17 @@ bool endsTheEvent(std::string_view call, int tool) {
     return kTested.count(op) != 0;
 }
 
-class FaultSweep : public ::testing::TestWithParam<ModeSetup> {
+class FaultSweep : public ::testing::TestWithParam<std::tuple<ModeSetup, qtrel::StylingVariant>> {
 protected:
     // One whole run: a finished drag first (so the document is not empty), then a drag whose
     // second event is processed with call `failAt` failing (0: none). Returns the swept
     // event's count of fallible calls.
     uint64_t run(uint64_t failAt) {
-        const ModeSetup& setup = GetParam();
-        auto session = qtrel::styledSession(setup);
+        const auto& [setup, variant] = GetParam();
+        auto session = qtrel::styledSession(setup, variant);
         qthost::Host& host = session->host();
-        const std::string where = std::string(setup.name) + ", fault at call " + std::to_string(failAt);
+        const std::string where =
+            std::string(setup.name) + " (" + variant.name + "), fault at call " + std::to_string(failAt);
 
         host.mouseDown(kPriorFrom);
         host.mouseDrag(kFirst, kPressure);
@@ -119,7 +121,11 @@ TEST_P(FaultSweep, EveryCallOfAProcessedEventFails) {
     RecordProperty("faults", static_cast<int>(calls));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, FaultSweep, ::testing::ValuesIn(qtrel::modeSetups()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, FaultSweep,
+                         ::testing::Combine(::testing::ValuesIn(qtrel::modeSetups()),
+                                            ::testing::ValuesIn(qtrel::stylingVariants())),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
 
 }  // namespace

@@ -114,9 +114,23 @@ inline std::vector<ModeSetup> modeSetups() {
     };
 }
 
-// A session on a pressure device, in `setup`'s mode with the shared styling on and the
-// random-handle line type.
-inline std::unique_ptr<qtapp::Session> styledSession(const ModeSetup& setup) {
+// Changes to the shared styling: the layer switch forces placement above, so a second set
+// keeps the layer off and places copies beneath at random, with another pattern group.
+struct StylingVariant {
+    const char* name;
+    OptionSet options;
+};
+
+inline std::vector<StylingVariant> stylingVariants() {
+    return {
+        {"layer", {}},
+        {"beneath", {{"layer", "0"}, {"beneathoptions", "4"}, {"patternoptions", "20"}}},
+    };
+}
+
+// A session on a pressure device, in `setup`'s mode with the shared styling on (changed by
+// `variant`) and the random-handle line type.
+inline std::unique_ptr<qtapp::Session> styledSession(const ModeSetup& setup, const StylingVariant& variant = {}) {
     qthost::HostConfig config;
     config.pressureDevice = true;
     auto session = std::make_unique<qtapp::Session>(config);
@@ -124,6 +138,7 @@ inline std::unique_ptr<qtapp::Session> styledSession(const ModeSetup& setup) {
     session->selectShape(13);
     for (const auto& [name, value] : sharedStyling()) session->setOption(name, value);
     for (const auto& [name, value] : setup.options) session->setOption(name, value);
+    for (const auto& [name, value] : variant.options) session->setOption(name, value);
     return session;
 }
 
