@@ -112,7 +112,7 @@ std::vector<GestureEvent> parseGesture(const std::string& text) {
     json doc;
     try {
         doc = json::parse(text);
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {  // bad syntax, or a number no double holds
         throw UsageError(std::string("gesture file is not JSON: ") + error.what());
     }
     if (!doc.is_object() || !doc.contains("events") || !doc["events"].is_array()) {

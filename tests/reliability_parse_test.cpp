@@ -28,6 +28,8 @@ TEST(ReliabilityParse, NumbersBeyondSinglePrecisionAreRefused) {
         {"a view edge past the largest float", [] { qtapp::parseRect("0,1e39,10,0", "--view"); }, true},
         {"a gesture point past the largest float",
          [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1e300,0]}]})"); }, true},
+        {"a gesture number no double holds",
+         [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1e390,0]}]})"); }, true},
         {"an ordinary gesture point", [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1,2]}]})"); },
          false},
     };
