@@ -1,0 +1,78 @@
+// Fuzz target: the command line's value parsers and the gesture-file parser. The first byte
+// picks the parser, the rest is its text. A parser either returns a value or throws a
+// UsageError that names what is wrong; any other exception, a crash or a sanitizer report is
+// a fault. Parsed values are checked for the promises the parsers make.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/gesture.h"
+#include "app/parse.h"
+
+namespace {
+
+[[noreturn]] void broken(const char* what, const std::string& text) {
+    std::fprintf(stderr, "invariant broken: %s (input \"%s\")\n", what, text.c_str());
+    std::abort();
+}
+
+bool finitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+void checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::string& text) {
+    using Type = qtapp::GestureEvent::Type;
+    for (const auto& e : events) {
+        if ((e.type == Type::down || e.type == Type::drag) && !finitePoint(e.at)) {
+            broken("a gesture point is not finite", text);
+        }
+        if (e.type == Type::drag && (e.pressure < 0 || e.pressure > 255)) broken("pressure out of range", text);
+        if (e.type == Type::tool && (e.number < 0 || e.number > 12)) broken("tool out of range", text);
+        if (e.type == Type::shape && (e.number < 0 || e.number > 23)) broken("shape out of range", text);
+        if (e.type == Type::set && e.option.empty()) broken("set without an option", text);
+    }
+}
+
+void parse(unsigned which, const std::string& text) {
+    switch (which % 11) {
+        case 0: checkGesture(qtapp::parseGesture(text), text); break;
+        case 1:
+            if (!std::isfinite(qtapp::parseNumber(text, "--n"))) broken("a number that is not finite", text);
+            break;
+        case 2: qtapp::parseInteger(text, "--i"); break;
+        case 3:
+            if (!finitePoint(qtapp::parsePoint(text, "--p"))) broken("a point that is not finite", text);
+            break;
+        case 4: {
+            const AIRealRect r = qtapp::parseRect(text, "--r");
+            if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.right) ||
+                !std::isfinite(r.bottom)) {
+                broken("a rectangle that is not finite", text);
+            }
+            break;
+        }
+        case 5: qtapp::parseModifiers(text); break;
+        case 6: qtapp::parseBool(text, "--b"); break;
+        case 7: qtapp::parseColorModel(text); break;
+        case 8: qtapp::parsePaint(text, "--fill"); break;
+        case 9: {
+            const int tool = qtapp::parseTool(text);
+            if (tool < 0 || tool > 12) broken("tool out of range", text);
+            if (qtapp::toolName(tool) == nullptr) broken("a tool without a name", text);
+            break;
+        }
+        default: checkGesture(qtapp::parseGesture(text), text); break;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    try {
+        parse(data[0], text);
+    } catch (const qtapp::UsageError& e) {
+        if (e.what()[0] == '\0') broken("an error that names nothing", text);
+    }
+    return 0;
+}
