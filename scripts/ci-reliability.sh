@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/install-deps.sh reliability
+
 fuzz_seconds=${FUZZ_SECONDS:-60}
 jobs=${JOBS:-2}
 

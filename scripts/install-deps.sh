@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 # `install-deps.sh windows` also installs what the Windows module and its tests need;
-# `install-deps.sh playground` what the playground and its browser test need.
+# `install-deps.sh playground` what the playground and its browser test need;
+# `install-deps.sh reliability` what the fuzz targets need.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,9 @@ windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 python3-pe
 # The playground's WebAssembly toolchain and the browser its test drives.
 playground_packages=(emscripten chromium)
 [ "${1:-}" = playground ] && packages+=("${playground_packages[@]}")
+# clang with libFuzzer and the sanitizer runtimes, for the fuzz targets.
+reliability_packages=(clang-14 libclang-rt-14-dev)
+[ "${1:-}" = reliability ] && packages+=("${reliability_packages[@]}")
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
