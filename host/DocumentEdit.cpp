@@ -88,7 +88,7 @@ ASErr Document::setSegments(AIArtHandle path, ASInt16 first, ASInt16 count, cons
     uint32_t slot = static_cast<uint32_t>(a - arts_.data());
     uint32_t newCount = std::max(end, a->segCount);
     AIPathSegment* segs = writableSegments(slot, newCount);
-    std::memmove(segs + first, in, static_cast<size_t>(count) * sizeof(AIPathSegment));
+    if (count > 0) std::memmove(segs + first, in, static_cast<size_t>(count) * sizeof(AIPathSegment));
     arts_[slot].segCount = newCount;
     return kNoErr;
 }

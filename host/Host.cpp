@@ -54,6 +54,9 @@ ASErr Host::Impl::dispatch(const char* caller, const char* selector, void* messa
 Host::Host(HostConfig config) : impl_(std::make_unique<Impl>(config)) { setActiveHost(impl_.get()); }
 
 Host::~Host() {
+    // A host that goes away with the plug-in still running ends it, as quitting the
+    // application does, so the plug-in gives back its object and its suites.
+    if (impl_->globals && impl_->entry) shutdown();
     closeModule(impl_->module);
     if (activeHost() == impl_.get()) setActiveHost(nullptr);
 }
