@@ -14,8 +14,13 @@ build: deps
 gallery: build
 	scripts/main-job.sh $(BUILD)
 
-# Every test: the native suite, the Windows module's checks, the playground in a browser.
-test: test-unit test-windows test-browser
+# Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
+# the Windows module's checks, the playground in a browser.
+test: test-unit test-reliability test-windows test-browser
+
+.PHONY: test-reliability
+test-reliability: deps
+	scripts/ci-reliability.sh
 
 test-unit: build
 	ctest --preset $(PRESET)
