@@ -23,6 +23,7 @@ DrawPlan plan(const DrawArgs& args) {
     DrawPlan p;
     if (args.out.empty()) throw UsageError("--out is required");
     formatFor(args.out);
+    if (args.out != "-") checkWritable(args.out);
     p.tool = parseTool(args.tool);
     if (args.shape < 0 || args.shape > 23) throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to 23");
     for (const std::string& set : args.sets) {

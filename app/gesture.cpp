@@ -106,6 +106,31 @@ GestureEvent readEvent(const json& event, size_t index) {
     return e;
 }
 
+// A mouse button is either up or down: a drag or an up needs a down before it, and a down
+// needs the previous drag's up.
+void checkMouseOrder(const std::vector<GestureEvent>& events) {
+    using Type = GestureEvent::Type;
+    bool down = false;
+    for (size_t i = 0; i < events.size(); ++i) {
+        std::string where = "gesture event " + std::to_string(i) + ": ";
+        switch (events[i].type) {
+            case Type::down:
+                if (down) throw UsageError(where + "a down while the mouse is already down");
+                down = true;
+                break;
+            case Type::drag:
+                if (!down) throw UsageError(where + "a drag with no down before it");
+                break;
+            case Type::up:
+                if (!down) throw UsageError(where + "an up with no down before it");
+                down = false;
+                break;
+            default:
+                break;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<GestureEvent> parseGesture(const std::string& text) {
@@ -121,6 +146,7 @@ std::vector<GestureEvent> parseGesture(const std::string& text) {
     std::vector<GestureEvent> events;
     const json& list = doc["events"];
     for (size_t i = 0; i < list.size(); ++i) events.push_back(readEvent(list[i], i));
+    checkMouseOrder(events);
     return events;
 }
 

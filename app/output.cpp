@@ -41,6 +41,15 @@ void moveIntoPlace(const std::string& temp, const std::string& path) {
 
 }  // namespace
 
+void checkWritable(const std::string& path) {
+    fs::path target(path);
+    fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code ec;
+    bool ok = fs::is_directory(folder, ec) && access(folder.c_str(), W_OK) == 0;
+    if (ok && fs::exists(target, ec)) ok = !fs::is_directory(target, ec) && access(target.c_str(), W_OK) == 0;
+    if (!ok) throw UsageError("--out: cannot write '" + path + "'");
+}
+
 Format formatFor(const std::string& path) {
     if (path == "-") return Format::json;
     std::string ext = lowerExtension(path);

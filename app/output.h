@@ -14,6 +14,10 @@ enum class Format { svg, pdf, png, json };
 // By extension (.svg, .pdf, .png, .json); "-" is JSON on standard output. UsageError otherwise.
 Format formatFor(const std::string& path);
 
+// UsageError when `path` cannot be written: its folder is missing or read-only, or it is a
+// folder or a read-only file. Checked before anything runs.
+void checkWritable(const std::string& path);
+
 // Writes through a temporary file renamed into place, so a failure leaves no half-written
 // file. Throws std::runtime_error naming the file on failure.
 void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);

@@ -87,6 +87,7 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
         {[](qtapp::DrawArgs& a) { a.page = "0,100"; }, "--page"},
         {[](qtapp::DrawArgs& a) { a.fill = "rgb(2,0,0)"; }, "--fill"},
         {[](qtapp::DrawArgs& a) { a.gesture = "/nonexistent/g.json"; }, "--gesture: cannot read"},
+        {[](qtapp::DrawArgs& a) { a.out = "/nonexistent-folder/a.json"; }, "--out: cannot write"},
     };
     for (const Row& row : rows) {
         qtapp::DrawArgs args;

@@ -93,6 +93,11 @@ TEST(Gesture, BadFilesNameTheEvent) {
         {R"({"events": [{"type": "shape", "shape": 24}]})", "\"shape\" must be 0 to 23"},
         {R"({"events": [{"type": "tool", "tool": "brush"}]})", "event 0: --tool: 'brush'"},
         {R"({"events": [{"type": "set", "option": "x"}]})", "missing \"value\""},
+        {R"({"events": [{"type": "drag", "at": [1, 2]}]})", "event 0: a drag with no down before it"},
+        {R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "up"}]})",
+         "event 2: an up with no down before it"},
+        {R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "down", "at": [1, 2]}]})",
+         "event 1: a down while the mouse is already down"},
     };
     for (const auto& [text, expected] : rows) {
         try {
