@@ -60,6 +60,14 @@ class DriverTest : public PluginTest {
         setFloat(items::rotate1, 0.0f);
     }
 
+    // Calls of `op` in the host's trace, and the random draws among them.
+    size_t count(const std::string& op) {
+        size_t n = 0;
+        for (const std::string& call : host().trace())
+            if (call == op) ++n;
+        return n;
+    }
+    size_t draws() { return count("AI Random Suite.FloatRnd"); }
     ASErr down(AIRealPoint at) { return host().mouseDown(at); }
     ASErr move(AIRealPoint at, uint32_t modifiers = 0, int16_t pressure = 255) {
         return host().mouseDrag(at, pressure, modifiers);

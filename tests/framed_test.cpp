@@ -51,13 +51,6 @@ class FramedTest : public qttest::DriverTest {
         ASSERT_EQ(host().mouseUp(), kNoErr);
         host().undoLastDrag();
     }
-    size_t draws() { return count("AI Random Suite.FloatRnd"); }
-    size_t count(const std::string& op) {
-        size_t n = 0;
-        for (const std::string& call : host().trace())
-            if (call == op) ++n;
-        return n;
-    }
     // Fails the fallible calls of one event in turn until the `occurrence`-th call of `op`
     // is the one that fails, and leaves the document as that event left it. Returns the
     // event's result, or kNoErr when no call matched.
