@@ -1,4 +1,5 @@
 // `quentarb draw`: one or more drags through the plug-in, then export.
+#include <cstdlib>
 #include <stdexcept>
 
 #include "app/commands.h"
@@ -72,6 +73,11 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         session.selectTool(p.tool);
         session.selectShape(args.shape);
         for (const auto& [name, value] : p.sets) session.setOption(name, value);
+        // QUENTARB_FAIL_CALL=N makes the host fail its Nth call from the first drag on, so
+        // embedders can watch how the plug-in reports a host failure.
+        if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
+            session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")), kInjectedFaultErr);
+        }
         session.play(p.events);
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results(), host.records().alerts};

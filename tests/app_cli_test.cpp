@@ -104,6 +104,25 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
 }
 
+TEST_F(CliTest, APluginErrorExitsOneShowsTheAlertAndStillWrites) {
+    // The drag mode's first host call of the first drag event (the revert) is untested; the
+    // third is the page read, whose failure ends the event.
+    setenv("QUENTARB_FAIL_CALL", "3", 1);
+    qtapp::DrawArgs args;
+    args.tool = "drag";
+    args.out = path("failed.json");
+    int status = draw(args);
+    unsetenv("QUENTARB_FAIL_CALL");
+    EXPECT_EQ(status, 1) << err_.str();
+    ASSERT_TRUE(fs::exists(args.out));
+    nlohmann::json doc = nlohmann::json::parse(read(args.out));
+    bool failed = false;
+    for (int r : doc["results"]) failed = failed || r != 0;
+    EXPECT_TRUE(failed);
+    EXPECT_FALSE(doc["alerts"].empty());
+    EXPECT_NE(err_.str().find(doc["alerts"][0].get<std::string>()), std::string::npos) << "the alert on stderr";
+}
+
 TEST_F(CliTest, SameSeedSameBytesOtherSeedOtherArt) {
     auto run = [&](long long seed, const std::string& name) {
         qtapp::DrawArgs args;
