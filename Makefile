@@ -50,6 +50,15 @@ bench: deps
 	cmake --build build/bench -j 2 --target quentarb_bench
 	build/bench/quentarb_bench $(BENCH_ARGS)
 
+# The soak: the suite's Soak runs, long drags with memory watched; fails when memory grows.
+# CI runs it in test-reliability (scripts/ci-reliability.sh).
+.PHONY: soak
+
+soak: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/bench -j 2 --target quentarb_bench
+	build/bench/quentarb_bench --benchmark_filter=Soak
+
 # The playground: the plug-in and the host in WebAssembly with the static page (build/wasm/site),
 # and its browser test in headless Chromium, compared with the command line of $(BUILD).
 .PHONY: playground test-browser

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Reliability checks for CI: the whole test suite built with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer (preset "asan", build/asan), then each libFuzzer target
-# (preset "fuzz", build/fuzz) for a bounded time from the seed corpus in fuzz/corpus.
+# (preset "fuzz", build/fuzz) for a bounded time from the seed corpus in fuzz/corpus, then the
+# soak: the benchmark suite's Soak runs (Release, build/bench), long drags with memory watched,
+# which exit non-zero when memory grows or the document is left wrong (also `make soak`).
 # FUZZ_SECONDS sets the time per target (default 60), FUZZ_SEED the seed (default 1),
 # JOBS the build parallelism (default 2).
 set -euo pipefail
@@ -39,3 +41,8 @@ for target in session parsers; do
     echo "fuzz_${target}: ${runs:-?} inputs, clean"
     rm -rf "$found"
 done
+
+echo "== soak: long drags with memory watched"
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
+cmake --build build/bench -j "$jobs" --target quentarb_bench
+build/bench/quentarb_bench --benchmark_filter=Soak
