@@ -100,17 +100,21 @@ GestureEvent readEvent(const json& event, size_t index) {
         e.number = static_cast<int>(r.integer("shape", 0, 23));
     } else if (kind == "reset") {
         e.type = GestureEvent::Type::reset;
+    } else if (kind == "undo") {
+        e.type = GestureEvent::Type::undo;
     } else {
-        r.fail("unknown type \"" + kind + "\" (down, drag, up, set, tool, shape, reset)");
+        r.fail("unknown type \"" + kind + "\" (down, drag, up, set, tool, shape, reset, undo)");
     }
     return e;
 }
 
 // A mouse button is either up or down: a drag or an up needs a down before it, and a down
-// needs the previous drag's up.
+// needs the previous drag's up. An undo takes back the last finished drag not yet undone, so
+// it needs one, and it cannot come between a down and its up.
 void checkMouseOrder(const std::vector<GestureEvent>& events) {
     using Type = GestureEvent::Type;
     bool down = false;
+    size_t undoable = 0;  // finished drags not yet undone
     for (size_t i = 0; i < events.size(); ++i) {
         std::string where = "gesture event " + std::to_string(i) + ": ";
         switch (events[i].type) {
@@ -124,6 +128,12 @@ void checkMouseOrder(const std::vector<GestureEvent>& events) {
             case Type::up:
                 if (!down) throw UsageError(where + "an up with no down before it");
                 down = false;
+                ++undoable;
+                break;
+            case Type::undo:
+                if (down) throw UsageError(where + "an undo in the middle of a drag (before its up)");
+                if (undoable == 0) throw UsageError(where + "an undo with no finished drag to undo");
+                --undoable;
                 break;
             default:
                 break;

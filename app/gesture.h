@@ -1,4 +1,4 @@
-// Gesture files: a JSON list of mouse, palette and tool events played in order.
+// Gesture files: a JSON list of mouse, palette, tool and undo events played in order.
 #ifndef QT_APP_GESTURE_H
 #define QT_APP_GESTURE_H
 
@@ -10,7 +10,8 @@
 namespace qtapp {
 
 struct GestureEvent {
-    enum class Type { down, drag, up, set, tool, shape, reset };
+    // undo: the host's undo of the last finished drag, as a person's Undo.
+    enum class Type { down, drag, up, set, tool, shape, reset, undo };
     Type type = Type::down;
     AIRealPoint at{};         // down, drag
     int pressure = 255;       // drag
@@ -20,7 +21,8 @@ struct GestureEvent {
     int number = 0;           // tool, shape
 };
 
-// Parses a gesture document; a UsageError names the event and what is wrong with it.
+// Parses a gesture document; a UsageError names the event and what is wrong with it. Mouse
+// events come in order and every undo has a finished drag to undo.
 std::vector<GestureEvent> parseGesture(const std::string& text);
 std::vector<GestureEvent> readGestureFile(const std::string& path);
 

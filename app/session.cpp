@@ -120,6 +120,10 @@ void Session::play(const std::vector<GestureEvent>& events) {
             case Type::tool: selectTool(e.number); break;
             case Type::shape: selectShape(e.number); break;
             case Type::reset: reset(); break;
+            case Type::undo:
+                // The gesture reader lets an undo through only after a finished drag.
+                if (!host_->undoLastDrag()) throw UsageError("undo: the host has no drag to undo");
+                break;
         }
     }
 }

@@ -21,7 +21,19 @@ bool finitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v
 
 void checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::string& text) {
     using Type = qtapp::GestureEvent::Type;
+    bool down = false;
+    size_t undoable = 0;  // finished drags not yet undone
     for (const auto& e : events) {
+        if (e.type == Type::down) down = true;
+        if (e.type == Type::up) {
+            down = false;
+            ++undoable;
+        }
+        if (e.type == Type::undo) {
+            if (down) broken("an undo in the middle of a drag", text);
+            if (undoable == 0) broken("an undo with nothing to undo", text);
+            --undoable;
+        }
         if ((e.type == Type::down || e.type == Type::drag) && !finitePoint(e.at)) {
             broken("a gesture point is not finite", text);
         }

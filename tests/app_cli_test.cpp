@@ -69,6 +69,10 @@ TEST_F(CliTest, DrawsEveryFormat) {
 
 TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     std::ofstream(path("keep.json")) << "old";
+    std::ofstream(path("undo-first.gesture")) << R"({"events": [{"type": "undo"}]})";
+    std::ofstream(path("undo-mid-drag.gesture"))
+        << R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "down", "at": [3, 4]},
+                          {"type": "undo"}, {"type": "up"}]})";
     struct Row {
         std::function<void(qtapp::DrawArgs&)> spoil;
         const char* message;
@@ -87,6 +91,10 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
         {[](qtapp::DrawArgs& a) { a.page = "0,100"; }, "--page"},
         {[](qtapp::DrawArgs& a) { a.fill = "rgb(2,0,0)"; }, "--fill"},
         {[](qtapp::DrawArgs& a) { a.gesture = "/nonexistent/g.json"; }, "--gesture: cannot read"},
+        {[this](qtapp::DrawArgs& a) { a.gesture = path("undo-first.gesture"); },
+         "gesture event 0: an undo with no finished drag to undo"},
+        {[this](qtapp::DrawArgs& a) { a.gesture = path("undo-mid-drag.gesture"); },
+         "gesture event 3: an undo in the middle of a drag"},
         {[](qtapp::DrawArgs& a) { a.out = "/nonexistent-folder/a.json"; }, "--out: cannot write"},
     };
     for (const Row& row : rows) {
@@ -101,7 +109,8 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     wrongExtension.out = path("a.bmp");
     EXPECT_EQ(draw(wrongExtension), 2);
     EXPECT_FALSE(fs::exists(path("a.bmp")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
+        << "no temporary left beside keep.json and the two gesture files";
 }
 
 TEST_F(CliTest, APluginErrorExitsOneShowsTheAlertAndStillWrites) {
@@ -152,6 +161,27 @@ TEST_F(CliTest, GestureFileDrivesToolsOptionsAndSeveralDrags) {
     nlohmann::json doc = nlohmann::json::parse(read(path("g-out.json")));
     EXPECT_EQ(doc["layers"][0]["art"].size(), 6u) << "two drags of three copies each";
     for (int r : doc["results"]) EXPECT_EQ(r, 0);
+}
+
+TEST_F(CliTest, GestureUndoTakesBackOnlyTheLastDrag) {
+    const std::string start = R"({"events": [
+        {"type": "tool", "tool": "drag"}, {"type": "set", "option": "copiesvalue_1", "value": 3},
+        {"type": "down", "at": [100, 100]}, {"type": "drag", "at": [150, 120]}, {"type": "up"},)";
+    const std::string undone = R"(
+        {"type": "down", "at": [300, 300]}, {"type": "drag", "at": [350, 320]}, {"type": "up"}, {"type": "undo"},)";
+    const std::string last = R"(
+        {"type": "down", "at": [200, 400]}, {"type": "drag", "at": [260, 380]}, {"type": "up"}]})";
+    auto layers = [&](const std::string& gesture, const std::string& name) {
+        std::ofstream(path(name + ".gesture")) << gesture;
+        qtapp::DrawArgs args;
+        args.gesture = path(name + ".gesture");
+        args.out = path(name + ".json");
+        EXPECT_EQ(draw(args), 0) << name << ": " << err_.str();
+        return nlohmann::json::parse(read(args.out))["layers"];
+    };
+    nlohmann::json withUndo = layers(start + undone + last, "with-undo");
+    EXPECT_EQ(withUndo[0]["art"].size(), 6u) << "the first and the last drag, three copies each";
+    EXPECT_EQ(withUndo, layers(start + last, "without")) << "the undone drag leaves nothing behind";
 }
 
 TEST_F(CliTest, OptionsListsEveryOptionWithItsControl) {

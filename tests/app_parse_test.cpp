@@ -68,9 +68,10 @@ TEST(Gesture, ReadsEveryEventKind) {
         {"type": "drag", "at": [30, 40], "pressure": 200, "modifiers": 32},
         {"type": "drag", "at": [50, 60]},
         {"type": "up"},
-        {"type": "reset"}]})");
+        {"type": "reset"},
+        {"type": "undo"}]})");
     using T = qtapp::GestureEvent::Type;
-    ASSERT_EQ(events.size(), 9u);
+    ASSERT_EQ(events.size(), 10u);
     EXPECT_EQ(events[0].type, T::tool);
     EXPECT_EQ(events[0].number, 8);
     EXPECT_EQ(events[2].value, "20");
@@ -79,6 +80,7 @@ TEST(Gesture, ReadsEveryEventKind) {
     EXPECT_EQ(events[5].modifiers, 32u);
     EXPECT_EQ(events[6].pressure, 255) << "pressure defaults to 255";
     EXPECT_EQ(events[8].type, T::reset);
+    EXPECT_EQ(events[9].type, T::undo);
 }
 
 TEST(Gesture, BadFilesNameTheEvent) {
@@ -98,6 +100,12 @@ TEST(Gesture, BadFilesNameTheEvent) {
          "event 2: an up with no down before it"},
         {R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "down", "at": [1, 2]}]})",
          "event 1: a down while the mouse is already down"},
+        {R"({"events": [{"type": "undo"}]})", "event 0: an undo with no finished drag to undo"},
+        {R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "undo"}, {"type": "undo"}]})",
+         "event 3: an undo with no finished drag to undo"},
+        {R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "down", "at": [3, 4]},
+                        {"type": "drag", "at": [5, 6]}, {"type": "undo"}, {"type": "up"}]})",
+         "event 4: an undo in the middle of a drag"},
     };
     for (const auto& [text, expected] : rows) {
         try {
