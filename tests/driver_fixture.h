@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -32,24 +33,22 @@ class DriverTest : public PluginTest {
   protected:
     void useTool(int tool) { selectEntry(items::tool, tool); }
 
+    // Palette changes as a user makes them: the item must take the change (it exists and is of
+    // the right kind) and keep the value.
     void setInt(ASInt32 id, ASInt32 value) {
-        ASSERT_NE(item(id), nullptr) << "item " << id;
-        qthost::DialogModel::userSetInt(item(id), value);
+        ASSERT_TRUE(qthost::DialogModel::userSetInt(item(id), value)) << "item " << id;
         ASSERT_EQ(item(id)->intValue(), value) << "item " << id;
     }
     void setFloat(ASInt32 id, AIReal value) {
-        ASSERT_NE(item(id), nullptr) << "item " << id;
-        qthost::DialogModel::userSetFloat(item(id), value);
+        ASSERT_TRUE(qthost::DialogModel::userSetFloat(item(id), value)) << "item " << id;
         ASSERT_EQ(item(id)->floatValue(), value) << "item " << id;
     }
     void setBool(ASInt32 id, bool value) {
-        ASSERT_NE(item(id), nullptr) << "item " << id;
-        qthost::DialogModel::userSetBool(item(id), value);
+        ASSERT_TRUE(qthost::DialogModel::userSetBool(item(id), value)) << "item " << id;
         ASSERT_EQ(item(id)->boolValue(), value) << "item " << id;
     }
     void selectEntry(ASInt32 id, int index) {
-        ASSERT_NE(item(id), nullptr) << "item " << id;
-        qthost::DialogModel::userSelectEntry(item(id), index);
+        ASSERT_TRUE(qthost::DialogModel::userSelectEntry(item(id), index)) << "item " << id;
         ASSERT_EQ(item(id)->activeIndex(), index) << "item " << id;
     }
 
@@ -96,6 +95,97 @@ class DriverTest : public PluginTest {
             if (tag.name == "quen-tarb" && tag.type == "string" && tag.value == "quen-tarb") return true;
         return false;
     }
+    // The vector from a path's first anchor to its last.
+    AIRealPoint direction(AIArtHandle path) {
+        const auto s = document().segments(path);
+        return {s.back().p.h - s.front().p.h, s.back().p.v - s.front().p.v};
+    }
+    // The same for a line of two anchors, which copies of a two-point drag path are.
+    AIRealPoint lineVector(AIArtHandle line) {
+        const auto s = document().segments(line);
+        EXPECT_EQ(s.size(), 2u);
+        if (s.size() != 2) return {0, 0};
+        return direction(line);
+    }
+
+    // The drag a mode test makes over and over; its SetUp names it.
+    void dragBetween(AIRealPoint from, AIRealPoint to) {
+        dragFrom_ = from;
+        dragTo_ = to;
+    }
+    // A drag of one event, from the start to `to`, the mouse let up. Returns the event's result.
+    ASErr dragOnce(AIRealPoint to, uint32_t modifiers = 0) {
+        const ASErr result = dragOnceHeld(to, modifiers);
+        host().mouseUp();
+        return result;
+    }
+    ASErr dragOnce() { return dragOnce(dragTo_); }
+    // The same with the mouse still down, to read the document as the event left it.
+    ASErr dragOnceHeld(AIRealPoint to, uint32_t modifiers = 0) {
+        EXPECT_EQ(down(dragFrom_), kNoErr);
+        return move(to, modifiers);
+    }
+    ASErr dragOnceHeld() { return dragOnceHeld(dragTo_); }
+    // Ends a held drag and takes it back, so the next one starts on the same document.
+    void releaseAndUndo() {
+        ASSERT_EQ(host().mouseUp(), kNoErr);
+        host().undoLastDrag();
+    }
+    void undoAllDrags() {
+        while (host().undoLastDrag()) {
+        }
+    }
+
+    // Fault injection into one drag event: its fallible calls fail one at a time, a fresh drag
+    // per try, until the `occurrence`-th call of `op` is the one that fails. Returns the event's
+    // result, or kNoErr when no try failed there. The event's own calls stay in the trace.
+    // failEventAt leaves that drag held (read the document, then releaseAndUndo()).
+    ASErr failEventAt(const std::string& op, size_t occurrence = 1) {
+        for (uint64_t n = 1;; ++n) {
+            const FailedTry attempt = heldEventFailingCall(n);
+            host().setTracing(false);
+            if (failedAt(attempt.result, op, occurrence)) return attempt.result;
+            releaseAndUndo();
+            if (!attempt.reached) return kNoErr;
+        }
+    }
+    // dragFailingAt lets the mouse up too and keeps tracing: the document shows what the failed
+    // drag leaves once it ends, and each try starts with every earlier drag undone.
+    ASErr dragFailingAt(const std::string& op, size_t occurrence = 1) {
+        for (uint64_t n = 1;; ++n) {
+            undoAllDrags();
+            const FailedTry attempt = heldEventFailingCall(n);
+            const bool hit = failedAt(attempt.result, op, occurrence);
+            host().mouseUp();
+            if (hit) return attempt.result;
+            if (!attempt.reached) return kNoErr;
+        }
+    }
+
+  private:
+    struct FailedTry {
+        ASErr result;
+        bool reached;  // the event made n fallible calls, so the n-th did fail
+    };
+    // One held event, traced alone, whose n-th fallible call fails.
+    FailedTry heldEventFailingCall(uint64_t n) {
+        EXPECT_EQ(down(dragFrom_), kNoErr);
+        host().setTracing(true);
+        host().clearTrace();
+        const uint64_t start = host().fallibleCallCount();
+        host().failNthCall(n, kInjectedFaultErr);
+        const ASErr result = move(dragTo_);
+        const bool reached = host().fallibleCallCount() - start >= n;
+        host().failNthCall(0, kNoErr);
+        return {result, reached};
+    }
+    bool failedAt(ASErr result, const std::string& op, size_t occurrence) {
+        const auto& trace = host().trace();
+        return result == kInjectedFaultErr && !trace.empty() && trace.back() == op && count(op) == occurrence;
+    }
+
+    AIRealPoint dragFrom_{};
+    AIRealPoint dragTo_{};
 };
 
 // The host's random sequence: a probe plug-in started in a fresh host with the same seed
@@ -127,6 +217,23 @@ inline std::vector<AIReal> hostDraws(uint32_t seed, size_t count) {
     EXPECT_EQ(probeHost.startup(), kNoErr);
     return probedDraws;
 }
+// The first `count` draws of a host with the default seed, as the tests' host has.
+inline std::vector<AIReal> hostDraws(size_t count) { return hostDraws(qthost::HostConfig{}.seed, count); }
+
+// A model of the host's random values (std::mt19937 from the seed, 24 bits per value) for
+// tests that look through many seeds, where starting a host per seed would be slow.
+class HostDraws {
+  public:
+    explicit HostDraws(uint32_t seed = qthost::HostConfig{}.seed) : generator_(seed) {}
+    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
+    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
+    void skip(int count) {
+        for (int k = 0; k < count; ++k) next();
+    }
+
+  private:
+    std::mt19937 generator_;
+};
 
 inline ::testing::AssertionResult near(AIRealPoint actual, AIRealPoint expected, float tolerance = 1e-3f) {
     if (std::fabs(actual.h - expected.h) <= tolerance && std::fabs(actual.v - expected.v) <= tolerance)

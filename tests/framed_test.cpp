@@ -7,22 +7,10 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "host/HostImpl.h"
 
 namespace {
 
 using qttest::near;
-
-// The host's first `n` random values: a second host with the same seed draws them.
-std::vector<float> referenceDraws(size_t n) {
-    qthost::Host reference;  // the active host until it goes
-    const void* table = nullptr;
-    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kAIRandomSuite, kAIRandomSuiteVersion, &table), kNoErr);
-    const auto* random = static_cast<const AIRandomSuite*>(table);
-    std::vector<float> values;
-    for (size_t i = 0; i < n; ++i) values.push_back(random->FloatRnd());
-    return values;
-}
 
 namespace framed {
 inline constexpr ASInt32 columns = 70, rows = 71, rotate = 72, jitter = 73, scale = 74, remove = 75;
@@ -37,48 +25,12 @@ class FramedTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kFramedTool);
     }
     void frameOf(ASInt32 cols, ASInt32 rowCount) {
         setInt(framed::columns, cols);
         setInt(framed::rows, rowCount);
-    }
-    ASErr once(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        return move(to, modifiers);
-    }
-    void finish() {
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
-    }
-    // Fails the fallible calls of one event in turn until the `occurrence`-th call of `op`
-    // is the one that fails, and leaves the document as that event left it. Returns the
-    // event's result, or kNoErr when no call matched.
-    ASErr failAt(const std::string& op, size_t occurrence) {
-        const uint64_t before = host().fallibleCallCount();
-        once();
-        const uint64_t perEvent = host().fallibleCallCount() - before;
-        finish();
-        for (uint64_t n = 1; n <= perEvent; ++n) {
-            EXPECT_EQ(down(kFrom), kNoErr);
-            host().setTracing(true);
-            host().clearTrace();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = move(kTo);
-            host().setTracing(false);
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
-                count(op) == occurrence)
-                return result;
-            finish();
-        }
-        return kNoErr;
-    }
-    // The vector from a copy's first anchor to its last.
-    AIRealPoint direction(AIArtHandle copy) {
-        const auto s = document().segments(copy);
-        return {s.back().p.h - s.front().p.h, s.back().p.v - s.front().p.v};
     }
 };
 
@@ -102,14 +54,14 @@ TEST_F(FramedTest, CopiesOnTheBorderCellsOnly) {
         SCOPED_TRACE(row.why);
         frameOf(row.cols, row.rows);
         setBool(framed::remove, row.remove);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto all = art();
         ASSERT_EQ(all.size(), row.centres.size());
         for (size_t i = 0; i < all.size(); ++i) {
             EXPECT_TRUE(near(centre(all[i]), row.centres[i])) << "art " << i;
             EXPECT_FALSE(tagged(all[i])) << "art " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -125,7 +77,7 @@ TEST_F(FramedTest, BeneathUsesRowAndColumn) {
     frameOf(2, 2);
     setBool(framed::remove, false);
     selectEntry(qttest::items::beneath, 3);  // grid form: r odd and c odd go beneath
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto all = art();
     ASSERT_EQ(all.size(), 5u);
     // Back to front: cell (1, 1) below all art, then D, then the other three.
@@ -154,7 +106,7 @@ TEST_F(FramedTest, ScaleAndLineScale) {
         SCOPED_TRACE(row.why);
         setFloat(framed::scale, row.scale);
         selectEntry(framed::scaleLines, row.option);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto copies = art();
         ASSERT_EQ(copies.size(), 4u);
         for (size_t i = 0; i < copies.size(); ++i) {
@@ -162,7 +114,7 @@ TEST_F(FramedTest, ScaleAndLineScale) {
             const AIRealRect box = bounds(copies[i]);
             EXPECT_NEAR(box.right - box.left, 100.0f * row.size, 1e-3f) << "cell " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -205,7 +157,7 @@ TEST_F(FramedTest, EdgeModesTurnBySide) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(framed::edge, row.mode);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto copies = art();
         ASSERT_EQ(copies.size(), row.turns.size());
         for (size_t i = 0; i < copies.size(); ++i) {
@@ -214,7 +166,7 @@ TEST_F(FramedTest, EdgeModesTurnBySide) {
                                                                : AIRealPoint{100, 50};
             EXPECT_TRUE(near(direction(copies[i]), expected)) << "cell " << i << " '" << row.turns[i] << "'";
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -237,7 +189,7 @@ TEST_F(FramedTest, FillAndStrokeIndexIsRowTimesColumn) {
         SCOPED_TRACE(row.why);
         setInt(qttest::items::fillProcess, row.process);
         setInt(qttest::items::strokeProcess, row.process);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto copies = art();
         ASSERT_EQ(copies.size(), 8u);
         for (size_t i = 0; i < copies.size(); ++i) {
@@ -245,7 +197,7 @@ TEST_F(FramedTest, FillAndStrokeIndexIsRowTimesColumn) {
             EXPECT_NEAR(style.fill.color.c.g.gray, index[i] / row.cycle, 1e-5f) << "cell " << i;
             EXPECT_NEAR(style.stroke.color.c.g.gray, 1.0f - index[i] / row.cycle, 1e-5f) << "cell " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -262,11 +214,11 @@ TEST_F(FramedTest, ShiftGrowsTheFrame) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         frameOf(row.cols, row.rows);
-        ASSERT_EQ(once(kTo, kShiftModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier), kNoErr);
         EXPECT_EQ(item(framed::columns)->intValue(), row.newCols);
         EXPECT_EQ(item(framed::rows)->intValue(), row.newRows);
         EXPECT_EQ(art().size(), static_cast<size_t>(2 * row.newCols + 2 * row.newRows - 4));
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -281,10 +233,10 @@ TEST_F(FramedTest, ShiftAltStepsTheJitter) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setFloat(framed::jitter, row.jitter);
-        ASSERT_EQ(once(kTo, kShiftModifier | kOptionModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier | kOptionModifier), kNoErr);
         EXPECT_EQ(item(framed::jitter)->floatValue(), row.next);
         EXPECT_EQ(item(framed::columns)->intValue(), 2);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -315,7 +267,7 @@ TEST_F(FramedTest, RandomDraws) {
         ASSERT_EQ(move(kTo), kNoErr);
         host().setTracing(false);
         EXPECT_EQ(draws(), row.draws);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -335,10 +287,10 @@ TEST_F(FramedTest, AFailingHostCallEndsTheEventAndKeepsTheDragPath) {
     setBool(framed::remove, true);
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
-        ASSERT_EQ(failAt(row.op, row.occurrence), kInjectedFaultErr);
+        ASSERT_EQ(failEventAt(row.op, row.occurrence), kInjectedFaultErr);
         EXPECT_EQ(art().size(), row.art);
         EXPECT_EQ(count("AI Art Suite.DisposeArt"), 0u) << "no Delete after a failure";
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -346,8 +298,8 @@ TEST_F(FramedTest, RandomizedEdgeTurnsByADrawTimesAFullTurn) {
     frameOf(2, 2);
     setFloat(framed::scale, 100);
     selectEntry(framed::edge, 4);
-    ASSERT_EQ(once(), kNoErr);
-    const std::vector<float> d = referenceDraws(4);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
+    const std::vector<float> d = qttest::hostDraws(4);
     const auto copies = art();
     ASSERT_EQ(copies.size(), 4u);
     for (size_t i = 0; i < copies.size(); ++i) {

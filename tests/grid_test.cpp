@@ -7,22 +7,10 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "host/HostImpl.h"
 
 namespace {
 
 using qttest::near;
-
-// The host's first `n` random values: a second host with the same seed draws them.
-std::vector<float> referenceDraws(size_t n) {
-    qthost::Host reference;  // the active host until it goes
-    const void* table = nullptr;
-    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kAIRandomSuite, kAIRandomSuiteVersion, &table), kNoErr);
-    const auto* random = static_cast<const AIRandomSuite*>(table);
-    std::vector<float> values;
-    for (size_t i = 0; i < n; ++i) values.push_back(random->FloatRnd());
-    return values;
-}
 
 namespace grid {
 inline constexpr ASInt32 columns = 25, rows = 26, rotate = 27, jitter = 28, warp = 30, create = 31,
@@ -38,6 +26,7 @@ class GridTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kGridTool);
     }
     void gridOf(ASInt32 cols, ASInt32 rowCount) {
@@ -45,38 +34,6 @@ class GridTest : public qttest::DriverTest {
         setInt(grid::rows, rowCount);
     }
     // One processed event from kFrom to `to`.
-    ASErr once(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        return move(to, modifiers);
-    }
-    void finish() {
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
-    }
-    // Fails the fallible calls of one event in turn until the `occurrence`-th call of `op`
-    // is the one that fails, and leaves the document as that event left it. Returns the
-    // event's result, or kNoErr when no call matched.
-    ASErr failAt(const std::string& op, size_t occurrence) {
-        const uint64_t before = host().fallibleCallCount();
-        once();
-        const uint64_t perEvent = host().fallibleCallCount() - before;
-        finish();
-        for (uint64_t n = 1; n <= perEvent; ++n) {
-            EXPECT_EQ(down(kFrom), kNoErr);
-            host().setTracing(true);
-            host().clearTrace();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = move(kTo);
-            host().setTracing(false);
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
-                count(op) == occurrence)
-                return result;
-            finish();
-        }
-        return kNoErr;
-    }
     AIReal width(AIArtHandle art) {
         const AIRealRect box = bounds(art);
         return box.right - box.left;
@@ -110,14 +67,14 @@ TEST_F(GridTest, CellsLieAtTheirGridPlaces) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         gridOf(row.cols, row.rows);
-        ASSERT_EQ(once(row.to), kNoErr);
+        ASSERT_EQ(dragOnceHeld(row.to), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), row.centres.size());
         for (size_t i = 0; i < cells.size(); ++i) {
             EXPECT_TRUE(near(centre(cells[i]), row.centres[i])) << "cell " << i;
             EXPECT_TRUE(tagged(cells[i])) << "cell " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -143,7 +100,7 @@ TEST_F(GridTest, MouseBackOnTheStart) {
         ASSERT_EQ(cells.size(), row.art);
         EXPECT_EQ(tagged(cells[0]), row.dTagged);
         for (AIArtHandle cell : cells) EXPECT_TRUE(near(centre(cell), kFrom));
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -151,7 +108,7 @@ TEST_F(GridTest, ApplyEightOnBothAxesScalesCellByRowTimesColumn) {
     gridOf(3, 3);
     selectEntry(grid::scaleX, 8);
     selectEntry(grid::scaleY, 8);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto cells = art();
     ASSERT_EQ(cells.size(), 9u);
     for (int r = 0; r < 3; ++r) {
@@ -188,12 +145,12 @@ TEST_F(GridTest, ScaleRulesByColumn) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(grid::scaleX, row.rule);
-        ASSERT_EQ(once({200, 150}), kNoErr);
+        ASSERT_EQ(dragOnceHeld({200, 150}), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), row.widths.size());
         for (size_t k = 0; k < cells.size(); ++k)
             EXPECT_NEAR(width(cells[k]), row.widths[k], 1e-3f) << "column " << k;
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -211,11 +168,11 @@ TEST_F(GridTest, ShiftGrowsTheGridAndWrapsAfterForty) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         gridOf(row.cols, row.rows);
-        ASSERT_EQ(once(kTo, kShiftModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier), kNoErr);
         EXPECT_EQ(item(grid::columns)->intValue(), row.newCols);
         EXPECT_EQ(item(grid::rows)->intValue(), row.newRows);
         EXPECT_EQ(art().size(), static_cast<size_t>(row.newCols * row.newRows));
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -233,10 +190,10 @@ TEST_F(GridTest, ShiftAltTurnsByFiveDegrees) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setFloat(grid::rotate, row.angle);
-        ASSERT_EQ(once(kTo, kShiftModifier | kOptionModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier | kOptionModifier), kNoErr);
         EXPECT_EQ(item(grid::rotate)->floatValue(), row.newAngle);
         EXPECT_EQ(item(grid::columns)->intValue(), 2) << "the grid does not grow";
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -262,16 +219,16 @@ TEST_F(GridTest, CheckerboardLeavesCellsOut) {
         SCOPED_TRACE(row.why);
         gridOf(row.n, row.n);
         selectEntry(grid::check, row.option);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         EXPECT_EQ(art().size(), row.made);
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(GridTest, FirstMadeCellIsTheDragPathInItsOwnPlace) {
     gridOf(2, 2);
     selectEntry(grid::check, 6);  // drops (0, 0) and (1, 1)
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto cells = art();
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_TRUE(tagged(cells[0]));
@@ -296,21 +253,21 @@ TEST_F(GridTest, TurnRulesGiveDuplicatesAQuarterTurn) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(grid::turn, row.option);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), 4u);
         for (size_t i = 0; i < cells.size(); ++i) {
             // D is 100 wide and 50 high; a quarter turn swaps the two.
             EXPECT_NEAR(width(cells[i]), row.turned[i] ? 50.0f : 100.0f, 1e-3f) << "cell " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(GridTest, BeneathUsesRowAndColumn) {
     gridOf(3, 1);
     selectEntry(qttest::items::beneath, 2);  // grid form: r even and k even go beneath
-    ASSERT_EQ(once({200, 100}), kNoErr);
+    ASSERT_EQ(dragOnceHeld({200, 100}), kNoErr);
     const auto cells = art();
     ASSERT_EQ(cells.size(), 3u);
     // Back to front: column 2 went below all art; D (column 0) is never duplicated.
@@ -336,13 +293,13 @@ TEST_F(GridTest, LineScale) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(grid::scaleLines, row.option);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), 3u);
         for (size_t k = 0; k < cells.size(); ++k)
             EXPECT_NEAR(document().style(cells[k]).stroke.width, row.strokeWidths[k], 1e-5f)
                 << "column " << k;
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -363,7 +320,7 @@ TEST_F(GridTest, FillAndStrokeFollowTheRow) {
         SCOPED_TRACE(row.why);
         setInt(qttest::items::fillProcess, row.process);
         setInt(qttest::items::strokeProcess, row.process);
-        ASSERT_EQ(once({200, 200}), kNoErr);
+        ASSERT_EQ(dragOnceHeld({200, 200}), kNoErr);
         const auto cells = art();
         ASSERT_EQ(cells.size(), 6u);
         for (size_t i = 0; i < cells.size(); ++i) {
@@ -372,7 +329,7 @@ TEST_F(GridTest, FillAndStrokeFollowTheRow) {
             EXPECT_NEAR(style.fill.color.c.g.gray, r / row.cycle, 1e-5f) << "cell " << i;
             EXPECT_NEAR(style.stroke.color.c.g.gray, 1.0f - r / row.cycle, 1e-5f) << "cell " << i;
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -407,7 +364,7 @@ TEST_F(GridTest, RandomDrawsPerEvent) {
         ASSERT_EQ(move(kTo), kNoErr);
         host().setTracing(false);
         EXPECT_EQ(draws(), row.draws);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -441,9 +398,9 @@ TEST_F(GridTest, AFailingHostCallEndsTheEvent) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setBool(grid::warp, std::string(row.op).find("Envelope") != std::string::npos);
-        ASSERT_EQ(failAt(row.op, row.occurrence), kInjectedFaultErr);
+        ASSERT_EQ(failEventAt(row.op, row.occurrence), kInjectedFaultErr);
         EXPECT_EQ(art().size(), row.art);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -451,8 +408,8 @@ TEST_F(GridTest, ScaleRuleDrawsComeForEveryMadeCellColumnFirst) {
     gridOf(3, 1);
     selectEntry(grid::scaleX, 27);  // draw used on odd columns
     selectEntry(grid::scaleY, 28);  // draw never used on row 0
-    ASSERT_EQ(once(), kNoErr);
-    const std::vector<float> d = referenceDraws(6);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
+    const std::vector<float> d = qttest::hostDraws(6);
     const auto cells = art();
     ASSERT_EQ(cells.size(), 3u);
     // Cell k takes draws 2k (column) and 2k + 1 (row); only column 1 uses its draw.

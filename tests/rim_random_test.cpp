@@ -7,22 +7,10 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "host/HostImpl.h"
 
 namespace {
 
 using qttest::near;
-
-// The host's first `n` random values: a second host with the same seed draws them.
-std::vector<float> referenceDraws(size_t n) {
-    qthost::Host reference;  // the active host until it goes
-    const void* table = nullptr;
-    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kAIRandomSuite, kAIRandomSuiteVersion, &table), kNoErr);
-    const auto* random = static_cast<const AIRandomSuite*>(table);
-    std::vector<float> values;
-    for (size_t i = 0; i < n; ++i) values.push_back(random->FloatRnd());
-    return values;
-}
 
 namespace rim {
 inline constexpr ASInt32 copies = 90, scaleMin = 91, scaleMax = 92, jitter = 93, linked = 95;
@@ -37,6 +25,7 @@ class RimRandomTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kRimRandomTool);
         setBool(rim::rotation, false);
     }
@@ -44,43 +33,6 @@ class RimRandomTest : public qttest::DriverTest {
     void fixedScale(float percent) {
         setFloat(rim::scaleMax, 3);
         setFloat(rim::scaleMin, percent);
-    }
-    ASErr once(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        return move(to, modifiers);
-    }
-    void finish() {
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
-    }
-    // Fails the fallible calls of one event in turn until the `occurrence`-th call of `op`
-    // is the one that fails, and leaves the document as that event left it. Returns the
-    // event's result, or kNoErr when no call matched.
-    ASErr failAt(const std::string& op, size_t occurrence) {
-        const uint64_t before = host().fallibleCallCount();
-        once();
-        const uint64_t perEvent = host().fallibleCallCount() - before;
-        finish();
-        for (uint64_t n = 1; n <= perEvent; ++n) {
-            EXPECT_EQ(down(kFrom), kNoErr);
-            host().setTracing(true);
-            host().clearTrace();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = move(kTo);
-            host().setTracing(false);
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
-                count(op) == occurrence)
-                return result;
-            finish();
-        }
-        return kNoErr;
-    }
-    // The vector from a copy's first anchor to its last.
-    AIRealPoint direction(AIArtHandle copy) {
-        const auto s = document().segments(copy);
-        return {s.back().p.h - s.front().p.h, s.back().p.v - s.front().p.v};
     }
     AIRealPoint size(AIArtHandle art) {
         const AIRealRect box = bounds(art);
@@ -91,7 +43,7 @@ class RimRandomTest : public qttest::DriverTest {
 TEST_F(RimRandomTest, MinimumAboveMaximumGivesExactlyTheMinimum) {
     setInt(rim::copies, 3);
     fixedScale(150);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto copies = art();
     ASSERT_EQ(copies.size(), 3u);
     // Copy 0 is D itself; the duplicates are taken of D after its own scale and scaled again.
@@ -116,21 +68,21 @@ TEST_F(RimRandomTest, LinkedScaleKeepsProportions) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setBool(rim::linked, row.linked);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         bool allProportional = true;
         for (AIArtHandle copy : art()) {
             const AIRealPoint s = size(copy);
             allProportional = allProportional && std::fabs(s.h / s.v - 2.0f) < 1e-3f;
         }
         EXPECT_EQ(allProportional, row.proportional);
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(RimRandomTest, RimShiftStaysWithinHalfTheDragVector) {
     setInt(rim::copies, 8);
     fixedScale(100);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     // Copy 0 (D) moves from (150, 125) by up to the half vector; duplicates start from it.
@@ -172,12 +124,12 @@ TEST_F(RimRandomTest, LineScale) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(rim::scaleLines, row.option);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto copies = art();
         ASSERT_EQ(copies.size(), 3u);
         for (size_t i = 0; i < copies.size(); ++i)
             EXPECT_NEAR(document().style(copies[i]).stroke.width, row.widths[i], 1e-4f) << "copy " << i;
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -208,10 +160,10 @@ TEST_F(RimRandomTest, ShiftAddsACopyAndWrapsAfterForty) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setInt(rim::copies, row.copies);
-        ASSERT_EQ(once(kTo, kShiftModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier), kNoErr);
         EXPECT_EQ(item(rim::copies)->intValue(), row.next);
         EXPECT_EQ(art().size(), static_cast<size_t>(row.next));
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -238,7 +190,7 @@ TEST_F(RimRandomTest, RandomDrawsPerCopy) {
         ASSERT_EQ(move(kTo), kNoErr);
         host().setTracing(false);
         EXPECT_EQ(draws(), 3 * row.perCopy);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -258,9 +210,9 @@ TEST_F(RimRandomTest, AFailingHostCallEndsTheEvent) {
     setInt(rim::copies, 3);
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
-        ASSERT_EQ(failAt(row.op, row.occurrence), kInjectedFaultErr);
+        ASSERT_EQ(failEventAt(row.op, row.occurrence), kInjectedFaultErr);
         EXPECT_EQ(art().size(), row.art);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -277,7 +229,7 @@ TEST_F(RimRandomTest, AFailedMoveKeepsTheStart) {
         host().setTracing(false);
         if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt")
             break;
-        finish();
+        releaseAndUndo();
     }
     ASSERT_EQ(result, kInjectedFaultErr);
     // The start did not move: the next plain event of the drag still copies from kFrom.
@@ -290,9 +242,9 @@ TEST_F(RimRandomTest, DrawsScaleTurnAndRimShiftInOrder) {
     setInt(rim::copies, 2);
     fixedScale(100);
     setBool(rim::rotation, true);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     // Per copy: two scale draws, the turn, the vertical then the horizontal rim shift.
-    const std::vector<float> d = referenceDraws(10);
+    const std::vector<float> d = qttest::hostDraws(10);
     const auto copies = art();
     ASSERT_EQ(copies.size(), 2u);
     const auto rotate = [](double h, double v, double angle) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "styling_support.h"
 
 namespace qttest {
 namespace {
@@ -105,8 +104,7 @@ TEST_F(ShapesTest, FixedShapesRunFromStartToEnd) {
     for (const Case& c : cases) {
         useShape(c.shape);
         EXPECT_TRUE(sameSegments(oneEvent(), c.expected)) << "shape " << c.shape << ": " << c.why;
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -138,8 +136,7 @@ TEST_F(PressureShapesTest, StarredAnchorsArePulledTowardTheAnchorBefore) {
     for (const Case& c : cases) {
         useShape(c.shape);
         EXPECT_TRUE(sameSegments(oneEvent(c.pressure), c.expected)) << "shape " << c.shape << ": " << c.why;
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -181,8 +178,7 @@ TEST_F(ShapesTest, PointsAreCollectedBeyondTheDistanceThreshold) {
         ASSERT_EQ(down(s), kNoErr);
         for (AIRealPoint p : c.moves) ASSERT_EQ(move(p), kNoErr);
         EXPECT_TRUE(sameSegments(dragPath(), c.expected)) << "shape " << c.shape << ": " << c.why;
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -195,8 +191,7 @@ TEST_F(PressureShapesTest, ZeroLengthFactorCollectsEveryMove) {
         ASSERT_EQ(move({102, 100}, 0, 0), kNoErr);
         EXPECT_TRUE(sameSegments(dragPath(), straightThrough({s, {101, 100}, {102, 100}})))
             << "shape " << shape << ": threshold 0, but a move onto the last point adds nothing";
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -234,8 +229,7 @@ TEST_F(ShapesTest, KeyShapesAddOnePointPerKeyPress) {
                                                                 : AIRealPoint{350, 120}))
                 << "shape " << shape << ": " << step.why;
         }
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -295,8 +289,7 @@ TEST_F(ShapesTest, RandomHandleShapesDrawFourPairsPerAnchor) {
         for (AIRealPoint p : c.anchors) expected.push_back(randomHandles(draws, p, c.form, c.m));
         EXPECT_TRUE(sameSegments(dragPath(), expected)) << "shape " << c.shape << ": " << c.why;
         draws.skip(2 * 4);  // the two copies' jitter
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 
@@ -312,7 +305,7 @@ TEST_F(ShapesTest, RandomInterpolateEndsARandomFractionOfTheWay) {
 TEST_F(ShapesTest, AFailingSegmentWriteEndsTheEvent) {
     struct Case {
         int shape;
-        long write;
+        size_t write;
         std::vector<AIRealPoint> kept;
         const char* why;
     } cases[] = {
@@ -322,15 +315,14 @@ TEST_F(ShapesTest, AFailingSegmentWriteEndsTheEvent) {
     };
     for (const Case& c : cases) {
         useShape(c.shape);
-        ASSERT_TRUE(failEventAt(host(), "AI Path Suite.SetPathSegments", c.write, s, e, kInjectedFaultErr))
-            << c.why;
+        dragBetween(s, e);
+        ASSERT_EQ(failEventAt("AI Path Suite.SetPathSegments", c.write), kInjectedFaultErr) << c.why;
         const std::vector<AIArtHandle> made = art();
         ASSERT_EQ(made.size(), 1u) << c.why << ": D only";
         const auto path = document().segments(made[0]);
         ASSERT_GE(path.size(), c.kept.size()) << c.why;
         for (size_t k = 0; k < c.kept.size(); ++k) EXPECT_TRUE(near(path[k].p, c.kept[k])) << c.why;
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 

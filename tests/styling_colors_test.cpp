@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "styling_support.h"
 
 namespace qttest {
 namespace {

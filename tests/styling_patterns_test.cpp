@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "styling_support.h"
 
 namespace qttest {
 namespace {
@@ -177,7 +176,7 @@ TEST_F(PatternTest, TagIsWrittenBeforeEveryTransformInTheFixedOrder) {
 TEST_F(PatternTest, AFailingFigureCallEndsTheEventAtOnce) {
     struct Case {
         const char* operation;
-        long occurrence;  // in the event, counting the drag mode's own calls
+        size_t occurrence;  // in the event, counting the drag mode's own calls
         size_t artLeft;
         const char* why;
     } cases[] = {
@@ -189,11 +188,11 @@ TEST_F(PatternTest, AFailingFigureCallEndsTheEventAtOnce) {
     };
     plainDragMode(2);
     selectEntry(items::pattern, 1);
+    dragBetween(kFrom, kTo);
     for (const Case& c : cases) {
-        ASSERT_TRUE(failEventAt(host(), c.operation, c.occurrence, kFrom, kTo, kInjectedFaultErr)) << c.why;
+        ASSERT_EQ(failEventAt(c.operation, c.occurrence), kInjectedFaultErr) << c.why;
         EXPECT_EQ(art().size(), c.artLeft) << c.why;
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
+        releaseAndUndo();
     }
 }
 

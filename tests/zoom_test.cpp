@@ -8,22 +8,10 @@
 #include <vector>
 
 #include "driver_fixture.h"
-#include "host/HostImpl.h"
 
 namespace {
 
 using qttest::near;
-
-// The host's first `n` random values: a second host with the same seed draws them.
-std::vector<float> referenceDraws(size_t n) {
-    qthost::Host reference;  // the active host until it goes
-    const void* table = nullptr;
-    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kAIRandomSuite, kAIRandomSuiteVersion, &table), kNoErr);
-    const auto* random = static_cast<const AIRandomSuite*>(table);
-    std::vector<float> values;
-    for (size_t i = 0; i < n; ++i) values.push_back(random->FloatRnd());
-    return values;
-}
 
 namespace zoom {
 inline constexpr ASInt32 copies = 50, interpolate = 51, curve = 52, mode = 53, length = 56, view = 57;
@@ -54,43 +42,12 @@ class ZoomTest : public qttest::DriverTest {
     }
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(qttest::kZoomTool);
-    }
-    ASErr once(uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        return move(kTo, modifiers);
-    }
-    void finish() {
-        ASSERT_EQ(host().mouseUp(), kNoErr);
-        host().undoLastDrag();
     }
     std::vector<AIPathSegment> segments(AIArtHandle line) {
         const auto span = document().segments(line);
         return {span.begin(), span.end()};
-    }
-    // Fails the fallible calls of one event in turn until the `occurrence`-th call of `op`
-    // is the one that fails, and leaves the document as that event left it. Returns the
-    // event's result, or kNoErr when no call matched.
-    ASErr failAt(const std::string& op, size_t occurrence) {
-        const uint64_t before = host().fallibleCallCount();
-        once();
-        const uint64_t perEvent = host().fallibleCallCount() - before;
-        finish();
-        for (uint64_t n = 1; n <= perEvent; ++n) {
-            EXPECT_EQ(down(kFrom), kNoErr);
-            host().setTracing(true);
-            host().clearTrace();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = move(kTo);
-            host().setTracing(false);
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            if (result == kInjectedFaultErr && !trace.empty() && trace.back() == op &&
-                count(op) == occurrence)
-                return result;
-            finish();
-        }
-        return kNoErr;
     }
     // Largest distance of a handle coordinate from its anchor over the lines of the event.
     float largestHandleOffset() {
@@ -138,7 +95,7 @@ TEST_F(ZoomTest, ModesPlaceStartAndEnd) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         selectEntry(zoom::mode, row.mode);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto lines = art();
         ASSERT_EQ(lines.size(), 10u) << "one line per copy and no drag path";
         for (AIArtHandle line : lines) {
@@ -152,7 +109,7 @@ TEST_F(ZoomTest, ModesPlaceStartAndEnd) {
             }
             EXPECT_TRUE(tagged(line));
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -171,7 +128,7 @@ TEST_F(ZoomTest, InterpolateShortensTowardsTheEndCandidate) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setFloat(zoom::interpolate, row.percent);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         for (AIArtHandle line : art()) {
             const auto s = segments(line);
             ASSERT_EQ(s.size(), 2u);
@@ -182,14 +139,14 @@ TEST_F(ZoomTest, InterpolateShortensTowardsTheEndCandidate) {
                 EXPECT_TRUE(same(s[1].p, kTo));
             }
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(ZoomTest, LengthRandomShortensEachLine) {
     selectEntry(zoom::mode, 4);
     setBool(zoom::length, true);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     bool shorter = false;
     for (AIArtHandle line : art()) {
         const auto s = segments(line);
@@ -211,31 +168,31 @@ TEST_F(ZoomTest, CurveJittersHandlesWithinItsReach) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setFloat(zoom::curve, row.curve);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const float offset = largestHandleOffset();
         EXPECT_LE(offset, row.curve);
         if (row.curve > 0) {
             EXPECT_GT(offset, row.curve / 2) << "eighty draws all below one half";
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(ZoomTest, ShiftAltRaisesTheCurveAndWrapsToMinusHundred) {
     selectEntry(zoom::mode, 2);
     setFloat(zoom::curve, 95);
-    ASSERT_EQ(once(kShiftModifier | kOptionModifier), kNoErr);
+    ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(item(zoom::curve)->floatValue(), 100.0f);
     EXPECT_LE(largestHandleOffset(), 100.0f);
-    finish();
+    releaseAndUndo();
 
     // 105 is above 100: the curve becomes -100 and, the sign being random, bends as far.
-    ASSERT_EQ(once(kShiftModifier | kOptionModifier), kNoErr);
+    ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier | kOptionModifier), kNoErr);
     const float offset = largestHandleOffset();
     EXPECT_LE(offset, 100.0f);
     EXPECT_GT(offset, 50.0f);
     EXPECT_EQ(art().size(), 10u) << "the line count does not change";
-    finish();
+    releaseAndUndo();
 }
 
 TEST_F(ZoomTest, ShiftAddsALineAndWrapsAfterForty) {
@@ -247,17 +204,17 @@ TEST_F(ZoomTest, ShiftAddsALineAndWrapsAfterForty) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setInt(zoom::copies, row.copies);
-        ASSERT_EQ(once(kShiftModifier), kNoErr);
+        ASSERT_EQ(dragOnceHeld(kTo, kShiftModifier), kNoErr);
         EXPECT_EQ(item(zoom::copies)->intValue(), row.next);
         EXPECT_EQ(art().size(), static_cast<size_t>(row.next));
-        finish();
+        releaseAndUndo();
     }
 }
 
 TEST_F(ZoomTest, DocumentViewIsTheFrame) {
     setBool(zoom::view, true);
     selectEntry(zoom::mode, 5);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     for (AIArtHandle line : art()) {
         const auto s = segments(line);
         EXPECT_TRUE(onViewEdge(s[0].p) && onViewEdge(s[1].p))
@@ -280,7 +237,7 @@ TEST_F(ZoomTest, ViewCentreIsThePatternCentre) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setBool(zoom::view, row.view);
-        ASSERT_EQ(once(), kNoErr);
+        ASSERT_EQ(dragOnceHeld(), kNoErr);
         const auto all = art();
         ASSERT_EQ(all.size(), 12u) << "each line and its three mirror images";
         for (size_t i = 0; i < all.size(); i += 4) {
@@ -289,7 +246,7 @@ TEST_F(ZoomTest, ViewCentreIsThePatternCentre) {
             const AIRealPoint b = centre(all[i + 2]);
             EXPECT_TRUE(near({(a.h + b.h) / 2, (a.v + b.v) / 2}, row.origin, 1e-2f));
         }
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -299,7 +256,7 @@ TEST_F(ZoomTest, ClosedLinesAndBeneath) {
     selectEntry(qttest::items::beneath, 1);   // every line below all art
     selectEntry(qttest::items::fillMode, 2);  // to black: line i gets gray i / 2
     selectEntry(zoom::mode, 2);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     const auto lines = art();
     ASSERT_EQ(lines.size(), 3u);
     for (AIArtHandle line : lines) EXPECT_TRUE(document().closed(line));
@@ -333,7 +290,7 @@ TEST_F(ZoomTest, RandomDrawsPerLine) {
         ASSERT_EQ(move(kTo), kNoErr);
         host().setTracing(false);
         EXPECT_EQ(draws(), 4 * row.perLine);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -377,9 +334,9 @@ TEST_F(ZoomTest, AFailingHostCallEndsTheEvent) {
     for (const Row& row : table) {
         SCOPED_TRACE(row.why);
         setBool(zoom::view, row.view);
-        ASSERT_EQ(failAt(row.op, row.occurrence), kInjectedFaultErr);
+        ASSERT_EQ(failEventAt(row.op, row.occurrence), kInjectedFaultErr);
         EXPECT_EQ(art().size(), row.lines);
-        finish();
+        releaseAndUndo();
     }
 }
 
@@ -389,9 +346,9 @@ TEST_F(ZoomTest, AnchorsAndHandlesFollowTheDrawsInOrder) {
     setFloat(zoom::curve, 10);
     setFloat(zoom::interpolate, 50);
     setBool(zoom::length, true);
-    ASSERT_EQ(once(), kNoErr);
+    ASSERT_EQ(dragOnceHeld(), kNoErr);
     // Per line: S, eight handle draws at S, the length draw, eight handle draws at the end.
-    const std::vector<float> d = referenceDraws(2 * 18);
+    const std::vector<float> d = qttest::hostDraws(2 * 18);
     const auto lines = art();
     ASSERT_EQ(lines.size(), 2u);
     for (size_t line = 0; line < lines.size(); ++line) {
