@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "fixture.h"
+#include "driver_fixture.h"
 
 namespace {
 
-using qthost::DialogModel;
-
 enum : ASInt32 {
-    kToolSelector = 21,
     kBeneath = 8,
     kStrokeMode = 13,
     kStrokeProcess = 19,
@@ -40,83 +37,22 @@ struct Point {
     double h, v;
 };
 
-// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
-class HostDraws {
-  public:
-    explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
-    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
-    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
-
-  private:
-    std::mt19937 generator_;
-};
-
-class BounceAlongTest : public qttest::PluginTest {
+class BounceAlongTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
-        PluginTest::SetUp();
-        ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kBounceAlong));
+        DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
+        useTool(kBounceAlong);
         setFloat(kRotate, 0);  // unturned copies show their scale in their anchors
     }
 
-    void setInt(ASInt32 id, ASInt32 value) { ASSERT_TRUE(DialogModel::userSetInt(item(id), value)); }
-    void setFloat(ASInt32 id, AIReal value) { ASSERT_TRUE(DialogModel::userSetFloat(item(id), value)); }
-    void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
-    void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
-    void clear() {
-        while (host().undoLastDrag()) {
-        }
-    }
-
-    std::vector<AIArtHandle> art() { return document().layerArt(0); }
-
-    Point centre(AIArtHandle art) {
-        AIRealRect r{};
-        EXPECT_EQ(document().getArtBounds(art, &r), kNoErr);
-        return {r.left + (r.right - r.left) / 2.0, r.bottom + (r.top - r.bottom) / 2.0};
-    }
-    Point vector(AIArtHandle art) {
-        auto s = document().segments(art);
-        EXPECT_EQ(s.size(), 2u);
-        if (s.size() != 2) return {0, 0};
-        return {s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v};
-    }
-    double scale(AIArtHandle art) { return vector(art).h / 60; }
+    double scale(AIArtHandle art) { return lineVector(art).h / 60.0; }
 
     // The place number of a copy from its centre, for `places` places along the drag.
     int place(AIArtHandle art, int places) {
         const double along = (centre(art).h - 330) / (60.0 / (places - 1));
         EXPECT_NEAR(along, std::round(along), 1e-3) << "a copy between two places";
         return static_cast<int>(std::lround(along));
-    }
-
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
-
-    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
-    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
-    // failed at that call.
-    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
-        host().setTracing(true);
-        for (uint64_t n = 1;; ++n) {
-            clear();
-            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
-            host().clearTrace();
-            const uint64_t start = host().fallibleCallCount();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = host().mouseDrag(kTo);
-            const bool reached = host().fallibleCallCount() - start >= n;
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
-                             countTrace(operation) == occurrence;
-            host().mouseUp();
-            if (hit) return result;
-            if (!reached) return kNoErr;
-        }
     }
 };
 
@@ -139,7 +75,7 @@ TEST_F(BounceAlongTest, EachGroupShrinksToItsMiddleAndGrowsBackOrWithCrunchOnlyS
     setInt(kCopies, 5);
     setInt(kBounce, 2);
     for (const ScaleCase& c : cases) {
-        clear();
+        undoAllDrags();
         setFloat(kScale, c.scale);
         setBool(kCrunch, c.crunch);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr) << c.why;
@@ -178,9 +114,9 @@ TEST_F(BounceAlongTest, StrokeIndexIsPlaceTimesGroup) {
         {3, 1, 0, {1, 1, 1}, "one group: cycle 0 leaves the colour alone"},
     };
     // clang-format on
-    choose(kStrokeMode, 1);  // " To white": black ink falls by index / cycle
+    selectEntry(kStrokeMode, 1);  // " To white": black ink falls by index / cycle
     for (const IndexCase& c : cases) {
-        clear();
+        undoAllDrags();
         setInt(kCopies, c.copies);
         setInt(kBounce, c.groups);
         setInt(kStrokeProcess, c.process);
@@ -200,12 +136,12 @@ TEST_F(BounceAlongTest, TheDragPathIsTheFirstCopyTurnedAndTaggedAndUsedOnce) {
     setFloat(kRotate, 90);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Art Suite.NewArt"), 1u);
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 5u);
+    EXPECT_EQ(count("AI Art Suite.NewArt"), 1u);
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), 5u);
     auto copies = art();
     ASSERT_EQ(copies.size(), 6u);
     for (size_t p = 0; p < 6; ++p) {
-        Point d = vector(copies[p]);
+        const AIRealPoint d = lineVector(copies[p]);
         EXPECT_NEAR(d.h, -80, 1e-3) << "every copy carries the drag path's quarter turn, place " << p;
         EXPECT_NEAR(d.v, 60, 1e-3) << p;
         EXPECT_EQ(document().tags(copies[p]).size(), 1u) << p;
@@ -215,7 +151,7 @@ TEST_F(BounceAlongTest, TheDragPathIsTheFirstCopyTurnedAndTaggedAndUsedOnce) {
 // A seed whose first draw drops place 0, so that the drag path lands further along.
 uint32_t seedDroppingPlaceZero() {
     for (uint32_t seed = 1;; ++seed)
-        if (HostDraws(seed).next() > 0.5f) return seed;
+        if (qttest::HostDraws(seed).next() > 0.5f) return seed;
 }
 
 class BounceAlongDroppedStartTest : public BounceAlongTest {
@@ -235,9 +171,9 @@ TEST_F(BounceAlongDroppedStartTest, TheFirstMadeCopyIsStillTheDragPathOnItsOwnPl
     setBool(kPlacement, true);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 15u) << "one placement draw per place";
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 15u) << "one placement draw per place";
 
-    HostDraws draws(seedDroppingPlaceZero());
+    qttest::HostDraws draws(seedDroppingPlaceZero());
     std::vector<int> made;
     for (int p = 0; p < 15; ++p)
         if (draws.next() <= 0.5f) made.push_back(p);
@@ -250,7 +186,7 @@ TEST_F(BounceAlongDroppedStartTest, TheFirstMadeCopyIsStillTheDragPathOnItsOwnPl
     const double step = 60.0 / 14;
     auto copies = art();
     ASSERT_EQ(copies.size(), made.size()) << "no art but the made copies";
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), made.size() - 1);
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), made.size() - 1);
     const int first = made[0];
     EXPECT_NEAR(centre(copies[0]).h, 330 + first * step, 1e-3) << "the drag path on place " << first;
     EXPECT_NEAR(scale(copies[0]), 1, 1e-7) << "the drag path has no step";
@@ -267,7 +203,7 @@ TEST_F(BounceAlongDroppedStartTest, TheFirstMadeCopyIsStillTheDragPathOnItsOwnPl
 TEST_F(BounceAlongTest, PlacementBeneathUsesPlaceAndGroupAsRowAndColumn) {
     setInt(kCopies, 2);
     setInt(kBounce, 3);
-    choose(kBeneath, 2);  // " Alternate 1": beneath when place and group are both even
+    selectEntry(kBeneath, 2);  // " Alternate 1": beneath when place and group are both even
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 6u);
@@ -294,8 +230,8 @@ TEST_F(BounceAlongTest, LineScaleIsTheRunningScale) {
     setInt(kBounce, 1);
     setFloat(kScale, 50);
     for (const LineScaleCase& c : cases) {
-        clear();
-        choose(kScaleLines, c.option);
+        undoAllDrags();
+        selectEntry(kScaleLines, c.option);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 5u);
@@ -312,9 +248,9 @@ TEST_F(BounceAlongTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsS
     setFloat(kJitter, 4);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 16u);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 16u);
     // Draws per copy: vertical sign, horizontal sign, vertical and horizontal magnitude.
-    HostDraws draws;
+    qttest::HostDraws draws;
     std::vector<Point> shifts;
     for (int p = 0; p < 4; ++p) {
         const AIReal signV = draws.sign(), signH = draws.sign();
@@ -325,7 +261,7 @@ TEST_F(BounceAlongTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsS
     ASSERT_EQ(copies.size(), 4u);
     for (size_t p = 0; p < 4; ++p) {
         const Point carried = p == 0 ? Point{0, 0} : shifts[0];
-        Point m = centre(copies[p]);
+        const AIRealPoint m = centre(copies[p]);
         EXPECT_NEAR(m.h, 330 + 20 * p + shifts[p].h + carried.h, 1e-3) << p;
         EXPECT_NEAR(m.v, 340 + 80 / 3.0 * p + shifts[p].v + carried.v, 1e-3) << p;
     }
@@ -337,9 +273,9 @@ TEST_F(BounceAlongTest, NothingIsMadeForADragBackOnTheStartOrForNoGroups) {
     ASSERT_EQ(drag(kFrom, kFrom, 1), kNoErr);
     ASSERT_EQ(art().size(), 1u);
     EXPECT_TRUE(document().tags(art()[0]).empty());
-    EXPECT_EQ(countTrace("AI Transform Art Suite.TransformArt"), 0u) << "the drag path is not turned";
+    EXPECT_EQ(count("AI Transform Art Suite.TransformArt"), 0u) << "the drag path is not turned";
 
-    clear();
+    undoAllDrags();
     setInt(kBounce, 0);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     ASSERT_EQ(art().size(), 1u) << "no group: the drag path alone";
@@ -356,7 +292,7 @@ TEST_F(BounceAlongTest, ShiftAddsACopyAndShiftAltAddsAGroupBothShownInThePalette
     setInt(kBounce, 19);
     ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(item(kBounce)->intValue(), 20);
-    clear();
+    undoAllDrags();
     ASSERT_EQ(drag(kFrom, kTo, 1, 255, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(item(kBounce)->intValue(), 1) << "above 20 back to 1";
     EXPECT_EQ(art().size(), 2u);
@@ -367,18 +303,18 @@ TEST_F(BounceAlongTest, AFailureEndsTheEventWhereItHappens) {
     setInt(kBounce, 2);
     setFloat(kRotate, 90);
 
-    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
     auto all = art();
     ASSERT_EQ(all.size(), 1u) << "the measure fails: the drag path stays as drawn";
     EXPECT_TRUE(document().tags(all[0]).empty());
 
-    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
     all = art();
     ASSERT_EQ(all.size(), 1u) << "the drag path's turn fails: tagged but unturned";
     EXPECT_FALSE(document().tags(all[0]).empty());
-    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+    EXPECT_NEAR(lineVector(all[0]).h, 60, 1e-3);
 
-    ASSERT_EQ(dragFailing("AI Art Suite.DuplicateArt", 2), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Art Suite.DuplicateArt", 2), kInjectedFaultErr);
     all = art();
     ASSERT_EQ(all.size(), 2u) << "the second duplicate fails: places 0 and 1 stay";
     EXPECT_EQ(place(all[1], 6), 1);

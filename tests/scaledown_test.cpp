@@ -7,14 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "fixture.h"
+#include "driver_fixture.h"
 
 namespace {
 
-using qthost::DialogModel;
-
 enum : ASInt32 {
-    kToolSelector = 21,
     kBeneath = 8,
     kPressureOpacity = 5,
     kScaleLines = 20,
@@ -41,81 +38,19 @@ struct Point {
     double h, v;
 };
 
-// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
-class HostDraws {
-  public:
-    explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
-    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
-    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
-
-  private:
-    std::mt19937 generator_;
-};
-
-class ScaledownTest : public qttest::PluginTest {
+class ScaledownTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
-        PluginTest::SetUp();
-        ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kScaledown));
+        DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
+        useTool(kScaledown);
         setFloat(kRotate, 0);  // unturned copies show their factors in their anchors
     }
 
-    void setInt(ASInt32 id, ASInt32 value) { ASSERT_TRUE(DialogModel::userSetInt(item(id), value)); }
-    void setFloat(ASInt32 id, AIReal value) { ASSERT_TRUE(DialogModel::userSetFloat(item(id), value)); }
-    void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
-    void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
-    void clear() {
-        while (host().undoLastDrag()) {
-        }
-    }
-
-    std::vector<AIArtHandle> art() { return document().layerArt(0); }
-
-    Point centre(AIArtHandle art) {
-        AIRealRect r{};
-        EXPECT_EQ(document().getArtBounds(art, &r), kNoErr);
-        return {r.left + (r.right - r.left) / 2.0, r.bottom + (r.top - r.bottom) / 2.0};
-    }
-
-    // The anchors' vector: (60, 80) times the copy's factors (after any turn).
-    Point vector(AIArtHandle art) {
-        auto s = document().segments(art);
-        EXPECT_EQ(s.size(), 2u);
-        if (s.size() != 2) return {0, 0};
-        return {s[1].p.h - s[0].p.h, s[1].p.v - s[0].p.v};
-    }
+    // A copy's factors: its anchors' vector is (60, 80) times them (after any turn).
     Point factors(AIArtHandle art) {
-        Point d = vector(art);
-        return {d.h / 60, d.v / 80};
-    }
-
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
-
-    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
-    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
-    // failed at that call.
-    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
-        host().setTracing(true);
-        for (uint64_t n = 1;; ++n) {
-            clear();
-            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
-            host().clearTrace();
-            const uint64_t start = host().fallibleCallCount();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = host().mouseDrag(kTo);
-            const bool reached = host().fallibleCallCount() - start >= n;
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
-                             countTrace(operation) == occurrence;
-            host().mouseUp();
-            if (hit) return result;
-            if (!reached) return kNoErr;
-        }
+        const AIRealPoint d = lineVector(art);
+        return {d.h / 60.0, d.v / 80.0};
     }
 };
 
@@ -144,10 +79,10 @@ TEST_F(ScaledownTest, RunningScalesAndApplyModesSizeEachCopy) {
     // clang-format on
     setInt(kCopies, 4);
     for (const ApplyCase& c : cases) {
-        clear();
+        undoAllDrags();
         setFloat(kScaleH, c.scaleH);
         setFloat(kScaleV, c.scaleV);
-        choose(kApplyMode, c.mode);
+        selectEntry(kApplyMode, c.mode);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr) << c.why;
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u) << c.why;
@@ -155,7 +90,7 @@ TEST_F(ScaledownTest, RunningScalesAndApplyModesSizeEachCopy) {
             Point f = factors(copies[i]);
             EXPECT_NEAR(f.h, c.factors[i].h, 1e-5) << c.why << ", copy " << i;
             EXPECT_NEAR(f.v, c.factors[i].v, 1e-5) << c.why << ", copy " << i;
-            Point m = centre(copies[i]);
+            const AIRealPoint m = centre(copies[i]);
             EXPECT_NEAR(m.h, 330 + 20 * i, 1e-3) << c.why << ": copy " << i << " a third further along";
             EXPECT_NEAR(m.v, 340 + 80 / 3.0 * i, 1e-3) << c.why << ", copy " << i;
         }
@@ -167,8 +102,8 @@ TEST_F(ScaledownTest, Apply13And14ShowTheBaseStepEveryFewMadeCopies) {
     setFloat(kScaleH, 50);
     setFloat(kScaleV, 50);
     for (int mode : {13, 14}) {
-        clear();
-        choose(kApplyMode, mode);
+        undoAllDrags();
+        selectEntry(kApplyMode, mode);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 13u);
@@ -184,11 +119,11 @@ TEST_F(ScaledownTest, Apply10DrawsOncePerMadeCopy) {
     setInt(kCopies, 5);
     host().setTracing(true);
     for (int mode : {0, 10}) {
-        clear();
-        choose(kApplyMode, mode);
+        undoAllDrags();
+        selectEntry(kApplyMode, mode);
         host().clearTrace();
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), mode == 10 ? 5u : 0u) << "apply " << mode;
+        EXPECT_EQ(count("AI Random Suite.FloatRnd"), mode == 10 ? 5u : 0u) << "apply " << mode;
     }
     // max(running, draw): never below the running scale of 0.9^i.
     auto copies = art();
@@ -202,13 +137,13 @@ TEST_F(ScaledownTest, TheDragPathIsCopyZeroTaggedAndTurnedAndTheDuplicatesCarryT
     setFloat(kRotate, 90);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Art Suite.NewArt"), 1u);
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 2u) << "copy 0 is the drag path itself";
-    EXPECT_EQ(countTrace("AI Art Suite.ReorderArt"), 1u);
+    EXPECT_EQ(count("AI Art Suite.NewArt"), 1u);
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), 2u) << "copy 0 is the drag path itself";
+    EXPECT_EQ(count("AI Art Suite.ReorderArt"), 1u);
     auto copies = art();
     ASSERT_EQ(copies.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
-        Point d = vector(copies[i]);
+        const AIRealPoint d = lineVector(copies[i]);
         EXPECT_NEAR(d.h, -80, 1e-3) << "a quarter turn of (60, 80), copy " << i;
         EXPECT_NEAR(d.v, 60, 1e-3) << i;
         ASSERT_EQ(document().tags(copies[i]).size(), 1u) << i;
@@ -216,8 +151,8 @@ TEST_F(ScaledownTest, TheDragPathIsCopyZeroTaggedAndTurnedAndTheDuplicatesCarryT
     }
 
     // Placed beneath: the drag path goes to the bottom first, each duplicate below it.
-    clear();
-    choose(kBeneath, 1);
+    undoAllDrags();
+    selectEntry(kBeneath, 1);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     copies = art();
     ASSERT_EQ(copies.size(), 3u);
@@ -232,7 +167,7 @@ TEST_F(ScaledownTest, ADragBackOnTheStartMakesNothingAndLeavesTheDragPathUnturne
     auto all = art();
     ASSERT_EQ(all.size(), 1u);
     EXPECT_TRUE(document().tags(all[0]).empty());
-    EXPECT_EQ(countTrace("AI Transform Art Suite.TransformArt"), 0u);
+    EXPECT_EQ(count("AI Transform Art Suite.TransformArt"), 0u);
 }
 
 TEST_F(ScaledownTest, TwistMakesOneWholeTurnOverTheRowAndTurnAddsPerIndex) {
@@ -245,18 +180,18 @@ TEST_F(ScaledownTest, TwistMakesOneWholeTurnOverTheRowAndTurnAddsPerIndex) {
     auto copies = art();
     ASSERT_EQ(copies.size(), 5u);
     for (size_t i = 0; i < 5; ++i) {
-        Point d = vector(copies[i]);
+        const AIRealPoint d = lineVector(copies[i]);
         EXPECT_NEAR(d.h, quarterTurns[i].h, 1e-3) << "twist 1: copy " << i;
         EXPECT_NEAR(d.v, quarterTurns[i].v, 1e-3) << "twist 1: copy " << i;
     }
 
-    clear();
+    undoAllDrags();
     setInt(kTwist, 0);
     setFloat(kTurn, 90);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     copies = art();
     for (size_t i = 0; i < 5; ++i) {
-        Point d = vector(copies[i]);
+        const AIRealPoint d = lineVector(copies[i]);
         EXPECT_NEAR(d.h, quarterTurns[i % 4].h, 1e-3) << "turn 90: copy " << i;
         EXPECT_NEAR(d.v, quarterTurns[i % 4].v, 1e-3) << "turn 90: copy " << i;
     }
@@ -265,8 +200,8 @@ TEST_F(ScaledownTest, TwistMakesOneWholeTurnOverTheRowAndTurnAddsPerIndex) {
 TEST_F(ScaledownTest, Fade100NeitherReadsNorSetsOpacity) {
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Blend Style Suite.GetOpacity"), 0u);
-    EXPECT_EQ(countTrace("AI Blend Style Suite.SetOpacity"), 0u);
+    EXPECT_EQ(count("AI Blend Style Suite.GetOpacity"), 0u);
+    EXPECT_EQ(count("AI Blend Style Suite.SetOpacity"), 0u);
     for (AIArtHandle copy : art()) EXPECT_EQ(document().opacity(copy), 1.0f);
 }
 
@@ -299,7 +234,7 @@ TEST_F(ScaledownTest, DroppedCopiesKeepTheirPlacesButNeitherShrinkNorFadeTheRow)
     setBool(kPlacement, true);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 12u) << "one placement draw per index";
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 12u) << "one placement draw per index";
 
     // Made copies carry the tag; the drag path stays untagged when copy 0 is dropped.
     std::vector<AIArtHandle> made;
@@ -345,9 +280,9 @@ TEST_F(ScaledownTest, LineScaleFollowsTheAppliedFactors) {
     setFloat(kScaleH, 50);
     setFloat(kScaleV, 50);
     for (const LineScaleCase& c : cases) {
-        clear();
-        choose(kScaleLines, c.option);
-        choose(kApplyMode, c.mode);
+        undoAllDrags();
+        selectEntry(kScaleLines, c.option);
+        selectEntry(kApplyMode, c.mode);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u);
@@ -362,9 +297,9 @@ TEST_F(ScaledownTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsShi
     setFloat(kJitter, 5);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 12u);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 12u);
     // Draws per copy: vertical sign, horizontal sign, vertical and horizontal magnitude.
-    HostDraws draws;
+    qttest::HostDraws draws;
     std::vector<Point> shifts;
     for (int i = 0; i < 3; ++i) {
         const AIReal signV = draws.sign(), signH = draws.sign();
@@ -378,7 +313,7 @@ TEST_F(ScaledownTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsShi
         // scale of 0.9^i about the first centre shrinks that carried shift with it.
         const double scale = std::pow(0.9, i);
         const Point carried = i == 0 ? Point{0, 0} : Point{shifts[0].h * scale, shifts[0].v * scale};
-        Point m = centre(copies[i]);
+        const AIRealPoint m = centre(copies[i]);
         EXPECT_NEAR(m.h, 330 + 30 * i + shifts[i].h + carried.h, 1e-3) << i;
         EXPECT_NEAR(m.v, 340 + 40 * i + shifts[i].v + carried.v, 1e-3) << i;
     }
@@ -402,22 +337,22 @@ TEST_F(ScaledownTest, AFailureEndsTheEventWhereItHappens) {
     setInt(kCopies, 3);
     setFloat(kRotate, 90);
 
-    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds", 2), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Art Suite.GetArtBounds", 2), kInjectedFaultErr);
     auto all = art();
     ASSERT_EQ(all.size(), 1u) << "the drag path's re-measure fails: it stays as drawn";
     EXPECT_TRUE(document().tags(all[0]).empty());
-    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+    EXPECT_NEAR(lineVector(all[0]).h, 60, 1e-3);
 
-    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Transform Art Suite.TransformArt"), kInjectedFaultErr);
     all = art();
     ASSERT_EQ(all.size(), 1u) << "the drag path's turn fails: tagged but unturned";
     EXPECT_FALSE(document().tags(all[0]).empty());
-    EXPECT_NEAR(vector(all[0]).h, 60, 1e-3);
+    EXPECT_NEAR(lineVector(all[0]).h, 60, 1e-3);
 
-    ASSERT_EQ(dragFailing("AI Art Suite.DuplicateArt"), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Art Suite.DuplicateArt"), kInjectedFaultErr);
     all = art();
     ASSERT_EQ(all.size(), 1u) << "the first duplicate fails: copy 0 alone, finished";
-    EXPECT_NEAR(vector(all[0]).h, -80, 1e-3);
+    EXPECT_NEAR(lineVector(all[0]).h, -80, 1e-3);
 }
 
 }  // namespace

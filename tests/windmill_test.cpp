@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "fixture.h"
+#include "driver_fixture.h"
 
 namespace {
 
-using qthost::DialogModel;
-
 // Palette items of the windmill page and the shared controls the tests touch.
 enum : ASInt32 {
-    kToolSelector = 21,
     kStrokeMode = 13,
     kScaleLines = 20,
     kCopies = 110,
@@ -50,80 +47,21 @@ struct Point {
     double h, v;
 };
 
-// The host's random values: std::mt19937 from the seed (1 by default), 24 bits per value.
-class HostDraws {
-  public:
-    explicit HostDraws(uint32_t seed = 1) : generator_(seed) {}
-    AIReal next() { return static_cast<AIReal>(generator_() >> 8) * (1.0f / 16777216.0f); }
-    AIReal sign() { return next() > 0.5f ? -1.0f : 1.0f; }
-
-  private:
-    std::mt19937 generator_;
-};
-
-class WindmillTest : public qttest::PluginTest {
+class WindmillTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
-        PluginTest::SetUp();
-        ASSERT_TRUE(DialogModel::userSelectEntry(item(kToolSelector), kWindmill));
+        DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
+        useTool(kWindmill);
         // Unturned copies keep the drag path's shape, which the checks below read.
         setBool(kAlign, false);
-    }
-
-    void setInt(ASInt32 id, ASInt32 value) { ASSERT_TRUE(DialogModel::userSetInt(item(id), value)); }
-    void setFloat(ASInt32 id, AIReal value) { ASSERT_TRUE(DialogModel::userSetFloat(item(id), value)); }
-    void setBool(ASInt32 id, bool value) { ASSERT_TRUE(DialogModel::userSetBool(item(id), value)); }
-    void choose(ASInt32 id, int entry) { ASSERT_TRUE(DialogModel::userSelectEntry(item(id), entry)); }
-
-    void clear() {
-        while (host().undoLastDrag()) {
-        }
-    }
-
-    std::vector<AIArtHandle> art() { return document().layerArt(0); }
-
-    Point centre(AIArtHandle art) {
-        AIRealRect r{};
-        EXPECT_EQ(document().getArtBounds(art, &r), kNoErr);
-        return {r.left + (r.right - r.left) / 2.0, r.bottom + (r.top - r.bottom) / 2.0};
     }
 
     // The copy's factors read from its two anchors: the drag path's vector (60, 80) after
     // the copy's scale, so a mirror shows as a negative factor.
     Point factors(AIArtHandle art) {
-        auto segments = document().segments(art);
-        EXPECT_EQ(segments.size(), 2u);
-        if (segments.size() != 2) return {0, 0};
-        return {(segments[1].p.h - segments[0].p.h) / 60.0, (segments[1].p.v - segments[0].p.v) / 80.0};
-    }
-
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
-
-    // One drag event whose `occurrence`-th call of `operation` fails with an injected fault;
-    // the document keeps that event's art. Returns the event's result, or kNoErr when no run
-    // failed at that call.
-    ASErr dragFailing(const std::string& operation, size_t occurrence = 1) {
-        host().setTracing(true);
-        for (uint64_t n = 1;; ++n) {
-            clear();
-            EXPECT_EQ(host().mouseDown(kFrom), kNoErr);
-            host().clearTrace();
-            const uint64_t start = host().fallibleCallCount();
-            host().failNthCall(n, kInjectedFaultErr);
-            const ASErr result = host().mouseDrag(kTo);
-            const bool reached = host().fallibleCallCount() - start >= n;
-            host().failNthCall(0, kNoErr);
-            const auto& trace = host().trace();
-            const bool hit = result == kInjectedFaultErr && !trace.empty() && trace.back() == operation &&
-                             countTrace(operation) == occurrence;
-            host().mouseUp();
-            if (hit) return result;
-            if (!reached) return kNoErr;
-        }
+        const AIRealPoint d = lineVector(art);
+        return {d.h / 60.0, d.v / 80.0};
     }
 
     void expectCentres(const std::vector<Point>& expected, const char* why) {
@@ -131,7 +69,7 @@ class WindmillTest : public qttest::PluginTest {
         auto copies = art();
         ASSERT_EQ(copies.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
-            Point c = centre(copies[i]);
+            const AIRealPoint c = centre(copies[i]);
             EXPECT_NEAR(c.h, expected[i].h, 0.01) << "copy " << i;
             EXPECT_NEAR(c.v, expected[i].v, 0.01) << "copy " << i;
         }
@@ -193,12 +131,12 @@ TEST_F(WindmillTest, LayoutFollowsGapMatchUnitsInitialOffsetAndTurnModes) {
         setInt(kCopies, c.copies);
         setFloat(kGap, c.gap);
         setBool(kMatch, c.match);
-        choose(kMeasure, c.measure);
+        selectEntry(kMeasure, c.measure);
         setFloat(kInitial, c.initial);
         setInt(kCircles, c.circles);
         setFloat(kCirclesRadius, c.circlesRadius);
         setFloat(kOffset, c.offset);
-        choose(kTurnMode, c.turnMode);
+        selectEntry(kTurnMode, c.turnMode);
         setFloat(kTurn, c.turn);
         while (host().undoLastDrag()) {  // back to an empty document
         }
@@ -245,7 +183,7 @@ TEST_F(WindmillTest, ResizeModesScaleAndMirrorEachCopyByIndex) {
     for (const ResizeCase& c : cases) {
         while (host().undoLastDrag()) {
         }
-        choose(kResizeMode, c.mode);
+        selectEntry(kResizeMode, c.mode);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 8u) << c.why;
@@ -261,10 +199,10 @@ TEST_F(WindmillTest, RandomResizeModesDrawOncePerCopyWhateverTheIndex) {
     setInt(kCopies, 6);
     host().setTracing(true);
     for (int mode : {0, 27, 28}) {
-        choose(kResizeMode, mode);
+        selectEntry(kResizeMode, mode);
         host().clearTrace();
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), mode == 0 ? 0u : 6u) << "mode " << mode;
+        EXPECT_EQ(count("AI Random Suite.FloatRnd"), mode == 0 ? 0u : 6u) << "mode " << mode;
         auto copies = art();
         ASSERT_EQ(copies.size(), 6u);
         // Mode 27 keeps even copies whole, mode 28 every third one.
@@ -355,9 +293,9 @@ TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
         while (host().undoLastDrag()) {
         }
         setInt(kCopies, 4);
-        choose(kScaleLines, c.option);
+        selectEntry(kScaleLines, c.option);
         setFloat(kScale, c.scale);
-        choose(kResizeMode, c.resizeMode);
+        selectEntry(kResizeMode, c.resizeMode);
         ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u) << c.why;
@@ -369,7 +307,7 @@ TEST_F(WindmillTest, LineScaleFollowsTheCopyScale) {
 
 TEST_F(WindmillTest, StrokeIndexIsTheCopyIndexWithCycleCopiesMinusOne) {
     setInt(kCopies, 5);
-    choose(kStrokeMode, 1);  // " To white": black ink falls by i / Q
+    selectEntry(kStrokeMode, 1);  // " To white": black ink falls by i / Q
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 5u);
@@ -399,12 +337,12 @@ TEST_F(WindmillTest, PlacementDropsCopiesButTheRingKeepsItsAngles) {
     setBool(kPlacement, true);
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 8u) << "one placement draw per copy";
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 8u) << "one placement draw per copy";
     auto copies = art();
     EXPECT_LT(copies.size(), 8u) << "seed 1 drops at least one copy";
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), copies.size());
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), copies.size());
     for (AIArtHandle copy : copies) {
-        Point c = centre(copy);
+        const AIRealPoint c = centre(copy);
         double angle = std::atan2(c.v - kCentre.v, c.h - kCentre.h) * 4 / M_PI;
         EXPECT_NEAR(angle, std::round(angle), 1e-4) << "each copy on a multiple of 45 degrees";
         EXPECT_NEAR(std::hypot(c.h - kCentre.h, c.v - kCentre.v), 100, 1e-3);
@@ -414,19 +352,19 @@ TEST_F(WindmillTest, PlacementDropsCopiesButTheRingKeepsItsAngles) {
 TEST_F(WindmillTest, JitterDrawsVerticalSignHorizontalSignThenTheMagnitudesInUnits) {
     setInt(kCopies, 4);
     setFloat(kJitter, 2);
-    choose(kMeasure, 1);  // cm: the jitter reaches 2 x 28.347 points
+    selectEntry(kMeasure, 1);  // cm: the jitter reaches 2 x 28.347 points
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 16u);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 16u);
     const AIReal f = 28.347f, R = 100 * f;
     const Point ring[] = {{R, 0}, {0, R}, {-R, 0}, {0, -R}};
-    HostDraws draws;
+    qttest::HostDraws draws;
     auto copies = art();
     ASSERT_EQ(copies.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
         const AIReal signV = draws.sign(), signH = draws.sign();
         const AIReal magnitudeV = draws.next(), magnitudeH = draws.next();
-        Point c = centre(copies[i]);
+        const AIRealPoint c = centre(copies[i]);
         EXPECT_NEAR(c.h - kCentre.h - ring[i].h, magnitudeH * signH * f * 2, 2e-3) << i;
         EXPECT_NEAR(c.v - kCentre.v - ring[i].v, magnitudeV * signV * f * 2, 2e-3) << i;
     }
@@ -450,15 +388,15 @@ TEST_F(WindmillTest, AFailingCopyEndsTheEventAndKeepsTheDragPath) {
     setInt(kCopies, 4);
     // The second copy's transform fails: the first copy stays, the second stays untransformed,
     // nothing more is made and Delete does not run.
-    ASSERT_EQ(dragFailing("AI Transform Art Suite.TransformArt", 2), kInjectedFaultErr);
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 2u);
-    EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
+    ASSERT_EQ(dragFailingAt("AI Transform Art Suite.TransformArt", 2), kInjectedFaultErr);
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), 2u);
+    EXPECT_EQ(count("AI Art Suite.DisposeArt"), 0u);
     auto all = art();
     ASSERT_EQ(all.size(), 3u);
     EXPECT_NEAR(centre(all[1]).h, 430, 1e-3) << "copy 0 in its place";
     EXPECT_NEAR(centre(all[2]).h, 330, 1e-3) << "copy 1 left where it was duplicated";
 
-    ASSERT_EQ(dragFailing("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
+    ASSERT_EQ(dragFailingAt("AI Art Suite.GetArtBounds"), kInjectedFaultErr);
     EXPECT_EQ(art().size(), 1u) << "a failed measure makes no copy and keeps the drag path";
 }
 
