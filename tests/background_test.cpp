@@ -35,26 +35,12 @@ class BackgroundTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kBackground);
         // Unturned copies show their scale in their bounds and their offset in their centre.
         setBool(kRotation, false);
     }
 
-    ASErr oneEvent(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        const ASErr result = move(to, modifiers);
-        host().mouseUp();
-        return result;
-    }
-    void undoAll() {
-        while (host().undoLastDrag()) {
-        }
-    }
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
     // A copy's scale in per cent on each axis, read from its bounds.
     AIRealPoint scale(AIArtHandle copy) {
         const AIRealRect box = bounds(copy);
@@ -68,7 +54,7 @@ class BackgroundTest : public qttest::DriverTest {
 };
 
 TEST_F(BackgroundTest, MostCopiesGetExactlyTheMinimumScale) {
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 70u) << "the default count; Delete removed the drag path";
     size_t atMinimum = 0;
@@ -101,7 +87,7 @@ TEST_F(BackgroundTest, ScaleRules) {
         setFloat(kScaleMin, row.min);
         setFloat(kScaleMax, row.max);
         setBool(kLinked, row.linked);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 70u);
         size_t equalAxes = 0;
@@ -117,7 +103,7 @@ TEST_F(BackgroundTest, ScaleRules) {
         } else {
             EXPECT_LT(equalAxes, copies.size() / 2);
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -125,7 +111,7 @@ TEST_F(BackgroundTest, TheFrameKeepsCopiesToABandAlongTheSides) {
     for (AIReal frame : {0.0f, 20.0f, 50.0f}) {
         SCOPED_TRACE(frame);
         setFloat(kFrame, frame);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 70u);
         // At 50 % the band check uses 20 % to show that copies also land away from the sides.
@@ -148,7 +134,7 @@ TEST_F(BackgroundTest, TheFrameKeepsCopiesToABandAlongTheSides) {
         } else {
             EXPECT_GT(inner, 0u) << "50 % means anywhere";
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -171,9 +157,9 @@ TEST_F(BackgroundTest, DrawsPerCopy) {
         setFloat(kFrame, row.frame);
         setBool(kRotation, row.rotation);
         host().clearTrace();
-        ASSERT_EQ(oneEvent(), kNoErr);
-        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 3 * row.draws);
-        undoAll();
+        ASSERT_EQ(dragOnce(), kNoErr);
+        EXPECT_EQ(count("AI Random Suite.FloatRnd"), 3 * row.draws);
+        undoAllDrags();
     }
 }
 
@@ -195,7 +181,7 @@ TEST_F(BackgroundTest, FillIndexAndLineScale) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         selectEntry(kScaleLines, row.option);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 5u);
         for (size_t i = 0; i < copies.size(); ++i) {
@@ -203,15 +189,15 @@ TEST_F(BackgroundTest, FillIndexAndLineScale) {
             EXPECT_NEAR(style.fill.color.c.g.gray, static_cast<float>(i) / 4, 1e-6) << "copy " << i;
             EXPECT_NEAR(style.stroke.width, row.widths[i], 1e-5) << "copy " << i;
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
 TEST_F(BackgroundTest, ShiftCountsTheCopiesFromTheDefaultToTwo) {
     const ASInt32 shown[] = {2, 3, 4};
     for (ASInt32 expected : shown) {
-        undoAll();
-        ASSERT_EQ(oneEvent(kTo, kShiftModifier), kNoErr);
+        undoAllDrags();
+        ASSERT_EQ(dragOnce(kTo, kShiftModifier), kNoErr);
         EXPECT_EQ(item(kCopies)->intValue(), expected) << "70 is above 40: back to 2, then up";
     }
     EXPECT_EQ(art().size(), 4u);
@@ -222,8 +208,8 @@ TEST_F(BackgroundTest, BothKeysMoveTheDragPathAndTheStart) {
     host().setTracing(true);
     ASSERT_EQ(move(kTo, kShiftModifier | kOptionModifier), kNoErr);
     EXPECT_EQ(art().size(), 0u) << "the moved drag path is deleted; no copies";
-    EXPECT_EQ(countTrace("AI Tag Suite.SetTag"), 1u) << "the drag path is tagged before its move";
-    EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 0u);
+    EXPECT_EQ(count("AI Tag Suite.SetTag"), 1u) << "the drag path is tagged before its move";
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), 0u);
 
     // The drag now starts at the old end point: the copies scatter over (200, 180)-(250, 200).
     ASSERT_EQ(move({250, 200}), kNoErr);
@@ -238,30 +224,16 @@ TEST_F(BackgroundTest, BothKeysMoveTheDragPathAndTheStart) {
 }
 
 TEST_F(BackgroundTest, ADragBackOnTheStartLeavesNothing) {
-    ASSERT_EQ(oneEvent(kFrom), kNoErr);
+    ASSERT_EQ(dragOnce(kFrom), kNoErr);
     EXPECT_EQ(art().size(), 0u);
 }
 
 TEST_F(BackgroundTest, AFailingTransformEndsTheEventAndKeepsTheDragPath) {
     setInt(kCopies, 4);
-    host().setTracing(true);
-    bool sawFailure = false;
-    for (uint64_t n = 1; n < 200 && !sawFailure; ++n) {
-        ASSERT_EQ(down(kFrom), kNoErr);
-        host().clearTrace();
-        host().failNthCall(n, kInjectedFaultErr);
-        const ASErr result = move(kTo);
-        host().failNthCall(0, kNoErr);
-        if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt" &&
-            countTrace("AI Transform Art Suite.TransformArt") == 2) {
-            sawFailure = true;
-            EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
-            EXPECT_EQ(art().size(), 3u) << "the drag path and the two copies made";
-        }
-        host().mouseUp();
-        undoAll();
-    }
-    EXPECT_TRUE(sawFailure);
+    ASSERT_EQ(failEventAt("AI Transform Art Suite.TransformArt", 2), kInjectedFaultErr);
+    EXPECT_EQ(count("AI Art Suite.DisposeArt"), 0u);
+    EXPECT_EQ(art().size(), 3u) << "the drag path and the two copies made";
+    releaseAndUndo();
 }
 
 }  // namespace

@@ -22,20 +22,10 @@ class BasicTileTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kBasicTile);
     }
 
-    ASErr oneEvent(AIRealPoint to = kTo) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        const ASErr result = move(to);
-        host().mouseUp();
-        return result;
-    }
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
     // The far anchor of a cell: every cell keeps the mouse-down anchor in place.
     void expectCell(AIArtHandle cell, AIRealPoint far, const char* why) {
         auto segments = document().segments(cell);
@@ -58,7 +48,7 @@ TEST_F(BasicTileTest, FourCellsMirroredAboutTheCentreAfterTheirShift) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
-        ASSERT_EQ(oneEvent(row.to), kNoErr);
+        ASSERT_EQ(dragOnce(row.to), kNoErr);
         auto cells = art();
         ASSERT_EQ(cells.size(), 4u);
         expectCell(cells[0], row.far[0], "(0, 0): the drag path, unchanged");
@@ -66,8 +56,7 @@ TEST_F(BasicTileTest, FourCellsMirroredAboutTheCentreAfterTheirShift) {
         expectCell(cells[2], row.far[2], "(1, 0): shifted by dy, mirrored top-bottom");
         expectCell(cells[3], row.far[3], "(1, 1): shifted by both, mirrored both ways");
         for (AIArtHandle cell : cells) EXPECT_TRUE(tagged(cell));
-        while (host().undoLastDrag()) {
-        }
+        undoAllDrags();
     }
 }
 
@@ -83,7 +72,7 @@ TEST_F(BasicTileTest, EveryEventIsRevertedAndTheStartPointMakesNothing) {
 
 TEST_F(BasicTileTest, AlternateTwoPutsOnlyTheDoublyMirroredCellBeneath) {
     selectEntry(qttest::items::beneath, 3);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto cells = art();
     ASSERT_EQ(cells.size(), 4u);
     expectCell(cells[0], {60, 70}, "(1, 1) beneath all");
@@ -95,7 +84,7 @@ TEST_F(BasicTileTest, AlternateTwoPutsOnlyTheDoublyMirroredCellBeneath) {
 TEST_F(BasicTileTest, FillIndexIsRowPlusColumnWithCycleTwo) {
     // " To black" on the white fill with the process value 0: grey = (r + k) / 2.
     selectEntry(qttest::items::fillMode, 2);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto cells = art();
     ASSERT_EQ(cells.size(), 4u);
     const float grey[] = {0, 0.5f, 0.5f, 1};
@@ -106,34 +95,19 @@ TEST_F(BasicTileTest, FillIndexIsRowPlusColumnWithCycleTwo) {
 
 TEST_F(BasicTileTest, JitterTakesFourDrawsPerCell) {
     host().setTracing(true);
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 0u) << "no jitter, no draws";
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 0u) << "no jitter, no draws";
     setFloat(kJitter, 2);
     host().clearTrace();
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 16u);
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 16u);
 }
 
 TEST_F(BasicTileTest, AFailingTransformEndsTheEvent) {
-    host().setTracing(true);
-    bool sawFailure = false;
-    for (uint64_t n = 1; n < 200 && !sawFailure; ++n) {
-        ASSERT_EQ(down(kFrom), kNoErr);
-        host().clearTrace();
-        host().failNthCall(n, kInjectedFaultErr);
-        const ASErr result = move(kTo);
-        host().failNthCall(0, kNoErr);
-        if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt" &&
-            countTrace("AI Transform Art Suite.TransformArt") == 3) {
-            sawFailure = true;
-            EXPECT_EQ(art().size(), 3u) << "the drag path and the two duplicates made";
-            EXPECT_EQ(countTrace("AI Art Suite.DuplicateArt"), 2u);
-        }
-        host().mouseUp();
-        while (host().undoLastDrag()) {
-        }
-    }
-    EXPECT_TRUE(sawFailure);
+    ASSERT_EQ(failEventAt("AI Transform Art Suite.TransformArt", 3), kInjectedFaultErr);
+    EXPECT_EQ(art().size(), 3u) << "the drag path and the two duplicates made";
+    EXPECT_EQ(count("AI Art Suite.DuplicateArt"), 2u);
+    releaseAndUndo();
 }
 
 }  // namespace

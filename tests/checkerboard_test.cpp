@@ -34,26 +34,12 @@ class CheckerboardTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kCheckerboard);
         setInt(kColumns, 2);
         setInt(kRows, 2);
     }
 
-    ASErr oneEvent(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        const ASErr result = move(to, modifiers);
-        host().mouseUp();
-        return result;
-    }
-    void undoAll() {
-        while (host().undoLastDrag()) {
-        }
-    }
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
     AIRealPoint lowerLeft(AIArtHandle copy) { return {bounds(copy).left, bounds(copy).bottom}; }
     AIRealPoint size(AIArtHandle copy) {
         const AIRealRect box = bounds(copy);
@@ -62,7 +48,7 @@ class CheckerboardTest : public qttest::DriverTest {
 };
 
 TEST_F(CheckerboardTest, TwoByTwoLaysFourRowsOfTwoWithOddRowsShifted) {
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     // Offsets of the squares in the order they are laid; the drag path itself (square 0)
@@ -81,7 +67,7 @@ TEST_F(CheckerboardTest, TwoByTwoLaysFourRowsOfTwoWithOddRowsShifted) {
 
 TEST_F(CheckerboardTest, TouchMakesEveryCopyFillItsSquareAndTouchAtCorners) {
     setBool(kTouch, true);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     // The drag path shrinks to one square (30 x 10) about its centre (145, 115).
@@ -96,7 +82,7 @@ TEST_F(CheckerboardTest, TouchMakesEveryCopyFillItsSquareAndTouchAtCorners) {
 TEST_F(CheckerboardTest, TouchOnALevelDragKeepsTheFlatAxisFinite) {
     // A level drag path has no height: its vertical touch factor keeps the path's own size.
     setBool(kTouch, true);
-    ASSERT_EQ(oneEvent({190, 100}), kNoErr);
+    ASSERT_EQ(dragOnce({190, 100}), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     for (AIArtHandle copy : copies) {
@@ -123,14 +109,14 @@ TEST_F(CheckerboardTest, TheDragPathsLineScaleIsKeptForItsDuplicates) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         selectEntry(kScaleLines, row.option);
-        ASSERT_EQ(oneEvent(row.to), kNoErr);
+        ASSERT_EQ(dragOnce(row.to), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 8u);
         EXPECT_NEAR(document().style(copies[0]).stroke.width, row.path, 1e-5);
         for (size_t i = 1; i < copies.size(); ++i) {
             EXPECT_NEAR(document().style(copies[i]).stroke.width, row.duplicate, 1e-5) << "copy " << i;
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -150,7 +136,7 @@ TEST_F(CheckerboardTest, FillIndexIsRowTimesColumn) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         setInt(qttest::items::fillProcess, row.process);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 8u);
         for (size_t i = 0; i < copies.size(); ++i) {
@@ -158,14 +144,14 @@ TEST_F(CheckerboardTest, FillIndexIsRowTimesColumn) {
             EXPECT_NEAR(document().style(copies[i]).fill.color.c.g.gray, indices[i] / row.cycle, 1e-6)
                 << "copy " << i;
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
 TEST_F(CheckerboardTest, BeneathTestTakesTheRowAndColumn) {
     // " Alternate 1" (grid form): beneath when the row and the column are both even.
     selectEntry(qttest::items::beneath, 2);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     // Squares (2, 0) and (2, 2) go beneath all art in that order; (0, 0) is the drag path,
@@ -194,27 +180,27 @@ TEST_F(CheckerboardTest, TheKeysGrowTheBoardAndTurnIt) {
         setInt(kColumns, row.columns);
         setInt(kRows, row.rows);
         setFloat(kRotation, row.rotation);
-        ASSERT_EQ(oneEvent(kTo, row.keys), kNoErr);
+        ASSERT_EQ(dragOnce(kTo, row.keys), kNoErr);
         EXPECT_EQ(item(kColumns)->intValue(), row.shownColumns);
         EXPECT_EQ(item(kRows)->intValue(), row.shownRows);
         EXPECT_FLOAT_EQ(item(kRotation)->floatValue(), row.shownRotation);
         EXPECT_EQ(art().size(), static_cast<size_t>(row.shownColumns * 2 * row.shownRows));
-        undoAll();
+        undoAllDrags();
     }
 }
 
 TEST_F(CheckerboardTest, AZeroDragMakesNothing) {
-    ASSERT_EQ(oneEvent(kFrom), kNoErr);
+    ASSERT_EQ(dragOnce(kFrom), kNoErr);
     EXPECT_EQ(art().size(), 1u) << "only the drag path";
 }
 
 TEST_F(CheckerboardTest, PlacementDrawsOncePerSquareAndTheDragPathKeepsItsPlace) {
     setBool(kCreate, true);
     host().setTracing(true);
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 8u) << "one draw per square";
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 8u) << "one draw per square";
     EXPECT_LT(art().size(), 8u) << "this seed drops squares";
-    undoAll();
+    undoAllDrags();
 
     // With a tiny jitter the first made square shows in the trace: its placement draw is
     // followed by four jitter draws before the first tag. Events go on until one drops
@@ -222,9 +208,9 @@ TEST_F(CheckerboardTest, PlacementDrawsOncePerSquareAndTheDragPathKeepsItsPlace)
     setFloat(kJitter, 0.01f);
     size_t drawsBeforeTag = 0;
     for (int attempt = 0; attempt < 20 && drawsBeforeTag <= 5; ++attempt) {
-        undoAll();
+        undoAllDrags();
         host().clearTrace();
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         drawsBeforeTag = 0;
         for (const auto& call : host().trace()) {
             if (call == "AI Tag Suite.SetTag") break;
@@ -241,28 +227,14 @@ TEST_F(CheckerboardTest, PlacementDrawsOncePerSquareAndTheDragPathKeepsItsPlace)
 TEST_F(CheckerboardTest, JitterTakesFourDrawsPerSquare) {
     setFloat(kJitter, 3);
     host().setTracing(true);
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 32u);
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 32u);
 }
 
 TEST_F(CheckerboardTest, AFailingDuplicateEndsTheEvent) {
-    host().setTracing(true);
-    bool sawFailure = false;
-    for (uint64_t n = 1; n < 200 && !sawFailure; ++n) {
-        ASSERT_EQ(down(kFrom), kNoErr);
-        host().clearTrace();
-        host().failNthCall(n, kInjectedFaultErr);
-        const ASErr result = move(kTo);
-        host().failNthCall(0, kNoErr);
-        if (result == kInjectedFaultErr && host().trace().back() == "AI Art Suite.DuplicateArt" &&
-            countTrace("AI Art Suite.DuplicateArt") == 3) {
-            sawFailure = true;
-            EXPECT_EQ(art().size(), 3u) << "the drag path and two duplicates";
-        }
-        host().mouseUp();
-        undoAll();
-    }
-    EXPECT_TRUE(sawFailure);
+    ASSERT_EQ(failEventAt("AI Art Suite.DuplicateArt", 3), kInjectedFaultErr);
+    EXPECT_EQ(art().size(), 3u) << "the drag path and two duplicates";
+    releaseAndUndo();
 }
 
 }  // namespace

@@ -52,15 +52,6 @@ class PaintTest : public qttest::DriverTest {
         host().mouseUp();
         return first;
     }
-    void undoAll() {
-        while (host().undoLastDrag()) {
-        }
-    }
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
-    }
     AIRealPoint size(AIArtHandle stamp) {
         const AIRealRect box = bounds(stamp);
         return {box.right - box.left, box.top - box.bottom};
@@ -96,7 +87,7 @@ TEST_F(PaintTest, RunningScaleFadeAndIndexStepFromEventToEvent) {
                 << "stamp " << k + 1;
             EXPECT_TRUE(tagged(left[k]));
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -121,7 +112,7 @@ TEST_F(PaintTest, LineScaleFollowsTheRunningScale) {
         for (size_t k = 0; k < left.size(); ++k) {
             EXPECT_NEAR(document().style(left[k]).stroke.width, row.widths[k], 1e-5) << "stamp " << k + 1;
         }
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -204,7 +195,7 @@ TEST_F(PaintTest, TheKeysChangeScaleStepsAndJitter) {
         EXPECT_FLOAT_EQ(item(kScaleV)->floatValue(), row.shownScale);
         EXPECT_FLOAT_EQ(item(kJitter)->floatValue(), row.shownJitter);
         EXPECT_EQ(art().size(), row.keys & kOptionModifier ? 0u : 1u);
-        undoAll();
+        undoAllDrags();
     }
 }
 
@@ -228,8 +219,8 @@ TEST_F(PaintTest, DrawsPerEvent) {
         setFloat(kJitter, row.jitter);
         host().clearTrace();
         ASSERT_EQ(stamps(1), kNoErr);
-        EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), row.draws);
-        undoAll();
+        EXPECT_EQ(count("AI Random Suite.FloatRnd"), row.draws);
+        undoAllDrags();
     }
 }
 
@@ -247,7 +238,7 @@ TEST_F(PaintTest, AFailingTransformLeavesTheDragPathAndTheRunningValues) {
         host().failNthCall(0, kNoErr);
         if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt") {
             sawFailure = true;
-            EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
+            EXPECT_EQ(count("AI Art Suite.DisposeArt"), 0u);
             // Stamp 1, the failed event's drag path and its untransformed stamp.
             ASSERT_EQ(art().size(), 3u);
             // The running scale did not step on the failed event: the next stamp is at 50 %.
@@ -257,7 +248,7 @@ TEST_F(PaintTest, AFailingTransformLeavesTheDragPathAndTheRunningValues) {
             EXPECT_TRUE(near(size(left.back()), {20, 10}));
         }
         host().mouseUp();
-        undoAll();
+        undoAllDrags();
     }
     EXPECT_TRUE(sawFailure);
 }

@@ -42,22 +42,10 @@ class SpiralTest : public qttest::DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
+        dragBetween(kFrom, kTo);
         useTool(kSpiral);
         // Unturned copies keep the drag path's 30 x 40 bounds, which the checks read.
         setBool(kAlign, false);
-    }
-
-    ASErr oneEvent(AIRealPoint to = kTo, uint32_t modifiers = 0) {
-        EXPECT_EQ(down(kFrom), kNoErr);
-        const ASErr result = move(to, modifiers);
-        host().mouseUp();
-        return result;
-    }
-
-    size_t countTrace(const std::string& operation) {
-        size_t n = 0;
-        for (const auto& call : host().trace()) n += call == operation;
-        return n;
     }
 
     // Where copy i of a spiral with step `delta` sits at radius factor `decay`.
@@ -73,7 +61,7 @@ TEST_F(SpiralTest, FullScaleAndDecayGiveARingRepeatedForEveryArm) {
     setInt(kArms, 2);
     setFloat(kScale, 100);
     setFloat(kDecay, 100);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
 
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u) << "four copies a turn, two turns; Delete removed the drag path";
@@ -103,15 +91,14 @@ TEST_F(SpiralTest, TheFirstCopyStartsAtTheStartAngleAndTheSecondStepsByDirection
         SCOPED_TRACE(row.why);
         setBool(kMatch, row.match);
         setBool(kReverse, row.reverse);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 30u);
         EXPECT_TRUE(near(centre(copies[0]), onSpiral(row.start, 1.0))) << "full radius";
         EXPECT_NEAR(width(copies[0]), 30, 1e-3) << "the first copy is unscaled";
         EXPECT_TRUE(near(centre(copies[1]), onSpiral(row.second, 0.9))) << "one decay step";
         EXPECT_NEAR(width(copies[1]), 30 * 0.99, 1e-3) << "one scale step";
-        while (host().undoLastDrag()) {
-        }
+        undoAllDrags();
     }
 }
 
@@ -122,7 +109,7 @@ TEST_F(SpiralTest, AlignAndRotationTurnEachCopy) {
     setFloat(kDecay, 100);
     setBool(kAlign, true);
     setFloat(kRotation, 90);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 4u);
     // Copy i turns by 90 degrees plus i quarter turns: the 30 x 40 box alternates 40 x 30, 30 x 40.
@@ -133,7 +120,7 @@ TEST_F(SpiralTest, AlignAndRotationTurnEachCopy) {
 
 TEST_F(SpiralTest, AZeroLengthDragLeavesTheDragPathEvenWithDelete) {
     ASSERT_TRUE(item(kDelete)->boolValue()) << "Delete is on by default";
-    ASSERT_EQ(oneEvent(kFrom), kNoErr);
+    ASSERT_EQ(dragOnce(kFrom), kNoErr);
     auto left = art();
     ASSERT_EQ(left.size(), 1u) << "only the drag path";
     EXPECT_TRUE(near(document().segments(left[0])[0].p, kFrom));
@@ -143,7 +130,7 @@ TEST_F(SpiralTest, WithoutDeleteTheDragPathStaysBelowTheCopies) {
     setInt(kCopies, 4);
     setInt(kArms, 1);
     setBool(kDelete, false);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto left = art();
     ASSERT_EQ(left.size(), 5u);
     EXPECT_TRUE(near(centre(left[0]), kCentre)) << "the drag path, unmoved";
@@ -167,13 +154,12 @@ TEST_F(SpiralTest, TheKeysCountArmsAndCopies) {
         for (ASInt32 expected : row.shown) {
             while (host().undoLastDrag()) {
             }
-            ASSERT_EQ(oneEvent(kTo, row.keys), kNoErr);
+            ASSERT_EQ(dragOnce(kTo, row.keys), kNoErr);
             EXPECT_EQ(item(row.item)->intValue(), expected);
         }
         // The last event already drew with the new count.
         EXPECT_EQ(art().size(), static_cast<size_t>(item(kCopies)->intValue() * item(kArms)->intValue()));
-        while (host().undoLastDrag()) {
-        }
+        undoAllDrags();
     }
 }
 
@@ -193,14 +179,13 @@ TEST_F(SpiralTest, LineScaleFollowsTheRunningScale) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         selectEntry(kScaleLines, row.option);
-        ASSERT_EQ(oneEvent(), kNoErr);
+        ASSERT_EQ(dragOnce(), kNoErr);
         auto copies = art();
         ASSERT_EQ(copies.size(), 4u);
         for (size_t i = 0; i < copies.size(); ++i) {
             EXPECT_NEAR(document().style(copies[i]).stroke.width, row.widths[i], 1e-5) << "copy " << i;
         }
-        while (host().undoLastDrag()) {
-        }
+        undoAllDrags();
     }
 }
 
@@ -209,7 +194,7 @@ TEST_F(SpiralTest, FillIndexRunsOverAllArmsWithCycleOfAllCopies) {
     selectEntry(qttest::items::fillMode, 2);
     setInt(kCopies, 4);
     setInt(kArms, 2);
-    ASSERT_EQ(oneEvent(), kNoErr);
+    ASSERT_EQ(dragOnce(), kNoErr);
     auto copies = art();
     ASSERT_EQ(copies.size(), 8u);
     for (size_t i = 0; i < copies.size(); ++i) {
@@ -225,8 +210,8 @@ TEST_F(SpiralTest, DroppedCopiesAdvanceTheAngleButNotTheScale) {
     setFloat(kDecay, 100);
     setBool(kCreate, true);
     host().setTracing(true);
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 8u) << "one placement draw per index";
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 8u) << "one placement draw per index";
 
     auto copies = art();
     ASSERT_GT(copies.size(), 1u);
@@ -254,33 +239,18 @@ TEST_F(SpiralTest, JitterTakesFourDrawsPerCopy) {
     setInt(kArms, 2);
     setFloat(kJitter, 5);
     host().setTracing(true);
-    ASSERT_EQ(oneEvent(), kNoErr);
-    EXPECT_EQ(countTrace("AI Random Suite.FloatRnd"), 32u);
+    ASSERT_EQ(dragOnce(), kNoErr);
+    EXPECT_EQ(count("AI Random Suite.FloatRnd"), 32u);
 }
 
 TEST_F(SpiralTest, AFailingTransformEndsTheEventAndKeepsTheDragPath) {
     setInt(kCopies, 4);
     setInt(kArms, 1);
-    host().setTracing(true);
     // Fail each fallible call in turn until the second copy's transform fails.
-    bool sawFailure = false;
-    for (uint64_t n = 1; n < 200 && !sawFailure; ++n) {
-        ASSERT_EQ(down(kFrom), kNoErr);
-        host().clearTrace();
-        host().failNthCall(n, kInjectedFaultErr);
-        const ASErr result = move(kTo);
-        host().failNthCall(0, kNoErr);
-        if (result == kInjectedFaultErr && host().trace().back() == "AI Transform Art Suite.TransformArt" &&
-            countTrace("AI Transform Art Suite.TransformArt") == 2) {
-            sawFailure = true;
-            EXPECT_EQ(countTrace("AI Art Suite.DisposeArt"), 0u);
-            EXPECT_EQ(art().size(), 3u) << "the drag path and the two copies made";
-        }
-        host().mouseUp();
-        while (host().undoLastDrag()) {
-        }
-    }
-    EXPECT_TRUE(sawFailure);
+    ASSERT_EQ(failEventAt("AI Transform Art Suite.TransformArt", 2), kInjectedFaultErr);
+    EXPECT_EQ(count("AI Art Suite.DisposeArt"), 0u);
+    EXPECT_EQ(art().size(), 3u) << "the drag path and the two copies made";
+    releaseAndUndo();
 }
 
 }  // namespace
