@@ -50,7 +50,7 @@ export class HostSession {
     this.optionByName = new Map(this.catalog.map((o) => [o.name, o]));
     this.kinds = new Map(this.palette(false).items.map((i) => [i.id, i.kind]));
     this.log = [];
-    this.undone = false;  // an undo has no gesture event: the log no longer replays exactly
+    this.mouseIsDown = false;
   }
 
   stop() {
@@ -60,6 +60,7 @@ export class HostSession {
 
   // ---- Mouse ----
   mouseDown(at) {
+    this.mouseIsDown = true;
     this.log.push({ type: 'down', at });
     return this.mod.mouseDown(at[0], at[1]);
   }
@@ -73,16 +74,17 @@ export class HostSession {
   }
 
   mouseUp() {
+    this.mouseIsDown = false;
     this.log.push({ type: 'up' });
     return this.mod.mouseUp();
   }
 
+  // The host's undo of the last finished drag, logged as `quentarb draw` plays it back; a
+  // drag in progress is never undone (a gesture file cannot hold an undo there).
   undoLastDrag() {
+    if (this.mouseIsDown) return false;
     const done = this.mod.undoLastDrag();
-    if (done) {
-      this.log.push({ type: 'undo' });
-      this.undone = true;
-    }
+    if (done) this.log.push({ type: 'undo' });
     return done;
   }
 
@@ -132,7 +134,7 @@ export class HostSession {
 
   gesture() { return { events: this.log }; }
 
-  // Plays a log (this page's own, which may hold undo events) into this session.
+  // Plays a log (this page's own) into this session.
   replay(log) {
     for (const e of log) {
       switch (e.type) {

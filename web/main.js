@@ -189,7 +189,6 @@ $('export-gesture').addEventListener('click', () => {
   const session = state.session;
   const gesture = { command: commandFor(session.config), ...session.gesture() };
   download('quentarb-gesture.json', `${JSON.stringify(gesture, null, 1)}\n`, 'application/json');
-  if (session.undone) message('This gesture holds an undo, which quentarb draw cannot play back.', true);
 });
 $('settings').addEventListener('submit', (e) => {
   e.preventDefault();

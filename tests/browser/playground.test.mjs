@@ -159,6 +159,31 @@ const SAME_AS_CLI = [
       assert.deepEqual([json.page, json.seed, json.colorModel], [[400, 300], 7, 'cmyk']);
     },
   },
+  {
+    what: 'spiral: a drag, undo, a drag again (Ctrl+Z within it undoes nothing)',
+    async play(page) {
+      await chooseTool(page, SPIRAL);
+      await drag(page, [200, 200], [260, 240]);
+      const one = await pathCount(page);
+      await drag(page, [400, 500], [460, 560]);
+      await page.click('#undo');
+      assert.equal(await pathCount(page), one, 'undo removes the second drag');
+      const [x0, y0] = await clientPoint(page, [300, 300]);
+      const [x1, y1] = await clientPoint(page, [340, 380]);
+      await page.mouse.move(x0, y0);
+      await page.mouse.down();
+      await page.mouse.move((x0 + x1) / 2, (y0 + y1) / 2, { steps: 4 });
+      await page.keyboard.press('Control+z');
+      await page.mouse.move(x1, y1, { steps: 4 });
+      await page.mouse.up();
+      assert.ok(await pathCount(page) > one, 'the drag in progress was not undone');
+    },
+    async check(json, gesture, page) {
+      assert.deepEqual(gesture.events.map((e) => e.type).filter((t) => t !== 'drag'),
+        ['tool', 'down', 'up', 'down', 'up', 'undo', 'down', 'up'], 'the undo is logged where it was made');
+      assert.equal(await page.textContent('#stat-message'), '', 'the export warns of nothing');
+    },
+  },
 ];
 
 for (const row of SAME_AS_CLI) {
@@ -170,7 +195,7 @@ for (const row of SAME_AS_CLI) {
     const parsed = JSON.parse(json);
     assert.ok(parsed.layers.some((l) => l.art.length > 0), 'the drags made art');
     assert.ok(parsed.results.every((r) => r === 0), 'every message succeeded');
-    row.check?.(parsed);
+    await row.check?.(parsed, JSON.parse(gesture), page);
     assert.equal(replayWithCli(QUENTARB, gesture), json);
     await close();
   });
