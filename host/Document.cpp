@@ -49,7 +49,10 @@ Paint Paint::none() {
 }
 
 Document::Document(const DocumentSetup& setup) : setup_(setup), swatches_(defaultSwatches(setup.colorModel)) {
-    marks_.push_back({0, 0});  // the empty document: depth 0
+    styles_.push_back(defaultStyle(setup));
+    tagSets_.emplace_back();
+    tagSetIds_.emplace(std::string(), 0);
+    marks_.push_back({0, 0, styles_.size(), 0});  // the empty document: depth 0
     uint32_t root = allocSlot(true);
     arts_[root].type = kGroupArt;
     layers_.push_back({"Layer 1", root, true});
@@ -102,19 +105,24 @@ Document::Art* Document::resolve(AIArtHandle handle) {
     return const_cast<Art*>(static_cast<const Document*>(this)->resolve(handle));
 }
 
-uint32_t Document::allocSlot(bool layerRoot) {
+uint32_t Document::allocSlot(bool layerRoot) { return allocSlot(Art{}, layerRoot); }
+
+// A slot holding `contents` (taken by value: arts_ may move), unlinked.
+uint32_t Document::allocSlot(Art contents, bool layerRoot) {
     uint32_t slot;
     if (!freeSlots_.empty()) {
         slot = freeSlots_.back();
         freeSlots_.pop_back();
-        uint32_t generation = arts_[slot].generation;
-        arts_[slot] = Art{};
-        arts_[slot].generation = generation;
+        contents.generation = arts_[slot].generation;
+        arts_[slot] = contents;
     } else {
         slot = static_cast<uint32_t>(arts_.size());
-        arts_.emplace_back();
+        contents.generation = 1;
+        arts_.push_back(contents);
     }
     Art& art = arts_[slot];
+    art.parent = art.prev = art.next = kNone;
+    art.firstChild = art.lastChild = art.shape = kNone;
     art.inUse = true;
     art.alive = true;
     art.layerRoot = layerRoot;
@@ -136,7 +144,6 @@ void Document::freeSlot(uint32_t slot) {
     if (art.alive && !art.layerRoot) --liveArt_;
     art.inUse = art.alive = false;
     art.firstChild = art.lastChild = art.shape = kNone;
-    art.moreTags.clear();
     ++art.generation;
     freeSlots_.push_back(slot);
 }
@@ -220,7 +227,7 @@ bool Document::closed(AIArtHandle art) const {
 
 AIPathStyle Document::style(AIArtHandle art) const {
     const Art* a = resolve(art);
-    return a ? a->style : AIPathStyle{};
+    return a ? styles_[a->style] : AIPathStyle{};
 }
 
 AIReal Document::opacity(AIArtHandle art) const {
@@ -230,16 +237,15 @@ AIReal Document::opacity(AIArtHandle art) const {
 
 ASInt32 Document::blendMode(AIArtHandle art) const {
     const Art* a = resolve(art);
-    return a ? a->blendMode : kNormalBlendMode;
+    return a ? static_cast<ASInt32>(a->blendMode) : static_cast<ASInt32>(kNormalBlendMode);
 }
 
 std::vector<TagView> Document::tags(AIArtHandle art) const {
     std::vector<TagView> out;
     const Art* a = resolve(art);
     if (!a) return out;
-    auto view = [&](const TagRef& t) { out.push_back({strings_[t.name], strings_[t.type], strings_[t.value]}); };
-    for (uint8_t i = 0; i < a->tagCount && i < 2; ++i) view(a->inlineTags[i]);
-    for (const TagRef& t : a->moreTags) view(t);
+    for (const TagRef& t : tagSets_[a->tags])
+        out.push_back({strings_[t.name], strings_[t.type], strings_[t.value]});
     return out;
 }
 
@@ -256,8 +262,8 @@ AIArtHandle Document::envelopeShape(AIArtHandle art) const {
 
 std::optional<Warp> Document::warp(AIArtHandle art) const {
     const Art* a = resolve(art);
-    if (!a || !a->hasWarp) return std::nullopt;
-    return a->warp;
+    if (!a || a->warp == kNone) return std::nullopt;
+    return warps_[a->warp];
 }
 
 AIArtHandle Document::firstChild(AIArtHandle art) const {
@@ -299,7 +305,7 @@ ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArt
     uint32_t slot = allocSlot();  // may move arts_
     Art& art = arts_[slot];
     art.type = type;
-    art.style = defaultStyle(setup_);
+    art.style = 0;  // the document's default
     ASErr err = place(slot, paintOrder, prepSlot == kNone ? nullptr : &arts_[prepSlot]);
     if (err != kNoErr) {
         freeSlot(slot);
@@ -362,28 +368,15 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
 
 // A deep copy of `source`'s tree, unlinked; every slot made is logged.
 uint32_t Document::copyTree(uint32_t source) {
-    uint32_t slot = allocSlot();
-    {
-        Art& copy = arts_[slot];
-        const Art& from = arts_[source];
-        uint32_t generation = copy.generation;
-        uint32_t bornAt = copy.bornAt;
-        copy = from;
-        copy.generation = generation;
-        copy.bornAt = bornAt;
-        copy.inUse = copy.alive = true;
-        copy.layerRoot = false;
-        copy.parent = copy.prev = copy.next = kNone;
-        copy.firstChild = copy.lastChild = copy.shape = kNone;
-        copy.segOffset = static_cast<uint32_t>(segmentArena_.size());
-        copy.segCapacity = from.segCount;
-    }
-    // Copy the segments after the slot exists: the arena may grow and move.
-    uint32_t from = arts_[source].segOffset;
+    uint32_t slot = allocSlot(arts_[source]);
+    // The segments go to the end of the arena, which may grow and move.
     uint32_t count = arts_[source].segCount;
-    segmentArena_.resize(segmentArena_.size() + count);
-    std::memcpy(segmentArena_.data() + arts_[slot].segOffset, segmentArena_.data() + from,
+    size_t offset = segmentArena_.size();
+    segmentArena_.resize(offset + count);
+    std::memcpy(segmentArena_.data() + offset, segmentArena_.data() + arts_[source].segOffset,
                 count * sizeof(AIPathSegment));
+    arts_[slot].segOffset = static_cast<uint32_t>(offset);
+    arts_[slot].segCapacity = count;
     log_.push_back({ChangeKind::created, slot});
     for (uint32_t c = arts_[source].firstChild; c != kNone; c = arts_[c].next) {
         uint32_t child = copyTree(c);

@@ -153,30 +153,30 @@ private:
 
     struct TagRef {
         uint32_t name, type, value;  // interned texts
+        bool operator==(const TagRef&) const = default;
     };
 
     // One art object in its slot. Slots are reused after undo frees them; the generation
-    // tells a stale handle from a live one.
+    // tells a stale handle from a live one. Trivially copyable and small, because a
+    // duplicate copies it and a drag makes tens of thousands: styles, warps and tag sets
+    // live in tables and the record holds their indices.
     struct Art {
         uint32_t generation = 1;
-        bool inUse = false;       // allocated: in the document, or disposed but revivable by undo
-        bool alive = false;       // in the document
-        bool layerRoot = false;   // the invisible container of a layer's top-level art
-        bool closed = false;
-        bool hasWarp = false;
         ASInt16 type = kUnknownArt;
+        bool inUse : 1 = false;      // allocated: in the document, or disposed but revivable by undo
+        bool alive : 1 = false;      // in the document
+        bool layerRoot : 1 = false;  // the invisible container of a layer's top-level art
+        bool closed : 1 = false;
+        uint8_t blendMode = kNormalBlendMode;
         uint32_t parent = kNone, prev = kNone, next = kNone;
         uint32_t firstChild = kNone, lastChild = kNone;
         uint32_t shape = kNone;   // envelope: the object it was made from
         uint32_t bornAt = 0;      // change-log size when it was made
         uint32_t segOffset = 0, segCount = 0, segCapacity = 0;  // in segmentArena_
-        AIPathStyle style{};
+        uint32_t style = 0;                                     // in styles_
+        uint32_t warp = kNone;                                  // in warps_; none: no warp
+        uint32_t tags = 0;                                      // in tagSets_; 0: no tags
         AIReal opacity = 1.0f;
-        ASInt32 blendMode = kNormalBlendMode;
-        Warp warp;
-        uint8_t tagCount = 0;
-        TagRef inlineTags[2]{};
-        std::vector<TagRef> moreTags;  // tags past the inline ones
     };
 
     struct Layer {
@@ -189,16 +189,19 @@ private:
         created, disposed, moved, segments, closed, style, opacity, blendMode, tags, warp,
         envelopeShape, layerInserted, currentLayer
     };
-    // One entry of the change log; the meaning of a, b, c depends on the kind.
+    // One entry of the change log; the meaning of a, b, c depends on the kind (an opacity
+    // keeps its bits in a).
     struct Change {
         ChangeKind kind;
         uint32_t slot;
         uint32_t a = 0, b = 0, c = 0;
-        AIReal f = 0.0f;
     };
+    // A recording point: the sizes of everything a revert truncates back to.
     struct Mark {
         size_t logSize;
         size_t arenaSize;
+        size_t styleCount;
+        size_t warpCount;
     };
 
     // Stable identities: slot index + generation, encoded into the opaque handle.
@@ -206,6 +209,7 @@ private:
     const Art* resolve(AIArtHandle handle) const;
     AIArtHandle handleOf(uint32_t slot) const;
     uint32_t allocSlot(bool layerRoot = false);
+    uint32_t allocSlot(Art contents, bool layerRoot = false);
     void freeSlot(uint32_t slot);
 
     ASErr place(uint32_t slot, ASInt16 paintOrder, const Art* prep);
@@ -219,7 +223,10 @@ private:
 
     bool recordsChangesOf(const Art& art) const;
     AIPathSegment* writableSegments(uint32_t slot, uint32_t newCount);
+    void restyle(uint32_t slot, const AIPathStyle& style);
     uint32_t intern(std::string_view text);
+    uint32_t internTag(const char* name, const char* type, const char* value);
+    uint32_t tagSetWith(uint32_t set, const TagRef& tag);
     void revertChange(const Change& change);
 
     DocumentSetup setup_;
@@ -237,12 +244,24 @@ private:
 
     std::deque<std::string> strings_;   // interned tag texts; deque keeps views stable
     std::unordered_map<std::string_view, uint32_t> stringIds_;
+    TagRef lastTag_{UINT32_MAX, 0, 0};  // the tag set last: a drag sets the same one on every copy
+
+    // Tag sets, interned: art shares them, so a tag costs a copy nothing. Set 0 is empty.
+    std::vector<std::vector<TagRef>> tagSets_;
+    std::unordered_map<std::string, uint32_t> tagSetIds_;  // key: the set's TagRef bytes
+    struct TagEdit {
+        uint32_t from = UINT32_MAX;
+        TagRef tag{};
+        uint32_t to = 0;
+    } lastTagEdit_;
+
+    // Styles and warps by index. Entries made since a recording point go on its revert;
+    // style 0 is the document's default style.
+    std::vector<AIPathStyle> styles_;
+    std::vector<Warp> warps_;
 
     std::vector<Change> log_;
     std::vector<Mark> marks_;
-    std::vector<AIPathStyle> savedStyles_;
-    std::vector<std::vector<uint32_t>> savedTags_;
-    std::vector<Warp> savedWarps_;
 };
 
 }  // namespace qthost

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/Bits.h"
 #include "host/Document.h"
 
 namespace qthost {
@@ -114,30 +115,54 @@ ASErr Document::getStyle(AIArtHandle path, AIPathStyle* style) const {
     const Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (!style) return kBadParameterErr;
-    *style = a->style;
+    *style = styles_[a->style];
     return kNoErr;
+}
+
+namespace {
+
+bool sameColor(const AIColor& x, const AIColor& y) {
+    if (x.kind != y.kind) return false;
+    for (int i = 0; i < 4; ++i)
+        if (bitsOf(x.c.values[i]) != bitsOf(y.c.values[i])) return false;
+    return true;
+}
+
+bool sameBits(AIReal x, AIReal y) { return bitsOf(x) == bitsOf(y); }
+
+// Field by field: the struct has padding, and a style read back must be the one written.
+bool sameStyle(const AIPathStyle& x, const AIPathStyle& y) {
+    return x.fillPaint == y.fillPaint && x.strokePaint == y.strokePaint && x.evenodd == y.evenodd &&
+           sameColor(x.fill.color, y.fill.color) && x.fill.overprint == y.fill.overprint &&
+           sameColor(x.stroke.color, y.stroke.color) && x.stroke.overprint == y.stroke.overprint &&
+           sameBits(x.stroke.width, y.stroke.width) && x.stroke.cap == y.stroke.cap &&
+           x.stroke.join == y.stroke.join && sameBits(x.stroke.miterLimit, y.stroke.miterLimit);
+}
+
+}  // namespace
+
+// Points the art at `style`: the table's last entry when it is the same (copies styled alike
+// share it), else a new entry.
+void Document::restyle(uint32_t slot, const AIPathStyle& style) {
+    Art& art = arts_[slot];
+    if (sameStyle(styles_[art.style], style)) return;
+    if (recordsChangesOf(art)) log_.push_back({ChangeKind::style, slot, art.style});
+    if (!sameStyle(styles_.back(), style)) styles_.push_back(style);
+    art.style = static_cast<uint32_t>(styles_.size() - 1);
 }
 
 ASErr Document::setStyle(AIArtHandle path, const AIPathStyle& style) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
-    if (recordsChangesOf(*a)) {
-        log_.push_back({ChangeKind::style, static_cast<uint32_t>(a - arts_.data()),
-                        static_cast<uint32_t>(savedStyles_.size())});
-        savedStyles_.push_back(a->style);
-    }
-    a->style = style;
+    restyle(static_cast<uint32_t>(a - arts_.data()), style);
     return kNoErr;
 }
 
 ASErr Document::setOpacity(AIArtHandle art, AIReal opacity) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
-    if (recordsChangesOf(*a)) {
-        Change change{ChangeKind::opacity, static_cast<uint32_t>(a - arts_.data())};
-        change.f = a->opacity;
-        log_.push_back(change);
-    }
+    if (recordsChangesOf(*a))
+        log_.push_back({ChangeKind::opacity, static_cast<uint32_t>(a - arts_.data()), bitsOf(a->opacity)});
     a->opacity = opacity;
     return kNoErr;
 }
@@ -147,9 +172,8 @@ ASErr Document::setBlendMode(AIArtHandle art, ASInt32 mode) {
     if (!a) return kBadArtHandleErr;
     if (mode < kNormalBlendMode || mode > kLastBlendMode) return kBadParameterErr;
     if (recordsChangesOf(*a))
-        log_.push_back({ChangeKind::blendMode, static_cast<uint32_t>(a - arts_.data()),
-                        static_cast<uint32_t>(a->blendMode)});
-    a->blendMode = mode;
+        log_.push_back({ChangeKind::blendMode, static_cast<uint32_t>(a - arts_.data()), a->blendMode});
+    a->blendMode = static_cast<uint8_t>(mode);
     return kNoErr;
 }
 
@@ -162,32 +186,44 @@ uint32_t Document::intern(std::string_view text) {
     return id;
 }
 
+// The three texts of a tag as interned ids; the tag set last is compared first, since a drag
+// tags every copy alike.
+uint32_t Document::internTag(const char* name, const char* type, const char* value) {
+    if (lastTag_.name != UINT32_MAX && strings_[lastTag_.name] == name && strings_[lastTag_.type] == type &&
+        strings_[lastTag_.value] == value)
+        return lastTag_.name;
+    lastTag_ = {intern(name), intern(type), intern(value)};
+    return lastTag_.name;
+}
+
+// The set `set` with `tag` in it: a tag of the same name is replaced in place (the order stays
+// that of first setting), a new name goes last.
+uint32_t Document::tagSetWith(uint32_t set, const TagRef& tag) {
+    if (lastTagEdit_.from == set && lastTagEdit_.tag == tag) return lastTagEdit_.to;
+    std::vector<TagRef> tags = tagSets_[set];
+    auto same = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.name == tag.name; });
+    if (same != tags.end())
+        *same = tag;
+    else
+        tags.push_back(tag);
+    std::string key(reinterpret_cast<const char*>(tags.data()), tags.size() * sizeof(TagRef));
+    auto [found, added] = tagSetIds_.emplace(std::move(key), static_cast<uint32_t>(tagSets_.size()));
+    if (added) tagSets_.push_back(std::move(tags));
+    lastTagEdit_ = {set, tag, found->second};
+    return found->second;
+}
+
 ASErr Document::setTag(AIArtHandle art, const char* name, const char* type, const char* value) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (!name || !*name) return kBadParameterErr;
     uint32_t slot = static_cast<uint32_t>(a - arts_.data());
-    TagRef tag{intern(name), intern(type ? type : ""), intern(value ? value : "")};
+    internTag(name, type ? type : "", value ? value : "");
+    uint32_t set = tagSetWith(arts_[slot].tags, lastTag_);
     a = &arts_[slot];
-    if (recordsChangesOf(*a)) {
-        std::vector<uint32_t> saved;
-        saved.push_back(a->tagCount);
-        for (uint8_t i = 0; i < a->tagCount && i < 2; ++i)
-            saved.insert(saved.end(), {a->inlineTags[i].name, a->inlineTags[i].type, a->inlineTags[i].value});
-        for (const TagRef& t : a->moreTags) saved.insert(saved.end(), {t.name, t.type, t.value});
-        log_.push_back({ChangeKind::tags, slot, static_cast<uint32_t>(savedTags_.size())});
-        savedTags_.push_back(std::move(saved));
-    }
-    // Same name: the value is replaced in place, so the order stays that of first setting.
-    for (uint8_t i = 0; i < a->tagCount && i < 2; ++i)
-        if (a->inlineTags[i].name == tag.name) return a->inlineTags[i] = tag, kNoErr;
-    for (TagRef& t : a->moreTags)
-        if (t.name == tag.name) return t = tag, kNoErr;
-    if (a->tagCount < 2)
-        a->inlineTags[a->tagCount] = tag;
-    else
-        a->moreTags.push_back(tag);
-    ++a->tagCount;
+    if (set == a->tags) return kNoErr;
+    if (recordsChangesOf(*a)) log_.push_back({ChangeKind::tags, slot, a->tags});
+    a->tags = set;
     return kNoErr;
 }
 
@@ -198,12 +234,9 @@ ASErr Document::getTag(AIArtHandle art, const char* name, char* type, ASInt32 ma
     if (!name) return kBadParameterErr;
     auto found = stringIds_.find(std::string_view(name));
     const TagRef* hit = nullptr;
-    if (found != stringIds_.end()) {
-        for (uint8_t i = 0; i < a->tagCount && i < 2; ++i)
-            if (a->inlineTags[i].name == found->second) hit = &a->inlineTags[i];
-        for (const TagRef& t : a->moreTags)
+    if (found != stringIds_.end())
+        for (const TagRef& t : tagSets_[a->tags])
             if (t.name == found->second) hit = &t;
-    }
     if (!hit) return kBadParameterErr;  // no such tag
     auto copy = [](const std::string& text, char* out, ASInt32 max) {
         if (!out || max <= 0) return;

@@ -115,12 +115,9 @@ void Document::transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineSc
             }
         }
         if (flags & kScaleLines) {
-            Art& art = arts_[slot];
-            if (recordsChangesOf(art)) {
-                log_.push_back({ChangeKind::style, slot, static_cast<uint32_t>(savedStyles_.size())});
-                savedStyles_.push_back(art.style);
-            }
-            art.style.stroke.width *= lineScale;
+            AIPathStyle style = styles_[arts_[slot].style];
+            style.stroke.width *= lineScale;
+            restyle(slot, style);
         }
     }
     for (uint32_t c = arts_[slot].firstChild; c != kNone; c = arts_[c].next) transformTree(c, m, lineScale, flags);

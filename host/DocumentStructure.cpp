@@ -62,13 +62,10 @@ ASErr Document::setWarp(AIArtHandle envelope, const Warp& warp) {
     if (warp.style < kWarpStyleFirst || warp.style > kWarpStyleLast) return kBadParameterErr;
     auto inRange = [](AIReal x) { return x >= -1.0f && x <= 1.0f; };
     if (!inRange(warp.bend) || !inRange(warp.horizontal) || !inRange(warp.vertical)) return kBadParameterErr;
-    if (recordsChangesOf(*a)) {
-        log_.push_back({ChangeKind::warp, static_cast<uint32_t>(a - arts_.data()),
-                        static_cast<uint32_t>(savedWarps_.size()), a->hasWarp ? 1u : 0u});
-        savedWarps_.push_back(a->warp);
-    }
-    a->warp = warp;
-    a->hasWarp = true;
+    if (recordsChangesOf(*a))
+        log_.push_back({ChangeKind::warp, static_cast<uint32_t>(a - arts_.data()), a->warp});
+    a->warp = static_cast<uint32_t>(warps_.size());
+    warps_.push_back(warp);
     return kNoErr;
 }
 

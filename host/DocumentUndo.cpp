@@ -2,12 +2,13 @@
 // to the point, so it costs time in proportion to the changes it undoes.
 #include <algorithm>
 
+#include "host/Bits.h"
 #include "host/Document.h"
 
 namespace qthost {
 
 size_t Document::placeRecordingPoint() {
-    marks_.push_back({log_.size(), segmentArena_.size()});
+    marks_.push_back({log_.size(), segmentArena_.size(), styles_.size(), warps_.size()});
     return marks_.size() - 1;
 }
 
@@ -39,30 +40,19 @@ void Document::revertChange(const Change& change) {
         art.closed = change.a != 0;
         break;
     case ChangeKind::style:
-        art.style = savedStyles_[change.a];
-        savedStyles_.resize(change.a);
+        art.style = change.a;
         break;
     case ChangeKind::opacity:
-        art.opacity = change.f;
+        art.opacity = realOf(change.a);
         break;
     case ChangeKind::blendMode:
-        art.blendMode = static_cast<ASInt32>(change.a);
+        art.blendMode = static_cast<uint8_t>(change.a);
         break;
-    case ChangeKind::tags: {
-        const std::vector<uint32_t>& saved = savedTags_[change.a];
-        art.tagCount = static_cast<uint8_t>(saved[0]);
-        art.moreTags.clear();
-        for (size_t i = 1, n = 0; i + 2 < saved.size(); i += 3, ++n) {
-            TagRef tag{saved[i], saved[i + 1], saved[i + 2]};
-            if (n < 2) art.inlineTags[n] = tag; else art.moreTags.push_back(tag);
-        }
-        savedTags_.resize(change.a);
+    case ChangeKind::tags:
+        art.tags = change.a;
         break;
-    }
     case ChangeKind::warp:
-        art.warp = savedWarps_[change.a];
-        art.hasWarp = change.b != 0;
-        savedWarps_.resize(change.a);
+        art.warp = change.a;
         break;
     case ChangeKind::layerInserted:
         layerOrder_.erase(std::find(layerOrder_.begin(), layerOrder_.end(), change.a));
@@ -85,8 +75,10 @@ void Document::revertTo(size_t depth) {
         revertChange(log_.back());
         log_.pop_back();
     }
-    // Every segment stored since the point belonged to art or edits just reverted.
+    // Every segment, style and warp stored since the point belonged to art or edits just reverted.
     segmentArena_.resize(mark.arenaSize);
+    styles_.resize(mark.styleCount);
+    warps_.resize(mark.warpCount);
     marks_.resize(std::max<size_t>(depth, 1));
 }
 

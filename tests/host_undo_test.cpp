@@ -201,6 +201,51 @@ TEST(HostUndo, DepthsUnwindInOrder) {
     EXPECT_EQ(doc.changeLogSize(), 1u) << "only the first path's creation, before any point, is left";
 }
 
+// Styles, warps and tag sets are kept by index in tables that a revert cuts back; art of every
+// age that points into them must read its own values at every depth.
+TEST(HostUndo, SharedStylesWarpsAndTagsReadBackAtEveryDepth) {
+    Document doc;
+    AIArtHandle old = makePath(doc, {{0, 0}, {1, 1}});
+    AIArtHandle content = makePath(doc, {{4, 4}, {5, 5}});
+    AIArtHandle shape = makePath(doc, {{3, 3}, {6, 6}});
+    AIArtHandle envelope = nullptr;
+    doc.makeEnvelope(&content, 1, shape, &envelope);
+    auto gray = [&](AIArtHandle art, AIReal g) {
+        AIPathStyle style = doc.style(art);
+        style.fill.color.c.g.gray = g;
+        doc.setStyle(art, style);
+    };
+    std::vector<std::string> states;
+    std::vector<size_t> depths;
+    AIArtHandle previous = old;
+    for (int i = 1; i <= 3; ++i) {
+        states.push_back(describe(doc));
+        depths.push_back(doc.placeRecordingPoint());
+        const AIReal g = 0.1f * static_cast<AIReal>(i);
+        gray(old, g);  // the older path takes the style the new ones share
+        AIArtHandle copy = nullptr;
+        doc.duplicateArt(previous, kPlaceAboveAll, nullptr, &copy);
+        gray(copy, g);
+        doc.transformArt(copy, shiftAndScale(), 2.0f, kTransformObjects | kScaleLines);
+        doc.setTag(old, "quen-tarb", "string", std::to_string(i).c_str());
+        doc.setTag(copy, "quen-tarb", "string", "quen-tarb");
+        doc.setWarp(envelope, {i, 0.25f * static_cast<AIReal>(i), 0.0f, 0.0f, i == 2});
+        previous = copy;
+    }
+    for (int i = 2; i >= 0; --i) {
+        doc.revertTo(depths[static_cast<size_t>(i)]);
+        EXPECT_EQ(describe(doc), states[static_cast<size_t>(i)])
+            << "depth " << depths[static_cast<size_t>(i)];
+        // Work done again after a revert reuses the table space it gave back.
+        depths[static_cast<size_t>(i)] = doc.placeRecordingPoint();
+        gray(old, 0.9f);
+        doc.setTag(old, "quen-tarb", "string", "again");
+        doc.revertTo(depths[static_cast<size_t>(i)]);
+        EXPECT_EQ(describe(doc), states[static_cast<size_t>(i)])
+            << "depth " << depths[static_cast<size_t>(i)] << " again";
+    }
+}
+
 TEST(HostUndo, ARevertCostsTheChangesItUndoesNotTheDocument) {
     Document doc;
     for (int i = 0; i < 1000; ++i) makePath(doc, {{0, 0}, {1, 1}});
