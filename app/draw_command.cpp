@@ -80,7 +80,7 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         }
         session.play(p.events);
         qthost::Host& host = session.host();
-        RunInfo run{p.config.seed, host.results(), host.records().alerts};
+        RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
         writeDocument(host.document(), run, args.out);
         if (size_t skipped = countNonFinite(host.document())) {
             err << "quentarb draw: left out " << skipped << " object(s) whose geometry is not finite\n";

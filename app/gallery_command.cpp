@@ -106,7 +106,7 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
             for (const auto& [option, value] : piece.sets) session.setOption(option, value);
             session.play(straightDrag(piece.from, piece.to, 8, 255, 0));
             qthost::Host& host = session.host();
-            RunInfo run{host.config().seed, host.results(), host.records().alerts};
+            RunInfo run{host.config().seed, host.results().all(), host.records().alerts};
             writeTextFile((fs::path(directory) / (name + ".json")).string(), documentJson(host.document(), run));
             Scene scene = buildScene(host.document());
             writeTextFile((fs::path(directory) / (name + ".svg")).string(), sceneSvg(scene));

@@ -47,7 +47,7 @@ ASErr Host::Impl::dispatch(const char* caller, const char* selector, void* messa
     }
     ASErr result = entry(caller, selector, message);
     if (message) globals = static_cast<SPMessageData*>(message)->globals;
-    results.push_back(result);
+    results.push(result);
     return result;
 }
 
@@ -191,7 +191,7 @@ Document& Host::document() { return impl_->document; }
 const Document& Host::document() const { return impl_->document; }
 const HostConfig& Host::config() const { return impl_->config; }
 const HostRecords& Host::records() const { return impl_->records; }
-const std::vector<ASErr>& Host::results() const { return impl_->results; }
+const ResultLog& Host::results() const { return impl_->results; }
 
 void Host::failNthCall(uint64_t n, ASErr code) {
     impl_->failAt = n == 0 ? 0 : impl_->calls + n;

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "host/Document.h"
 #include "host/DialogModel.h"
+#include "host/Document.h"
+#include "host/ResultLog.h"
 #include "sdk/QuenTarbSDK.h"
 
 namespace qthost {
@@ -102,7 +103,7 @@ public:
     const Document& document() const;
     const HostConfig& config() const;
     const HostRecords& records() const;
-    const std::vector<ASErr>& results() const;
+    const ResultLog& results() const;
 
     // Faults: make the nth fallible host call from now (1 = the next) return `code`.
     void failNthCall(uint64_t n, ASErr code);

@@ -46,7 +46,7 @@ struct Host::Impl {
     Document document;
     DialogModel dialogs;
     HostRecords records;
-    std::vector<ASErr> results;
+    ResultLog results;
     Resources resources;
 
     // The module and its globals slot.

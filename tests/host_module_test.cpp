@@ -20,6 +20,20 @@ TEST(HostModule, StartsAndShutsDownThroughPluginMain) {
     EXPECT_EQ(host.results()[1], kNoErr);
 }
 
+TEST(HostModule, ResultsKeepEveryValueInOrderAsRuns) {
+    qthost::ResultLog log;
+    const std::vector<ASErr> values = {kNoErr, kNoErr,           kCantHappenErr,
+                                       kNoErr, kBadParameterErr, kBadParameterErr};
+    for (ASErr v : values) log.push(v);
+    EXPECT_EQ(log.all(), values);
+    ASSERT_EQ(log.size(), values.size());
+    for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(log[i], values[i]) << "index " << i;
+    EXPECT_EQ(log.back(), kBadParameterErr);
+    const qthost::ResultLog none;
+    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(none.all().empty());
+}
+
 TEST(HostModule, ALoadThatFindsNoModuleFails) {
     Host host;
     EXPECT_NE(host.loadModule("/nonexistent/ZU41_QuenTarb.so"), kNoErr);

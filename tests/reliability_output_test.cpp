@@ -77,7 +77,7 @@ TEST_F(ReliabilityOutputTest, NonFiniteArtIsCountedAndLeftOutOfEveryFormat) {
     const size_t skipped = qtapp::countNonFinite(document);
     ASSERT_GT(skipped, 0u) << "points that are not finite should give art that is not finite";
 
-    const qtapp::RunInfo run{1, session_->host().results(), session_->host().records().alerts};
+    const qtapp::RunInfo run{1, session_->host().results().all(), session_->host().records().alerts};
     for (const char* name : {"out.json", "out.svg", "out.pdf", "out.png"}) {
         SCOPED_TRACE(name);
         const fs::path path = dir_ / name;

@@ -149,7 +149,7 @@ std::string paletteJson(bool withEntries) {
 
 std::string documentJson() {
     if (!gHost) return "null";
-    qtapp::RunInfo run{gHost->config().seed, gHost->results(), gHost->records().alerts};
+    qtapp::RunInfo run{gHost->config().seed, gHost->results().all(), gHost->records().alerts};
     return qtapp::documentJson(gHost->document(), run);
 }
 

@@ -23,7 +23,7 @@ std::string joined(const Strings& list) {
     return out;
 }
 
-bool allZero(const std::vector<ASErr>& results) {
+bool allZero(const qthost::ResultLog& results) {
     return std::all_of(results.begin(), results.end(), [](ASErr r) { return r == kNoErr; });
 }
 

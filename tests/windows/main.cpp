@@ -43,7 +43,7 @@ int draw(char** argv) {
     session.selectShape(std::stoi(argv[2]));
     session.play(qtapp::readGestureFile(argv[4]));
     qthost::Host& host = session.host();
-    qtapp::RunInfo run{config.seed, host.results(), host.records().alerts};
+    qtapp::RunInfo run{config.seed, host.results().all(), host.records().alerts};
     std::ofstream out(argv[5], std::ios::binary);
     out << qtapp::documentJson(host.document(), run);
     return out.good() ? 0 : 1;
