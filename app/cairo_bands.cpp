@@ -34,15 +34,16 @@ RowSpan pathRows(const SceneNode& path, double scale, double pageHeight) {
             if (std::isfinite(y)) span.add(y, y);
         }
     }
-    double reach = (path.style.strokePaint ? 8.0 * path.style.stroke.width * scale : 0.0) + 2.0;
+    bool stroked = path.style.strokePaint && path.style.stroke.width > 0.0f;  // false for NaN
+    double reach = (stroked ? 8.0 * std::min(static_cast<double>(path.style.stroke.width), 1e9) * scale : 0.0) + 2.0;
     span.top -= reach;
     span.bottom += reach;
     return span;
 }
 
 // A stroked path with real curves must lie wholly inside one band: where a band cuts it, cairo
-// straightens the curves outside the band before stroking, and the outline inside the band
-// can move by a fraction of a pixel. Straight paths and fills are not affected.
+// simplifies the curves outside the band before stroking, which can move the outline inside
+// the band by a fraction of a pixel. Straight paths and fills are not affected.
 bool strokesCurves(const SceneNode& path) {
     if (!path.style.strokePaint || path.style.stroke.width <= 0.0f) return false;
     const auto& s = path.segments;
@@ -153,7 +154,7 @@ std::string renderBands(const Scene& scene, double scale, PageImage& image, int 
     std::vector<int> rows = bandRows(scene, scale, image.height, bands);
     size_t count = rows.size() - 1;
     std::vector<std::string> errors(count);
-    std::vector<std::thread> threads;
+    std::vector<std::jthread> threads;  // joined on every way out
     // The first band is drawn here; a thread that cannot start leaves its band to this one.
     std::vector<size_t> leftOver;
     for (size_t band = 1; band < count; ++band) {
@@ -165,7 +166,7 @@ std::string renderBands(const Scene& scene, double scale, PageImage& image, int 
     }
     errors[0] = drawBand(scene, scale, image, rows[0], rows[1]);
     for (size_t band : leftOver) errors[band] = drawBand(scene, scale, image, rows[band], rows[band + 1]);
-    for (std::thread& thread : threads) thread.join();
+    for (std::jthread& thread : threads) thread.join();
     for (const std::string& error : errors) {
         if (!error.empty()) return error;
     }
