@@ -9,12 +9,6 @@ namespace qthost {
 
 namespace {
 
-// A handle is slot + 1 in the low bits and the slot's generation above them, so a disposed
-// or recycled slot never answers to an old handle. Pointer-sized, so 32-bit builds narrow it.
-constexpr unsigned kSlotBits = sizeof(uintptr_t) == 8 ? 32 : 22;
-constexpr uintptr_t kSlotMask = (uintptr_t(1) << kSlotBits) - 1;
-constexpr uintptr_t kGenerationMask = sizeof(uintptr_t) == 8 ? 0xffffffffu : 0x3ffu;
-
 AIPathStyle defaultStyle(const DocumentSetup& setup) {
     AIPathStyle style{};
     style.fillPaint = setup.fill.paint;
@@ -89,20 +83,6 @@ std::vector<AIArtHandle> Document::layerArt(size_t index) const {
 AIArtHandle Document::handleOf(uint32_t slot) const {
     uintptr_t bits = (uintptr_t(arts_[slot].generation & kGenerationMask) << kSlotBits) | (uintptr_t(slot) + 1);
     return reinterpret_cast<AIArtHandle>(bits);
-}
-
-const Document::Art* Document::resolve(AIArtHandle handle) const {
-    uintptr_t bits = reinterpret_cast<uintptr_t>(handle);
-    uintptr_t slotPlusOne = bits & kSlotMask;
-    if (slotPlusOne == 0 || slotPlusOne > arts_.size()) return nullptr;
-    const Art& art = arts_[slotPlusOne - 1];
-    if (!art.inUse || !art.alive || art.layerRoot) return nullptr;
-    if ((art.generation & kGenerationMask) != (bits >> kSlotBits)) return nullptr;
-    return &art;
-}
-
-Document::Art* Document::resolve(AIArtHandle handle) {
-    return const_cast<Art*>(static_cast<const Document*>(this)->resolve(handle));
 }
 
 uint32_t Document::allocSlot(bool layerRoot) { return allocSlot(Art{}, layerRoot); }

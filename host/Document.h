@@ -204,9 +204,25 @@ private:
         size_t warpCount;
     };
 
-    // Stable identities: slot index + generation, encoded into the opaque handle.
-    Art* resolve(AIArtHandle handle);
-    const Art* resolve(AIArtHandle handle) const;
+    // A handle is slot + 1 in the low bits and the slot's generation above them, so a disposed
+    // or recycled slot never answers to an old handle. Pointer-sized, so 32-bit builds narrow it.
+    static constexpr unsigned kSlotBits = sizeof(uintptr_t) == 8 ? 32 : 22;
+    static constexpr uintptr_t kSlotMask = (uintptr_t(1) << kSlotBits) - 1;
+    static constexpr uintptr_t kGenerationMask = sizeof(uintptr_t) == 8 ? 0xffffffffu : 0x3ffu;
+
+    // The live art a handle names, or null. Inline: every suite call on art starts here.
+    const Art* resolve(AIArtHandle handle) const {
+        uintptr_t bits = reinterpret_cast<uintptr_t>(handle);
+        uintptr_t slotPlusOne = bits & kSlotMask;
+        if (slotPlusOne == 0 || slotPlusOne > arts_.size()) return nullptr;
+        const Art& art = arts_[slotPlusOne - 1];
+        if (!art.inUse || !art.alive || art.layerRoot) return nullptr;
+        if ((art.generation & kGenerationMask) != (bits >> kSlotBits)) return nullptr;
+        return &art;
+    }
+    Art* resolve(AIArtHandle handle) {
+        return const_cast<Art*>(static_cast<const Document*>(this)->resolve(handle));
+    }
     AIArtHandle handleOf(uint32_t slot) const;
     uint32_t allocSlot(bool layerRoot = false);
     uint32_t allocSlot(Art contents, bool layerRoot = false);
@@ -245,6 +261,7 @@ private:
     std::deque<std::string> strings_;   // interned tag texts; deque keeps views stable
     std::unordered_map<std::string_view, uint32_t> stringIds_;
     TagRef lastTag_{UINT32_MAX, 0, 0};  // the tag set last: a drag sets the same one on every copy
+    const char* lastTagTexts_[3] = {};  // its texts, stable in strings_
 
     // Tag sets, interned: art shares them, so a tag costs a copy nothing. Set 0 is empty.
     std::vector<std::vector<TagRef>> tagSets_;

@@ -189,10 +189,13 @@ uint32_t Document::intern(std::string_view text) {
 // The three texts of a tag as interned ids; the tag set last is compared first, since a drag
 // tags every copy alike.
 uint32_t Document::internTag(const char* name, const char* type, const char* value) {
-    if (lastTag_.name != UINT32_MAX && strings_[lastTag_.name] == name && strings_[lastTag_.type] == type &&
-        strings_[lastTag_.value] == value)
+    if (lastTag_.name != UINT32_MAX && std::strcmp(lastTagTexts_[0], name) == 0 &&
+        std::strcmp(lastTagTexts_[1], type) == 0 && std::strcmp(lastTagTexts_[2], value) == 0)
         return lastTag_.name;
     lastTag_ = {intern(name), intern(type), intern(value)};
+    lastTagTexts_[0] = strings_[lastTag_.name].c_str();
+    lastTagTexts_[1] = strings_[lastTag_.type].c_str();
+    lastTagTexts_[2] = strings_[lastTag_.value].c_str();
     return lastTag_.name;
 }
 

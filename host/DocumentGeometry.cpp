@@ -114,7 +114,7 @@ void Document::transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineSc
                 s[i].out = apply(m, s[i].out);
             }
         }
-        if (flags & kScaleLines) {
+        if ((flags & kScaleLines) && lineScale != 1.0f) {  // a width times 1 is the same width
             AIPathStyle style = styles_[arts_[slot].style];
             style.stroke.width *= lineScale;
             restyle(slot, style);

@@ -11,8 +11,6 @@ namespace qthost {
 
 namespace {
 
-Host::Impl* gActive = nullptr;
-
 DocumentSetup documentSetup(const HostConfig& config) {
     DocumentSetup setup;
     setup.pageWidth = config.pageWidth;
@@ -26,9 +24,6 @@ DocumentSetup documentSetup(const HostConfig& config) {
 }
 
 }  // namespace
-
-Host::Impl* activeHost() { return gActive; }
-void setActiveHost(Host::Impl* host) { gActive = host; }
 
 Host::Impl::Impl(const HostConfig& cfg) : config(cfg), document(documentSetup(cfg)), random(cfg.seed) {
     menuGroups.push_back(std::make_unique<MenuGroupRecord>(MenuGroupRecord{kAboutMenuGroup}));

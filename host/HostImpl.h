@@ -94,8 +94,10 @@ struct Host::Impl {
     ASErr dispatch(const char* caller, const char* selector, void* message);
 };
 
-Host::Impl* activeHost();
-void setActiveHost(Host::Impl* host);
+// Inline: every suite call reads it.
+inline Host::Impl* gActiveHost = nullptr;
+inline Host::Impl* activeHost() { return gActiveHost; }
+inline void setActiveHost(Host::Impl* host) { gActiveHost = host; }
 
 // The suite tables by name and version.
 struct SuiteEntry {
