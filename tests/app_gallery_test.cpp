@@ -2,6 +2,7 @@
 // its SVG holds exactly as many paths as its JSON has path art.
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,7 +57,8 @@ bool hasInk(const fs::path& png) {
 
 TEST(Gallery, EveryPieceRendersAndMatchesItsJson) {
     if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
-    fs::path dir = fs::temp_directory_path() / "quentarb-gallery-test";
+    // One directory per process: test runs of several builds may share the machine.
+    fs::path dir = fs::temp_directory_path() / ("quentarb-gallery-test-" + std::to_string(getpid()));
     fs::remove_all(dir);
     std::ostringstream out, err;
     ASSERT_EQ(qtapp::runGallery(dir.string(), out, err), 0) << err.str();
