@@ -25,8 +25,6 @@ AIRealPoint interpolate(const AIRealPoint& p1, const AIRealPoint& p2, AIReal t) 
 }
 
 AIRealMatrix identity() { return {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}; }
-AIRealMatrix translation(AIReal tx, AIReal ty) { return {1.0f, 0.0f, 0.0f, 1.0f, tx, ty}; }
-AIRealMatrix scaling(AIReal h, AIReal v) { return {h, 0.0f, 0.0f, v, 0.0f, 0.0f}; }
 
 AIRealMatrix rotation(AIReal angle) {
     AIReal c = static_cast<AIReal>(std::cos(static_cast<double>(angle)));
@@ -34,9 +32,5 @@ AIRealMatrix rotation(AIReal angle) {
     return {c, s, -s, c, 0.0f, 0.0f};
 }
 
-AIRealMatrix concat(const AIRealMatrix& m, const AIRealMatrix& t) {
-    return {m.a * t.a + m.b * t.c,           m.a * t.b + m.b * t.d,           m.c * t.a + m.d * t.c,
-            m.c * t.b + m.d * t.d,           m.tx * t.a + m.ty * t.c + t.tx, m.tx * t.b + m.ty * t.d + t.ty};
-}
 
 }  // namespace qthost::RealMath

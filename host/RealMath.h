@@ -19,11 +19,17 @@ AIReal pointLength(const AIRealPoint& p1, const AIRealPoint& p2);
 AIRealPoint interpolate(const AIRealPoint& p1, const AIRealPoint& p2, AIReal t);
 
 AIRealMatrix identity();
-AIRealMatrix translation(AIReal tx, AIReal ty);
-AIRealMatrix scaling(AIReal h, AIReal v);
 AIRealMatrix rotation(AIReal angle);  // counter-clockwise with v up
-// m1 then m2: result = m1 x m2.
-AIRealMatrix concat(const AIRealMatrix& m1, const AIRealMatrix& m2);
+
+// Inline, like xformPoint below: the modes build a matrix or two for every copy.
+inline AIRealMatrix translation(AIReal tx, AIReal ty) { return {1.0f, 0.0f, 0.0f, 1.0f, tx, ty}; }
+inline AIRealMatrix scaling(AIReal h, AIReal v) { return {h, 0.0f, 0.0f, v, 0.0f, 0.0f}; }
+// m then t: result = m x t. Every product is kept (a 0 times an infinity is not 0).
+inline AIRealMatrix concat(const AIRealMatrix& m, const AIRealMatrix& t) {
+    return {m.a * t.a + m.b * t.c,           m.a * t.b + m.b * t.d,           m.c * t.a + m.d * t.c,
+            m.c * t.b + m.d * t.d,           m.tx * t.a + m.ty * t.c + t.tx, m.tx * t.b + m.ty * t.d + t.ty};
+}
+
 // Inline: the document's transforms run it for every anchor and handle.
 inline void xformPoint(const AIRealMatrix& m, const AIRealPoint& in, AIRealPoint& out) {
     AIRealPoint p = in;  // in and out may be the same point
