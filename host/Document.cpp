@@ -98,6 +98,7 @@ uint32_t Document::allocSlot(Art contents, bool layerRoot) {
     } else {
         slot = static_cast<uint32_t>(arts_.size());
         contents.generation = 1;
+        makeRoom(arts_, 1);
         arts_.push_back(contents);
     }
     Art& art = arts_[slot];
@@ -291,7 +292,7 @@ ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArt
         freeSlot(slot);
         return err;
     }
-    log_.push_back({ChangeKind::created, slot});
+    logChange({ChangeKind::created, slot});
     *newArt = handleOf(slot);
     return kNoErr;
 }
@@ -315,7 +316,7 @@ ASErr Document::disposeArt(AIArtHandle handle) {
     bool record = recordsChangesOf(*art);
     unlink(slot);
     killTree(slot, false);
-    if (record) log_.push_back(change);
+    if (record) logChange(change);
     return kNoErr;
 }
 
@@ -342,7 +343,7 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
         link(slot, change.a, change.b);
         return err;
     }
-    if (record) log_.push_back(change);
+    if (record) logChange(change);
     return kNoErr;
 }
 
@@ -352,12 +353,13 @@ uint32_t Document::copyTree(uint32_t source) {
     // The segments go to the end of the arena, which may grow and move.
     uint32_t count = arts_[source].segCount;
     size_t offset = segmentArena_.size();
+    makeRoom(segmentArena_, count);
     segmentArena_.resize(offset + count);
     std::memcpy(segmentArena_.data() + offset, segmentArena_.data() + arts_[source].segOffset,
                 count * sizeof(AIPathSegment));
     arts_[slot].segOffset = static_cast<uint32_t>(offset);
     arts_[slot].segCapacity = count;
-    log_.push_back({ChangeKind::created, slot});
+    logChange({ChangeKind::created, slot});
     for (uint32_t c = arts_[source].firstChild; c != kNone; c = arts_[c].next) {
         uint32_t child = copyTree(c);
         link(child, slot, arts_[slot].lastChild);

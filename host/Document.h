@@ -4,6 +4,7 @@
 #ifndef QT_HOST_DOCUMENT_H
 #define QT_HOST_DOCUMENT_H
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -237,6 +238,17 @@ private:
     void boundsOf(uint32_t slot, bool& any, AIRealRect& box) const;
     void transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineScale, ASInt32 flags);
 
+    // Grows by half rather than doubling: a Trail-on drag keeps hundreds of thousands of
+    // copies, and a doubled vector can hold twice what it uses.
+    template <typename T>
+    static void makeRoom(std::vector<T>& v, size_t extra) {
+        size_t need = v.size() + extra;
+        if (need > v.capacity()) v.reserve(std::max(need, v.capacity() + v.capacity() / 2));
+    }
+    void logChange(const Change& change) {
+        makeRoom(log_, 1);
+        log_.push_back(change);
+    }
     bool recordsChangesOf(const Art& art) const;
     AIPathSegment* writableSegments(uint32_t slot, uint32_t newCount);
     void restyle(uint32_t slot, const AIPathStyle& style);

@@ -33,13 +33,16 @@ AIPathSegment* Document::writableSegments(uint32_t slot, uint32_t newCount) {
     if (ownsFreshSpace && art.segOffset + art.segCapacity == segmentArena_.size()) {
         // Last in the arena: grow in place.
         uint32_t capacity = std::max<uint32_t>(newCount, art.segCapacity * 2);
+        makeRoom(segmentArena_, art.segOffset + capacity - segmentArena_.size());
         segmentArena_.resize(art.segOffset + capacity);
         art.segCapacity = capacity;
         return segmentArena_.data() + art.segOffset;
     }
-    if (!ownsFreshSpace) log_.push_back({ChangeKind::segments, slot, art.segOffset, art.segCount, art.segCapacity});
+    if (!ownsFreshSpace)
+        logChange({ChangeKind::segments, slot, art.segOffset, art.segCount, art.segCapacity});
     uint32_t capacity = std::max<uint32_t>(newCount, ownsFreshSpace ? art.segCapacity * 2 : art.segCount);
     uint32_t offset = static_cast<uint32_t>(segmentArena_.size());
+    makeRoom(segmentArena_, capacity);
     segmentArena_.resize(offset + capacity);
     std::memcpy(segmentArena_.data() + offset, segmentArena_.data() + art.segOffset,
                 std::min(art.segCount, capacity) * sizeof(AIPathSegment));
@@ -106,7 +109,7 @@ ASErr Document::setClosed(AIArtHandle path, ASBoolean closed) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (recordsChangesOf(*a))
-        log_.push_back({ChangeKind::closed, static_cast<uint32_t>(a - arts_.data()), a->closed ? 1u : 0u});
+        logChange({ChangeKind::closed, static_cast<uint32_t>(a - arts_.data()), a->closed ? 1u : 0u});
     a->closed = closed != 0;
     return kNoErr;
 }
@@ -146,7 +149,7 @@ bool sameStyle(const AIPathStyle& x, const AIPathStyle& y) {
 void Document::restyle(uint32_t slot, const AIPathStyle& style) {
     Art& art = arts_[slot];
     if (sameStyle(styles_[art.style], style)) return;
-    if (recordsChangesOf(art)) log_.push_back({ChangeKind::style, slot, art.style});
+    if (recordsChangesOf(art)) logChange({ChangeKind::style, slot, art.style});
     if (!sameStyle(styles_.back(), style)) styles_.push_back(style);
     art.style = static_cast<uint32_t>(styles_.size() - 1);
 }
@@ -162,7 +165,7 @@ ASErr Document::setOpacity(AIArtHandle art, AIReal opacity) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (recordsChangesOf(*a))
-        log_.push_back({ChangeKind::opacity, static_cast<uint32_t>(a - arts_.data()), bitsOf(a->opacity)});
+        logChange({ChangeKind::opacity, static_cast<uint32_t>(a - arts_.data()), bitsOf(a->opacity)});
     a->opacity = opacity;
     return kNoErr;
 }
@@ -172,7 +175,7 @@ ASErr Document::setBlendMode(AIArtHandle art, ASInt32 mode) {
     if (!a) return kBadArtHandleErr;
     if (mode < kNormalBlendMode || mode > kLastBlendMode) return kBadParameterErr;
     if (recordsChangesOf(*a))
-        log_.push_back({ChangeKind::blendMode, static_cast<uint32_t>(a - arts_.data()), a->blendMode});
+        logChange({ChangeKind::blendMode, static_cast<uint32_t>(a - arts_.data()), a->blendMode});
     a->blendMode = static_cast<uint8_t>(mode);
     return kNoErr;
 }
@@ -225,7 +228,7 @@ ASErr Document::setTag(AIArtHandle art, const char* name, const char* type, cons
     uint32_t set = tagSetWith(arts_[slot].tags, lastTag_);
     a = &arts_[slot];
     if (set == a->tags) return kNoErr;
-    if (recordsChangesOf(*a)) log_.push_back({ChangeKind::tags, slot, a->tags});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::tags, slot, a->tags});
     a->tags = set;
     return kNoErr;
 }

@@ -34,14 +34,14 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
     arts_[env].type = kEnvelopeArt;
     arts_[env].style = arts_[contents[0]].style;
     link(env, arts_[contents[0]].parent, contents[0]);
-    log_.push_back({ChangeKind::created, env});
+    logChange({ChangeKind::created, env});
 
     for (uint32_t slot : contents) {
         Change change{ChangeKind::moved, slot, arts_[slot].parent, arts_[slot].prev};
         bool record = recordsChangesOf(arts_[slot]);
         unlink(slot);
         link(slot, env, arts_[env].lastChild);
-        if (record) log_.push_back(change);
+        if (record) logChange(change);
     }
 
     Change shapeChange{ChangeKind::envelopeShape, objectSlot, arts_[objectSlot].parent, arts_[objectSlot].prev};
@@ -49,7 +49,7 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
     unlink(objectSlot);
     arts_[objectSlot].parent = env;
     arts_[env].shape = objectSlot;
-    if (record) log_.push_back(shapeChange);
+    if (record) logChange(shapeChange);
 
     *envelope = handleOf(env);
     return kNoErr;
@@ -62,8 +62,7 @@ ASErr Document::setWarp(AIArtHandle envelope, const Warp& warp) {
     if (warp.style < kWarpStyleFirst || warp.style > kWarpStyleLast) return kBadParameterErr;
     auto inRange = [](AIReal x) { return x >= -1.0f && x <= 1.0f; };
     if (!inRange(warp.bend) || !inRange(warp.horizontal) || !inRange(warp.vertical)) return kBadParameterErr;
-    if (recordsChangesOf(*a))
-        log_.push_back({ChangeKind::warp, static_cast<uint32_t>(a - arts_.data()), a->warp});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::warp, static_cast<uint32_t>(a - arts_.data()), a->warp});
     a->warp = static_cast<uint32_t>(warps_.size());
     warps_.push_back(warp);
     return kNoErr;
@@ -95,7 +94,7 @@ ASErr Document::insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayer
     uint32_t id = static_cast<uint32_t>(layers_.size());
     uint32_t root = allocSlot(true);
     arts_[root].type = kGroupArt;
-    log_.push_back({ChangeKind::layerInserted, root, id, currentLayer_, layerNumber_});
+    logChange({ChangeKind::layerInserted, root, id, currentLayer_, layerNumber_});
     layers_.push_back({"Layer " + std::to_string(++layerNumber_), root, true});
     layerOrder_.insert(layerOrder_.begin() + static_cast<ptrdiff_t>(at), id);
     currentLayer_ = id;
@@ -106,7 +105,7 @@ ASErr Document::insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayer
 ASErr Document::setCurrentLayer(AILayerHandle layer) {
     uintptr_t id = reinterpret_cast<uintptr_t>(layer);
     if (id == 0 || id > layers_.size() || !layers_[id - 1].alive) return kBadParameterErr;
-    log_.push_back({ChangeKind::currentLayer, 0, currentLayer_});
+    logChange({ChangeKind::currentLayer, 0, currentLayer_});
     currentLayer_ = static_cast<uint32_t>(id - 1);
     return kNoErr;
 }
