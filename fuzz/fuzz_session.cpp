@@ -4,8 +4,9 @@
 // played through the headless host into the plug-in linked in.
 //
 // Invariants, checked after every step: no crash and no sanitizer report; every art object in
-// the document is live and so are its contents and envelope shapes; the host's undo of a drag
-// gives back the document of that drag's mouse-down; at the end nothing is held.
+// the document is live and so are its contents and envelope shapes; the plug-in never uses a
+// handle of art that is gone; the host's undo of a drag gives back the document of that
+// drag's mouse-down; at the end nothing is held.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -201,6 +202,8 @@ void play(const uint8_t* data, size_t size) {
             default: host.failNthCall(0, kNoErr); break;
         }
         checkDocument(host.document());
+        if (host.document().staleHandleUses() != 0)
+            broken("the plug-in used a handle of art that no longer exists");
     }
     host.failNthCall(0, kNoErr);
     host.shutdown();

@@ -102,6 +102,9 @@ public:
     AIArtHandle nextSibling(AIArtHandle art) const;
     // Every live art object in the document, nested contents and envelope shapes included.
     size_t liveArtCount() const { return liveArt_; }
+    // How many times a handle of art that is gone (disposed, reverted, its slot reused) was
+    // used: by the plug-in through a suite, or by any reader. Each use is refused.
+    uint64_t staleHandleUses() const { return staleHandleUses_; }
 
     // ---- Editing (the suites) ----
     ASErr newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt);
@@ -217,8 +220,11 @@ private:
         uintptr_t slotPlusOne = bits & kSlotMask;
         if (slotPlusOne == 0 || slotPlusOne > arts_.size()) return nullptr;
         const Art& art = arts_[slotPlusOne - 1];
-        if (!art.inUse || !art.alive || art.layerRoot) return nullptr;
-        if ((art.generation & kGenerationMask) != (bits >> kSlotBits)) return nullptr;
+        if (art.layerRoot) return nullptr;
+        if (!art.inUse || !art.alive || (art.generation & kGenerationMask) != (bits >> kSlotBits)) {
+            ++staleHandleUses_;
+            return nullptr;
+        }
         return &art;
     }
     Art* resolve(AIArtHandle handle) {
@@ -291,6 +297,7 @@ private:
 
     std::vector<Change> log_;
     std::vector<Mark> marks_;
+    mutable uint64_t staleHandleUses_ = 0;
 };
 
 }  // namespace qthost

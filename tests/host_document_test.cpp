@@ -68,6 +68,7 @@ TEST(HostDocument, StaleAndForeignHandlesAreErrorsNotCrashes) {
                            // Slot 0, generation 1: the layer's own container, never handed out.
                            reinterpret_cast<AIArtHandle>((uintptr_t(1) << (sizeof(uintptr_t) == 8 ? 32 : 22)) | 1)};
     for (AIArtHandle h : bogus) {
+        const uint64_t staleBefore = doc.staleHandleUses();
         ASInt16 type = 0, count = 0;
         AIRealRect r{};
         AIPathStyle st{};
@@ -83,6 +84,8 @@ TEST(HostDocument, StaleAndForeignHandlesAreErrorsNotCrashes) {
         EXPECT_EQ(doc.disposeArt(h), kBadArtHandleErr);
         EXPECT_EQ(doc.artType(h), kUnknownArt);
         EXPECT_TRUE(doc.segments(h).empty());
+        // Only the disposed art's handle counts as stale; the others never named art.
+        EXPECT_EQ(doc.staleHandleUses() - staleBefore, h == art ? 10u : 0u);
     }
 }
 

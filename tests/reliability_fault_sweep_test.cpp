@@ -110,6 +110,8 @@ protected:
             << where << ": undo must give back the mouse-down document";
         EXPECT_EQ(host.document().liveArtCount(), downArt) << where;
         EXPECT_EQ(host.records().alerts.size() - alertsBefore, alerts) << where << ": alerts after the event";
+        EXPECT_EQ(host.document().staleHandleUses(), 0u)
+            << where << ": the plug-in used a handle of art that no longer exists";
         return calls;
     }
 };
