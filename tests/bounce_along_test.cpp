@@ -249,13 +249,11 @@ TEST_F(BounceAlongTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsS
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     EXPECT_EQ(count("AI Random Suite.FloatRnd"), 16u);
-    // Draws per copy: vertical sign, horizontal sign, vertical and horizontal magnitude.
     qttest::HostDraws draws;
     std::vector<Point> shifts;
     for (int p = 0; p < 4; ++p) {
-        const AIReal signV = draws.sign(), signH = draws.sign();
-        const AIReal magnitudeV = draws.next(), magnitudeH = draws.next();
-        shifts.push_back({magnitudeH * signH * 4, magnitudeV * signV * 4});
+        const AIRealPoint shift = draws.jitter(4);
+        shifts.push_back({shift.h, shift.v});
     }
     auto copies = art();
     ASSERT_EQ(copies.size(), 4u);

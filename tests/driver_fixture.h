@@ -230,6 +230,13 @@ class HostDraws {
     void skip(int count) {
         for (int k = 0; k < count; ++k) next();
     }
+    // One copy's jitter shift: the modes draw the vertical sign, the horizontal sign, then the
+    // vertical and the horizontal magnitude, each magnitude times `amount` with its sign.
+    AIRealPoint jitter(AIReal amount) {
+        const AIReal signV = sign(), signH = sign();
+        const AIReal magnitudeV = next(), magnitudeH = next();
+        return {magnitudeH * signH * amount, magnitudeV * signV * amount};
+    }
 
   private:
     std::mt19937 generator_;

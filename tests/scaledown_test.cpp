@@ -298,13 +298,11 @@ TEST_F(ScaledownTest, JitterDrawsPerMadeCopyAndTheDuplicatesCarryTheDragPathsShi
     host().setTracing(true);
     ASSERT_EQ(drag(kFrom, kTo, 1), kNoErr);
     EXPECT_EQ(count("AI Random Suite.FloatRnd"), 12u);
-    // Draws per copy: vertical sign, horizontal sign, vertical and horizontal magnitude.
     qttest::HostDraws draws;
     std::vector<Point> shifts;
     for (int i = 0; i < 3; ++i) {
-        const AIReal signV = draws.sign(), signH = draws.sign();
-        const AIReal magnitudeV = draws.next(), magnitudeH = draws.next();
-        shifts.push_back({magnitudeH * signH * 5, magnitudeV * signV * 5});
+        const AIRealPoint shift = draws.jitter(5);
+        shifts.push_back({shift.h, shift.v});
     }
     auto copies = art();
     ASSERT_EQ(copies.size(), 3u);
