@@ -11,8 +11,9 @@ packages=(
   libcairo2-dev nlohmann-json3-dev libcli11-dev
   librsvg2-bin poppler-utils
 )
-# The mingw-w64 cross compilers (windres and objdump come with them), 64-bit Wine and a PE reader.
-windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 python3-pefile)
+# The mingw-w64 cross compilers (windres and objdump come with them), 64-bit Wine, a PE reader,
+# and qemu-i386 for machines that run 64-bit programs only (32-bit Wine's loader is an i386 one).
+windows_packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 python3-pefile qemu-user)
 [ "${1:-}" = windows ] && packages+=("${windows_packages[@]}")
 # The playground's WebAssembly toolchain and the browser its test drives.
 playground_packages=(emscripten chromium)
@@ -39,11 +40,22 @@ fi
 
 # 32-bit Wine runs the i686 module itself. Its i386 packages do not always install (an i386
 # index mid-sync leaves them at other versions than the installed amd64 libraries); the
-# Windows tests then run the x86_64 build under 64-bit Wine and read the i686 file statically.
-if [ "${1:-}" = windows ] && ! installed wine32:i386; then
-  echo "trying 32-bit Wine (wine32:i386)"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then $sudo_cmd dpkg --add-architecture i386; fi
-  $sudo_cmd apt-get update -qq || true
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends wine32:i386 ||
-    echo "32-bit Wine could not be installed: the Windows tests use 64-bit Wine"
+# Windows tests then run only the x86_64 build under Wine and say why.
+if [ "${1:-}" = windows ]; then
+  if ! installed wine32:i386; then
+    echo "trying 32-bit Wine (wine32:i386)"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then $sudo_cmd dpkg --add-architecture i386; fi
+    $sudo_cmd apt-get update -qq || true
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends wine32:i386 ||
+      echo "32-bit Wine could not be installed: the Windows tests will run the x86_64 module only"
+  fi
+  # Its loader is an i386 program: where those do not execute, register qemu-i386 for them.
+  . "$(dirname "$0")/i386-programs.sh"
+  if installed wine32:i386 && ! i386_programs_run; then
+    if [ "$(id -u)" -eq 0 ] && i386_programs_enable; then
+      echo "i386 programs run through qemu-i386 (registered with binfmt_misc)"
+    else
+      echo "i386 programs cannot run here: $(i386_programs_reason)"
+    fi
+  fi
 fi

@@ -38,10 +38,14 @@ def main(argv):
     if len(argv) != 3:
         sys.stderr.write(__doc__)
         return 2
-    with open(argv[1], "rb") as f:
-        linux_bytes = f.read()
-    with open(argv[2], "rb") as f:
-        windows_bytes = f.read()
+    try:
+        with open(argv[1], "rb") as f:
+            linux_bytes = f.read()
+        with open(argv[2], "rb") as f:
+            windows_bytes = f.read()
+    except OSError as e:
+        print(f"cannot read {e.filename}: {e.strerror}")
+        return 1
     if linux_bytes == windows_bytes:
         print(f"identical: {argv[1]} and {argv[2]} ({len(linux_bytes)} bytes)")
         return 0
