@@ -2,6 +2,7 @@
 // each at a random scale between the minimum and the maximum, optionally turned at random
 // and optionally kept to a band along the rectangle's sides. Delete removes the drag path.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -10,7 +11,6 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kCopiesItem = 290;
 
 // Both bits move the drag path by the drag vector and the drag's start with it, so that the
 // scattering below finds an empty rectangle.
@@ -24,20 +24,6 @@ ASErr moveDragPath(const Event& event) {
     if (ASErr err = transformStep(event, event.path, matrix, 1.0f)) return err;
     g::startingPoint = g::endPoint;
     return kNoErr;
-}
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
-
-// Shift alone counts the copies up to 40, then back to 2.
-void countCopiesUp() {
-    g::copiesvalue_12 += 1;
-    if (g::copiesvalue_12 > 40) g::copiesvalue_12 = 2;
-    showInt(kCopiesItem, g::copiesvalue_12);
 }
 
 // Where in the drag rectangle (dx by dy) a copy goes. Below a frame of 50 % the copy keeps to
@@ -64,11 +50,17 @@ AIRealPoint scatterOffset(AIReal dx, AIReal dy) {
 }  // namespace
 
 ASErr backgroundTool(Event& event) {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) && (keys & kOptionModifier)) {
-        if (ASErr err = moveDragPath(event)) return err;
-    } else if (keys & kShiftModifier) {
-        countCopiesUp();
+    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (ASErr err = moveDragPath(event)) return err;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_12, 1, 40, 2);
+            show(&g::copiesvalue_12);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t n = g::copiesvalue_12;

@@ -2,6 +2,7 @@
 // they shrink towards its middle and grow back after it (or, with crunch, only shrink).
 // The first copy made is the drag path itself.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -9,28 +10,20 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kBounceItem = 183;
-constexpr ASInt32 kCopiesItem = 180;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
 
 // Both bits add a group; Shift alone adds a copy per group.
 void applyModifiers() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::bouncevalue_7 += 1;
-        if (g::bouncevalue_7 > 20) g::bouncevalue_7 = 1;
-        showInt(kBounceItem, g::bouncevalue_7);
-    } else {
-        g::copiesvalue_7 += 1;
-        if (g::copiesvalue_7 > 40) g::copiesvalue_7 = 2;
-        showInt(kCopiesItem, g::copiesvalue_7);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::bouncevalue_7, 1, 20, 1);
+            show(&g::bouncevalue_7);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_7, 1, 40, 2);
+            show(&g::copiesvalue_7);
+            break;
+        case Keys::none:
+            break;
     }
 }
 

@@ -2,6 +2,7 @@
 // first turned about its centre, every one jittered. Shift cycles the copy count; Shift
 // with Alt moves the drag path along instead of copying it.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -9,7 +10,6 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kCopiesItem = 42;
 constexpr int32_t kMostCopiesByKey = 40;
 constexpr int32_t kFewestCopies = 2;
 
@@ -29,26 +29,23 @@ ASErr moveDragPath(const Event& event, AIArtHandle path) {
     return kNoErr;
 }
 
-// Shift alone: one more copy per event, wrapping from 40 back to 2; the palette follows.
-void cycleCopies() {
-    ++g::copiesvalue_1;
-    if (g::copiesvalue_1 > kMostCopiesByKey) g::copiesvalue_1 = kFewestCopies;
-    if (!g::dialogref) return;  // no palette yet: nothing to show the count in
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, kCopiesItem);
-    if (item) sADMItem->SetIntValue(item, g::copiesvalue_1);
-}
-
 }  // namespace
 
 ASErr dragTool(Event& event) {
     AIArtHandle path = event.path;
 
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) && (keys & kOptionModifier)) {
-        const ASErr error = moveDragPath(event, path);
-        if (error) return error;
-    } else if (keys & kShiftModifier) {
-        cycleCopies();
+    // Shift and Alt move the drag path along; Shift alone adds a copy per event, wrapping
+    // from 40 back to 2.
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (const ASErr error = moveDragPath(event, path)) return error;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_1, 1, kMostCopiesByKey, kFewestCopies);
+            show(&g::copiesvalue_1);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t n = g::copiesvalue_1;

@@ -2,6 +2,7 @@
 // scaled by a running scale, turned, moved by the drag vector, faded and made more or less
 // intense from event to event. The drag path itself is removed on every event.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/paint_stamp.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -11,34 +12,24 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kScaleHorizontalItem = 250;
-constexpr ASInt32 kScaleVerticalItem = 251;
-constexpr ASInt32 kJitterItem = 253;
 constexpr int32_t kCycle = 100;  // fill and stroke cycle when the process values are 0
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetFloatValue(item, value);
-}
 
 // Both bits raise the jitter by 1 (past 30 back to 0); Shift alone lowers both scale steps by
 // 0.01 (below 1 back to 100).
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::jittervalue_10 += 1.0f;
-        if (g::jittervalue_10 > 30.0f) g::jittervalue_10 = 0.0f;
-        showFloat(kJitterItem, g::jittervalue_10);
-    } else {
-        g::scaledhvalue_10 -= 0.01f;
-        if (g::scaledhvalue_10 < 1.0f) g::scaledhvalue_10 = 100.0f;
-        g::scaledvvalue_10 -= 0.01f;
-        if (g::scaledvvalue_10 < 1.0f) g::scaledvvalue_10 = 100.0f;
-        showFloat(kScaleHorizontalItem, g::scaledhvalue_10);
-        showFloat(kScaleVerticalItem, g::scaledvvalue_10);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::jittervalue_10, 1.0f, 30.0f, 0.0f);
+            show(&g::jittervalue_10);
+            break;
+        case Keys::shift:
+            stepWrapping(g::scaledhvalue_10, -0.01f, 1.0f, 100.0f);
+            stepWrapping(g::scaledvvalue_10, -0.01f, 1.0f, 100.0f);
+            show(&g::scaledhvalue_10);
+            show(&g::scaledvvalue_10);
+            break;
+        case Keys::none:
+            break;
     }
 }
 

@@ -1,6 +1,8 @@
 // Rim random mode: the drag path and its duplicates scattered over the rectangle spanned by
 // half the drag vector, each with its own random scale between a minimum and a maximum.
 #include "drag/driver.h"
+#include "drag/jitter.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -8,17 +10,9 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kCopiesItem = 90;
 
 // A random turn is a draw times 6.283 radians, a little short of a full turn.
 constexpr AIReal kRandomTurn = 6.283f;
-
-// Shows a value the keys changed in its palette control; before the palette exists there is
-// nothing to show it in.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
-}
 
 // Shift and Alt: the drag path moves by the whole drag vector and the drag starts again at
 // the mouse, so no copies follow on this event (as in the drag mode).
@@ -34,12 +28,6 @@ ASErr moveDragPath(const Event& event) {
     if (result != kNoErr) return result;
     g::startingPoint = g::endPoint;
     return kNoErr;
-}
-
-// Shift alone: one copy more, back to 2 above 40; the palette shows the new count.
-void addCopy() {
-    if (++g::copiesvalue_4 > 40) g::copiesvalue_4 = 2;
-    showInt(kCopiesItem, g::copiesvalue_4);
 }
 
 struct CopyScale {
@@ -59,16 +47,6 @@ CopyScale drawScale() {
     return scale;
 }
 
-// Four draws: the vertical sign, the horizontal sign, the vertical and horizontal magnitudes.
-void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
-    const AIReal signV = randomSign();
-    const AIReal signH = randomSign();
-    const AIReal magnitudeV = sAIRandom->FloatRnd();
-    const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
-                                             magnitudeV * signV * jitter);
-}
-
 AIReal copyLineScale(const CopyScale& scale, int32_t i) {
     const bool standard = g::scalelinesoptions == 1;
     const bool alternate = g::scalelinesoptions == 2 && i % 2 == 0;
@@ -79,12 +57,17 @@ AIReal copyLineScale(const CopyScale& scale, int32_t i) {
 }  // namespace
 
 ASErr rimRandomTool(Event& event) {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
-        const ASErr result = moveDragPath(event);
-        if (result != kNoErr) return result;
-    } else if ((keys & kShiftModifier) != 0) {
-        addCopy();
+    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (const ASErr result = moveDragPath(event); result != kNoErr) return result;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_4, 1, 40, 2);
+            show(&g::copiesvalue_4);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t copies = g::copiesvalue_4;

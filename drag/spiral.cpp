@@ -2,6 +2,7 @@
 // The radius decays and the copies shrink from one made copy to the next; the drag path is
 // only the model and the Delete switch removes it at the end of the event.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -10,28 +11,20 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kCopiesItem = 200;
-constexpr ASInt32 kArmsItem = 205;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
 
 // Both bits count the arms 2 ... 30, then 1; Shift alone counts the copies 2 ... 40, then 2.
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::spiralsvalue_8 += 1;
-        if (g::spiralsvalue_8 > 30) g::spiralsvalue_8 = 1;
-        showInt(kArmsItem, g::spiralsvalue_8);
-    } else {
-        g::copiesvalue_8 += 1;
-        if (g::copiesvalue_8 > 40) g::copiesvalue_8 = 2;
-        showInt(kCopiesItem, g::copiesvalue_8);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::spiralsvalue_8, 1, 30, 1);
+            show(&g::spiralsvalue_8);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_8, 1, 40, 2);
+            show(&g::copiesvalue_8);
+            break;
+        case Keys::none:
+            break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/windmill_scaling.h"
 #include "drag/windmill_turn.h"
 #include "frame/SuitePointers.h"
@@ -13,8 +14,6 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kRotateItem = 113;
-constexpr ASInt32 kCopiesItem = 110;
 
 // Points per unit of `measureoptions_5`: points, cm, inches.
 AIReal unitFactor(int32_t measure) {
@@ -28,31 +27,19 @@ AIReal unitFactor(int32_t measure) {
     }
 }
 
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetFloatValue(item, value);
-}
-
 // Both bits turn every copy 5 degrees further; Shift alone adds a copy per circle.
 void applyModifiers() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::rotatevalue_5 += 5;
-        if (g::rotatevalue_5 > 360) g::rotatevalue_5 = 0;
-        showFloat(kRotateItem, g::rotatevalue_5);
-    } else {
-        g::copiesvalue_5 += 1;
-        if (g::copiesvalue_5 > 40) g::copiesvalue_5 = 2;
-        showInt(kCopiesItem, g::copiesvalue_5);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::rotatevalue_5, 5.0f, 360.0f, 0.0f);
+            show(&g::rotatevalue_5);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_5, 1, 40, 2);
+            show(&g::copiesvalue_5);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -85,7 +72,7 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
         AIArtHandle copy = nullptr;
         error = duplicateCopy(event.path, b, &copy);
         if (error) return error;
-        const WindmillFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
+        const ScaleFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
         const AIReal sh = factor.h * s * g::resizeaccvalue_5 / 100;
         const AIReal sv = s * factor.v * g::resizeaccvalue_5 / 100;
 

@@ -72,6 +72,12 @@ def gestures():
         for v, options in variants.items():
             events = sets(options) + [{"type": "tool", "tool": name}] + drags(t, t * 2 + len(v))
             yield f"{t:02d}-{name}-{v}", {"events": events}
+    # Every scaledown apply mode and every windmill re-size mode, over a styled line tally.
+    for t, option, count in ((6, "scaleoptions_6", 32), (5, "windmilloptions_5", 56)):
+        for mode in range(count):
+            events = sets({option: mode, "copiesvalue_%d" % t: 7, "filloptions": 3})
+            events += [{"type": "tool", "tool": TOOLS[t]}] + drags(t, mode)
+            yield f"{t:02d}-{TOOLS[t]}-{option}-{mode:02d}", {"events": events}
     # Reset and a tool change in the middle of a session.
     events = sets(STYLED) + [{"type": "tool", "tool": "windmill"}] + drags(5, 3)
     events += [{"type": "reset"}, {"type": "tool", "tool": "scaledown"}] + drags(6, 8)
