@@ -1,6 +1,7 @@
 // Background: copies of the drag path scattered at random inside the rectangle of the drag,
 // each at a random scale between the minimum and the maximum, optionally turned at random
 // and optionally kept to a band along the rectangle's sides. Delete removes the drag path.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "frame/SuitePointers.h"
@@ -18,11 +19,11 @@ ASErr moveDragPath(const Event& event) {
     AIRealRect bounds;
     if (ASErr err = sAIArt->GetArtBounds(event.path, &bounds)) return err;
     AIRealMatrix matrix;
-    sAIRealMath->AIRealMatrixSetTranslate(&matrix, g::endPoint.h - g::startingPoint.h,
-                                          g::endPoint.v - g::startingPoint.v);
+    sAIRealMath->AIRealMatrixSetTranslate(&matrix, drag::state.endPoint.h - drag::state.startingPoint.h,
+                                          drag::state.endPoint.v - drag::state.startingPoint.v);
     tagStep(event.path);
     if (ASErr err = transformStep(event, event.path, matrix, 1.0f)) return err;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
 }
 
@@ -64,8 +65,8 @@ ASErr backgroundTool(Event& event) {
     }
 
     const int32_t n = g::copiesvalue_12;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     if (dy != 0.0f || dx != 0.0f) {
         AIReal cx = 0.0f, cy = 0.0f;
         if (ASErr err = artCentre(event.path, &cx, &cy)) return err;

@@ -1,6 +1,7 @@
 // Bounce-along: copies of the drag path evenly along the drag in groups; within a group
 // they shrink towards its middle and grow back after it (or, with crunch, only shrink).
 // The first copy made is the drag path itself.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "frame/SuitePointers.h"
@@ -57,8 +58,8 @@ ASErr bounceAlongTool(Event& event) {
     const int32_t n = g::copiesvalue_7;
     const int32_t groups = g::bouncevalue_7;
     const AIReal places = static_cast<AIReal>(n * groups - 1);
-    const AIReal sx = (g::endPoint.h - g::startingPoint.h) / places;
-    const AIReal sy = (g::endPoint.v - g::startingPoint.v) / places;
+    const AIReal sx = (drag::state.endPoint.h - drag::state.startingPoint.h) / places;
+    const AIReal sy = (drag::state.endPoint.v - drag::state.startingPoint.v) / places;
     if (sx == 0 && sy == 0) return kNoErr;
 
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_7);

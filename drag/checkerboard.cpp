@@ -3,6 +3,7 @@
 // itself, turned and (with Touch) stretched to one square; the rest are moved duplicates.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "frame/SuitePointers.h"
@@ -51,8 +52,8 @@ ASErr checkerboardTool(Event& event) {
     const int32_t columns = g::horizontalcopiesvalue_9;
     const int32_t rows = g::verticalcopiesvalue_9;
     const int32_t across = 2 * columns - 1;  // squares: 0 ... 2c - 1 across, 0 ... 2r - 1 up
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(across);
     const AIReal sy = dy / static_cast<AIReal>(2 * rows - 1);
     const int32_t fallback = (columns - 1) * (rows - 1) * 4 - 1;

@@ -1,6 +1,7 @@
 // Drag mode: a row of styled copies of the drag path spread evenly along the drag, the
 // first turned about its centre, every one jittered. Shift cycles the copy count; Shift
 // with Alt moves the drag path along instead of copying it.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "frame/SuitePointers.h"
@@ -15,8 +16,8 @@ constexpr int32_t kFewestCopies = 2;
 
 // Shift and Alt: shift D by the whole drag vector and restart the drag from the mouse.
 ASErr moveDragPath(const Event& event, AIArtHandle path) {
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     // The bounds are read (and their result ignored) as the move always has; it needs none.
     AIRealRect bounds{};
     sAIArt->GetArtBounds(path, &bounds);
@@ -25,7 +26,7 @@ ASErr moveDragPath(const Event& event, AIArtHandle path) {
     tagStep(path);
     const ASErr error = transformStep(event, path, matrix, 1.0f);
     if (error) return error;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
 }
 
@@ -49,8 +50,8 @@ ASErr dragTool(Event& event) {
     }
 
     const int32_t n = g::copiesvalue_1;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(n - 1);
     const AIReal sy = dy / static_cast<AIReal>(n - 1);
     const int32_t fallback = n - 1;  // P and Q when the process values are 0

@@ -1,6 +1,7 @@
 // Framed mode: duplicates of the drag path on the border cells of a grid spanning the drag,
 // each turned, scaled and jittered about the drag path's centre. The drag path is only the
 // model: it never moves, and Delete removes it once the frame is laid.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
@@ -49,8 +50,8 @@ ASErr framedTool(Event& event) {
 
     const int32_t columns = g::horizontalcopiesvalue_3;
     const int32_t rows = g::verticalcopiesvalue_3;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(columns - 1);
     const AIReal sy = dy / static_cast<AIReal>(rows - 1);
     const AIReal s = g::scalevalue_3 / 100.0f;

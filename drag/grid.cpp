@@ -1,6 +1,7 @@
 // Grid mode: the drag path laid out in columns along the horizontal drag distance and rows
 // along the vertical one. The first made cell is the drag path itself and stays where it
 // is; every other cell is a duplicate of it, moved to its grid place.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
@@ -59,8 +60,8 @@ ASErr gridTool(Event& event) {
 
     const int32_t cols = g::horizontalcopiesvalue_0;
     const int32_t rows = g::verticalcopiesvalue_0;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const int32_t cycle = rows - 1;  // fill and stroke fallback: both follow the rows
     // One column (or row) divides by zero: 0 / 0 is not a number and so not zero, and the
     // step is only added after the last column (or row), never used in a translation.

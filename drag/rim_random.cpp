@@ -1,5 +1,6 @@
 // Rim random mode: the drag path and its duplicates scattered over the rectangle spanned by
 // half the drag vector, each with its own random scale between a minimum and a maximum.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
@@ -19,14 +20,14 @@ constexpr AIReal kRandomTurn = 6.283f;
 ASErr moveDragPath(const Event& event) {
     AIRealRect bounds;
     sAIArt->GetArtBounds(event.path, &bounds);
-    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
-    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    const AIReal hx = (drag::state.endPoint.h - drag::state.startingPoint.h) / 2.0f;
+    const AIReal hy = (drag::state.endPoint.v - drag::state.startingPoint.v) / 2.0f;
     AIRealMatrix matrix;
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, 2.0f * hx, 2.0f * hy);
     tagStep(event.path);
     const ASErr result = transformStep(event, event.path, matrix, 1.0f);
     if (result != kNoErr) return result;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
 }
 
@@ -71,8 +72,8 @@ ASErr rimRandomTool(Event& event) {
     }
 
     const int32_t copies = g::copiesvalue_4;
-    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
-    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    const AIReal hx = (drag::state.endPoint.h - drag::state.startingPoint.h) / 2.0f;
+    const AIReal hy = (drag::state.endPoint.v - drag::state.startingPoint.v) / 2.0f;
     if (hx == 0.0f && hy == 0.0f) return kNoErr;
 
     AIReal cx = 0.0f;

@@ -2,6 +2,7 @@
 // horizontal and vertical steps, turned, twisted and faded. Copy 0 is the drag path.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "drag/scaledown_scaling.h"
@@ -62,8 +63,8 @@ void fadeStep(AIArtHandle art, AIReal fade) {
 ASErr scaledownTool(Event& event) {
     applyModifiers();
     const int32_t n = g::copiesvalue_6;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(n - 1);
     const AIReal sy = dy / static_cast<AIReal>(n - 1);
     if (sx == 0 && sy == 0) return kNoErr;

@@ -1,6 +1,7 @@
 // Spiral: n copies per turn, a turns, wound about the drag path's centre at the drag's length.
 // The radius decays and the copies shrink from one made copy to the next; the drag path is
 // only the model and the Delete switch removes it at the end of the event.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "frame/SuitePointers.h"
@@ -35,16 +36,16 @@ ASErr spiralTool(Event& event) {
 
     const int32_t perTurn = g::copiesvalue_8;
     const int32_t total = perTurn * g::spiralsvalue_8;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal radius = sAIRealMath->AIRealSqrt(dx * dx + dy * dy);
 
     // Match starts the spiral in the drag's direction, seen from the drag's midpoint.
     AIReal startAngle = 0.0f;
     if (g::matchvalue_8) {
-        const AIRealPoint middle = {(g::startingPoint.h + g::endPoint.h) / 2.0f,
-                                    (g::startingPoint.v + g::endPoint.v) / 2.0f};
-        startAngle = sAIRealMath->AIRealPointAngle(&middle, &g::endPoint);
+        const AIRealPoint middle = {(drag::state.startingPoint.h + drag::state.endPoint.h) / 2.0f,
+                                    (drag::state.startingPoint.v + drag::state.endPoint.v) / 2.0f};
+        startAngle = sAIRealMath->AIRealPointAngle(&middle, &drag::state.endPoint);
     }
     if (radius == 0.0f) return kNoErr;
 

@@ -2,6 +2,7 @@
 // circle, each copy turned, re-sized by index, pushed by the turn mode and jittered.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "drag/windmill_scaling.h"
@@ -55,7 +56,7 @@ AIReal lineScale(AIReal sh, AIReal sv, int32_t i) {
 ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
     const int32_t n = g::copiesvalue_5;
     AIReal startAngle = 0;
-    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&g::startingPoint, &g::endPoint);
+    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&drag::state.startingPoint, &drag::state.endPoint);
     const AIReal step = kTwoPi / static_cast<AIReal>(n) * g::gapvvalue_5 / 100;
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_5);
     const AIReal s = g::scalevalue_5 / 100;
@@ -73,8 +74,8 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
         error = duplicateCopy(event.path, b, &copy);
         if (error) return error;
         const ScaleFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
-        const AIReal sh = factor.h * s * g::resizeaccvalue_5 / 100;
-        const AIReal sv = s * factor.v * g::resizeaccvalue_5 / 100;
+        const AIReal sh = factor.h * s * drag::state.resizeaccvalue_5 / 100;
+        const AIReal sv = s * factor.v * drag::state.resizeaccvalue_5 / 100;
 
         AIRealMatrix matrix;
         sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
@@ -117,8 +118,8 @@ ASErr windmillTool(Event& event) {
     applyModifiers();
     const AIReal f = unitFactor(g::measureoptions_5);
     for (int32_t k = 0; k < g::circlesvalue_5; ++k) {
-        const AIReal dx = g::endPoint.h - g::startingPoint.h;
-        const AIReal dy = g::endPoint.v - g::startingPoint.v;
+        const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+        const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
         AIReal R =
             sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
         if (g::initialvalue_5 > R) R = 0;
@@ -128,7 +129,7 @@ ASErr windmillTool(Event& event) {
             if (error) return error;
         }
         // The re-scale runs on across circles and events, skipped circles included.
-        g::resizeaccvalue_5 = g::resizevalue_5 * g::resizeaccvalue_5 / 100;
+        drag::state.resizeaccvalue_5 = g::resizevalue_5 * drag::state.resizeaccvalue_5 / 100;
     }
     if (g::deletepathvalue_5) return sAIArt->DisposeArt(event.path);
     return kNoErr;

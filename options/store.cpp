@@ -9,18 +9,7 @@ namespace g {
 #include "resources/option_table.def"
 #undef QT_OPTION
 
-float horizontalcopiesvalue_11, verticalcopiesvalue_11;
-
-AIRealPoint startingPoint;
-AIRealPoint endPoint;
-AIRealPoint point1[25];
-bool keydown;
-int32_t pointcount;
-int32_t count;
 int32_t count_10;
-AIRealPoint lastposition_10;
-float scalehvalue_10, scalevvalue_10, fadefillaccvalue_10;
-float resizeaccvalue_5;
 
 int32_t firsttime;
 ADMDialogRef dialogref;

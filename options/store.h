@@ -1,4 +1,4 @@
-// The option store: every palette option and the drag state, as plain module-wide variables
+// The option store: every palette option, as plain module-wide variables
 // of static storage duration (all zero until the palette is first built). The options, their
 // types and defaults come from the option table (resources/option_table.def). The palette's
 // procedures write the options; the drag engine and the styling steps read them.
@@ -26,20 +26,9 @@ constexpr int32_t kDefaultsApplied = 929;
 #include "resources/option_table.def"
 #undef QT_OPTION
 
-// Tool 11, basic tile: the two copy counts, set to 2 by the tool itself on every event.
-extern float horizontalcopiesvalue_11, verticalcopiesvalue_11;
-
-// Drag state: reset at mouse-down, advanced by the drag engine.
-extern AIRealPoint startingPoint;
-extern AIRealPoint endPoint;
-extern AIRealPoint point1[25];
-extern bool keydown;
-extern int32_t pointcount;
-extern int32_t count;
+// The paint tool's stamp count. The drag state (drag/drag_state.h) holds the rest of what a
+// drag carries; this count is kept here because Reset clears it too.
 extern int32_t count_10;
-extern AIRealPoint lastposition_10;
-extern float scalehvalue_10, scalevvalue_10, fadefillaccvalue_10;
-extern float resizeaccvalue_5;
 
 // Dialog bookkeeping.
 extern int32_t firsttime;  // kDefaultsApplied once the defaults are in
@@ -48,7 +37,7 @@ extern bool positionset;
 extern ADMRect dialogposition;  // screen bounds: left, top, right, bottom
 
 // Every option back to its default, with `currentpath` and `count_10` at 0 (the Reset
-// button). Leaves `currenttool`, the dialog bookkeeping and the drag state alone.
+// button). Leaves `currenttool` and the dialog bookkeeping alone.
 void applyOptionDefaults();
 
 // First build of the palette: unless `firsttime` already says so, apply the option
