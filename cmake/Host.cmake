@@ -37,7 +37,8 @@ target_compile_definitions(quentarb_tests PRIVATE
 # Each test case in its own process: the plug-in keeps module-wide state.
 gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
-add_test(NAME PluginBoundaries.NoHostIncludes
+# Every folder's includes against the README's layout table.
+add_test(NAME Layering.EveryFolderAsTheReadmeTableSays
   COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)
 
 # The libFuzzer targets, off unless QT_FUZZ is set (the fuzz preset).

@@ -1,5 +1,7 @@
-// The tool's events: the options palette at selection and double-click, the cursor, and
-// the drag (started at mouse-down, the drag engine per drag event, the undo at mouse-up).
+// The tool handlers, the glue above the options and the drag engine: the options palette at
+// selection and double-click, the cursor, and the drag (started at mouse-down, the drag
+// engine per drag event, the undo at mouse-up). The frame reaches them only through the
+// plug-in object's virtual functions.
 #include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "frame/MultiArrowToolPlugin.h"
