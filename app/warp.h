@@ -22,7 +22,9 @@ struct WarpSpec {
 AIRealPoint warpPoint(const WarpSpec& warp, const AIRealRect& bounds, AIRealPoint point);
 
 // The path warped: every curve is first cut into `pieces` parts so that the result follows
-// the deformation smoothly. Style 0 (or an empty bounds box) returns the path unchanged.
+// the deformation smoothly. A style outside 1..15 (style 0 among them), an empty path or
+// `pieces` below 1 return the path unchanged. A box with no width (or no height) maps every
+// point onto its centre line across that axis, where content inside such a box already lies.
 std::vector<AIPathSegment> warpPath(const WarpSpec& warp, const AIRealRect& bounds,
                                     const std::vector<AIPathSegment>& path, bool closed, int pieces = 8);
 

@@ -37,8 +37,18 @@ target_compile_definitions(quentarb_tests PRIVATE
 # Each test case in its own process: the plug-in keeps module-wide state.
 gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
-add_test(NAME PluginBoundaries.NoHostIncludes
+# Every folder's includes against the README's layout table.
+add_test(NAME Layering.EveryFolderAsTheReadmeTableSays
   COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)
+# The check itself: small trees it must reject, each with the reason it must give.
+foreach(case IN ITEMS "back_edge;frame/ may not include drag/" "unlisted;extra/ holds sources but has no row"
+                      "cycle;cycle among: sdk, host")
+  list(GET case 0 tree)
+  list(GET case 1 reason)
+  add_test(NAME Layering.Rejects_${tree}
+    COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR}/tests/layering/${tree} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBoundaries.cmake)
+  set_tests_properties(Layering.Rejects_${tree} PROPERTIES PASS_REGULAR_EXPRESSION "${reason}")
+endforeach()
 
 # The libFuzzer targets, off unless QT_FUZZ is set (the fuzz preset).
 include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake OPTIONAL)

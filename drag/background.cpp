@@ -1,7 +1,9 @@
 // Background: copies of the drag path scattered at random inside the rectangle of the drag,
 // each at a random scale between the minimum and the maximum, optionally turned at random
 // and optionally kept to a band along the rectangle's sides. Delete removes the drag path.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -10,7 +12,6 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kCopiesItem = 290;
 
 // Both bits move the drag path by the drag vector and the drag's start with it, so that the
 // scattering below finds an empty rectangle.
@@ -18,26 +19,12 @@ ASErr moveDragPath(const Event& event) {
     AIRealRect bounds;
     if (ASErr err = sAIArt->GetArtBounds(event.path, &bounds)) return err;
     AIRealMatrix matrix;
-    sAIRealMath->AIRealMatrixSetTranslate(&matrix, g::endPoint.h - g::startingPoint.h,
-                                          g::endPoint.v - g::startingPoint.v);
+    sAIRealMath->AIRealMatrixSetTranslate(&matrix, drag::state.endPoint.h - drag::state.startingPoint.h,
+                                          drag::state.endPoint.v - drag::state.startingPoint.v);
     tagStep(event.path);
     if (ASErr err = transformStep(event, event.path, matrix, 1.0f)) return err;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
-}
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
-
-// Shift alone counts the copies up to 40, then back to 2.
-void countCopiesUp() {
-    g::copiesvalue_12 += 1;
-    if (g::copiesvalue_12 > 40) g::copiesvalue_12 = 2;
-    showInt(kCopiesItem, g::copiesvalue_12);
 }
 
 // Where in the drag rectangle (dx by dy) a copy goes. Below a frame of 50 % the copy keeps to
@@ -64,16 +51,22 @@ AIRealPoint scatterOffset(AIReal dx, AIReal dy) {
 }  // namespace
 
 ASErr backgroundTool(Event& event) {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) && (keys & kOptionModifier)) {
-        if (ASErr err = moveDragPath(event)) return err;
-    } else if (keys & kShiftModifier) {
-        countCopiesUp();
+    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (ASErr err = moveDragPath(event)) return err;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_12, 1, 40, 2);
+            show(&g::copiesvalue_12);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t n = g::copiesvalue_12;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     if (dy != 0.0f || dx != 0.0f) {
         AIReal cx = 0.0f, cy = 0.0f;
         if (ASErr err = artCentre(event.path, &cx, &cy)) return err;

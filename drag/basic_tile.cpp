@@ -1,6 +1,7 @@
 // Basic tile: a two-by-two reflection tile of the drag path. Cell (0, 0) is the drag path
 // itself; (0, 1) is mirrored left-right, (1, 0) top-bottom and (1, 1) both ways, each about
 // the drag path's centre after its shift by the drag vector along its row and column.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -8,6 +9,10 @@
 namespace drag {
 
 namespace {
+
+// The tile is always two by two.
+constexpr AIReal kColumns = 2.0f;
+constexpr AIReal kRows = 2.0f;
 
 // The fill and stroke cycle when the process values are 0.
 constexpr int32_t kCycle = 2;
@@ -22,13 +27,10 @@ void concatMirror(AIRealMatrix* matrix, int32_t c) {
 }  // namespace
 
 ASErr basicTileTool(Event& event) {
-    // The tool fixes its own layout on every event.
-    g::horizontalcopiesvalue_11 = 2.0f;
-    g::verticalcopiesvalue_11 = 2.0f;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
-    const AIReal sx = dx / (g::horizontalcopiesvalue_11 - 1.0f);
-    const AIReal sy = dy / (g::verticalcopiesvalue_11 - 1.0f);
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
+    const AIReal sx = dx / (kColumns - 1.0f);
+    const AIReal sy = dy / (kRows - 1.0f);
     if (sy == 0.0f && sx == 0.0f) return kNoErr;
 
     AIReal cx = 0.0f, cy = 0.0f;

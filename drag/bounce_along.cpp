@@ -1,7 +1,9 @@
 // Bounce-along: copies of the drag path evenly along the drag in groups; within a group
 // they shrink towards its middle and grow back after it (or, with crunch, only shrink).
 // The first copy made is the drag path itself.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -9,28 +11,20 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kBounceItem = 183;
-constexpr ASInt32 kCopiesItem = 180;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
 
 // Both bits add a group; Shift alone adds a copy per group.
 void applyModifiers() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::bouncevalue_7 += 1;
-        if (g::bouncevalue_7 > 20) g::bouncevalue_7 = 1;
-        showInt(kBounceItem, g::bouncevalue_7);
-    } else {
-        g::copiesvalue_7 += 1;
-        if (g::copiesvalue_7 > 40) g::copiesvalue_7 = 2;
-        showInt(kCopiesItem, g::copiesvalue_7);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::bouncevalue_7, 1, 20, 1);
+            show(&g::bouncevalue_7);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_7, 1, 40, 2);
+            show(&g::copiesvalue_7);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -64,8 +58,8 @@ ASErr bounceAlongTool(Event& event) {
     const int32_t n = g::copiesvalue_7;
     const int32_t groups = g::bouncevalue_7;
     const AIReal places = static_cast<AIReal>(n * groups - 1);
-    const AIReal sx = (g::endPoint.h - g::startingPoint.h) / places;
-    const AIReal sy = (g::endPoint.v - g::startingPoint.v) / places;
+    const AIReal sx = (drag::state.endPoint.h - drag::state.startingPoint.h) / places;
+    const AIReal sy = (drag::state.endPoint.v - drag::state.startingPoint.v) / places;
     if (sx == 0 && sy == 0) return kNoErr;
 
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_7);

@@ -3,7 +3,9 @@
 // itself, turned and (with Touch) stretched to one square; the rest are moved duplicates.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -11,39 +13,23 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kColumnsItem = 230;
-constexpr ASInt32 kRowsItem = 231;
-constexpr ASInt32 kRotationItem = 234;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetFloatValue(item, value);
-}
 
 // Both bits turn the board by 5 degrees (past 360 back to 0); Shift alone adds a column and
 // a row (past 40 back to 2).
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::rotatevalue_9 += 5.0f;
-        if (g::rotatevalue_9 > 360.0f) g::rotatevalue_9 = 0.0f;
-        showFloat(kRotationItem, g::rotatevalue_9);
-    } else {
-        g::verticalcopiesvalue_9 += 1;
-        if (g::verticalcopiesvalue_9 > 40) g::verticalcopiesvalue_9 = 2;
-        g::horizontalcopiesvalue_9 += 1;
-        if (g::horizontalcopiesvalue_9 > 40) g::horizontalcopiesvalue_9 = 2;
-        showInt(kColumnsItem, g::horizontalcopiesvalue_9);
-        showInt(kRowsItem, g::verticalcopiesvalue_9);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::rotatevalue_9, 5.0f, 360.0f, 0.0f);
+            show(&g::rotatevalue_9);
+            break;
+        case Keys::shift:
+            stepWrapping(g::verticalcopiesvalue_9, 1, 40, 2);
+            stepWrapping(g::horizontalcopiesvalue_9, 1, 40, 2);
+            show(&g::horizontalcopiesvalue_9);
+            show(&g::verticalcopiesvalue_9);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -66,8 +52,8 @@ ASErr checkerboardTool(Event& event) {
     const int32_t columns = g::horizontalcopiesvalue_9;
     const int32_t rows = g::verticalcopiesvalue_9;
     const int32_t across = 2 * columns - 1;  // squares: 0 ... 2c - 1 across, 0 ... 2r - 1 up
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(across);
     const AIReal sy = dy / static_cast<AIReal>(2 * rows - 1);
     const int32_t fallback = (columns - 1) * (rows - 1) * 4 - 1;

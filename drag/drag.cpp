@@ -1,7 +1,9 @@
 // Drag mode: a row of styled copies of the drag path spread evenly along the drag, the
 // first turned about its centre, every one jittered. Shift cycles the copy count; Shift
 // with Alt moves the drag path along instead of copying it.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -9,14 +11,13 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kCopiesItem = 42;
 constexpr int32_t kMostCopiesByKey = 40;
 constexpr int32_t kFewestCopies = 2;
 
 // Shift and Alt: shift D by the whole drag vector and restart the drag from the mouse.
 ASErr moveDragPath(const Event& event, AIArtHandle path) {
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     // The bounds are read (and their result ignored) as the move always has; it needs none.
     AIRealRect bounds{};
     sAIArt->GetArtBounds(path, &bounds);
@@ -25,17 +26,8 @@ ASErr moveDragPath(const Event& event, AIArtHandle path) {
     tagStep(path);
     const ASErr error = transformStep(event, path, matrix, 1.0f);
     if (error) return error;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
-}
-
-// Shift alone: one more copy per event, wrapping from 40 back to 2; the palette follows.
-void cycleCopies() {
-    ++g::copiesvalue_1;
-    if (g::copiesvalue_1 > kMostCopiesByKey) g::copiesvalue_1 = kFewestCopies;
-    if (!g::dialogref) return;  // no palette yet: nothing to show the count in
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, kCopiesItem);
-    if (item) sADMItem->SetIntValue(item, g::copiesvalue_1);
 }
 
 }  // namespace
@@ -43,17 +35,23 @@ void cycleCopies() {
 ASErr dragTool(Event& event) {
     AIArtHandle path = event.path;
 
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) && (keys & kOptionModifier)) {
-        const ASErr error = moveDragPath(event, path);
-        if (error) return error;
-    } else if (keys & kShiftModifier) {
-        cycleCopies();
+    // Shift and Alt move the drag path along; Shift alone adds a copy per event, wrapping
+    // from 40 back to 2.
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (const ASErr error = moveDragPath(event, path)) return error;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_1, 1, kMostCopiesByKey, kFewestCopies);
+            show(&g::copiesvalue_1);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t n = g::copiesvalue_1;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(n - 1);
     const AIReal sy = dy / static_cast<AIReal>(n - 1);
     const int32_t fallback = n - 1;  // P and Q when the process values are 0

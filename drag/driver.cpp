@@ -1,6 +1,7 @@
 // The drag driver: every drag event of every mode passes through tooldrag, which reverts
 // the drag's earlier art, works out the per-event values, builds the drag path and hands
 // over to the current mode's branch.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 
 #include "drag/shapes.h"
@@ -67,7 +68,7 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
 
     // Holding the pause key while trailing adds nothing, but the event still counts.
     if ((drag::modifiers() & kPauseModifier) && trail) {
-        ++g::count;
+        ++drag::state.count;
         return result;
     }
 
@@ -85,7 +86,7 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
     event.halfWidth = setup.width / 2;
     event.halfHeight = setup.height / 2;
 
-    g::endPoint = point;
+    drag::state.endPoint = point;
     event.swatchCount = sAISwatchList->CountSwatches(nullptr);
 
     // Before the slowdown test, so skipped events open a layer too.
@@ -96,17 +97,17 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
         if (result) return result;
     }
 
-    if (g::count < g::countvalue) {
-        ++g::count;
+    if (drag::state.count < g::countvalue) {
+        ++drag::state.count;
         return result;
     }
-    g::count = 0;
+    drag::state.count = 0;
 
     if (g::currenttool != kZoomTool) {
         result = makeDragPath(event);
         if (result) return result;
     }
-    event.tally = drag::isPointListShape(g::currentpath) ? g::pointcount : 0;
+    event.tally = drag::isPointListShape(g::currentpath) ? drag::state.pointcount : 0;
 
     if (g::currenttool >= 0 && g::currenttool < kToolCount) {
         result = kBranches[g::currenttool](event);
@@ -114,6 +115,6 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
         if (result) return result;
     }
 
-    ++g::count;
+    ++drag::state.count;
     return result;
 }

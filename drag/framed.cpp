@@ -1,7 +1,10 @@
 // Framed mode: duplicates of the drag path on the border cells of a grid spanning the drag,
 // each turned, scaled and jittered about the drag path's centre. The drag path is only the
 // model: it never moves, and Delete removes it once the frame is laid.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/jitter.h"
+#include "drag/keys.h"
 #include "drag/framed_edges.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -10,46 +13,24 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kColumnsItem = 70;
-constexpr ASInt32 kRowsItem = 71;
-constexpr ASInt32 kJitterItem = 73;
-
-// Shows a value the keys changed in its palette control; before the palette exists there is
-// nothing to show it in.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetFloatValue(item, value);
-}
 
 // Shift and Alt step the jitter by 5 (back to 0 above 200); Shift alone grows the frame by
 // a row and a column (back to 2 above 40). The palette shows the new values.
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
-        g::jittervalue_3 += 5.0f;
-        if (g::jittervalue_3 > 200.0f) g::jittervalue_3 = 0.0f;
-        showFloat(kJitterItem, g::jittervalue_3);
-    } else if ((keys & kShiftModifier) != 0) {
-        if (++g::horizontalcopiesvalue_3 > 40) g::horizontalcopiesvalue_3 = 2;
-        if (++g::verticalcopiesvalue_3 > 40) g::verticalcopiesvalue_3 = 2;
-        showInt(kColumnsItem, g::horizontalcopiesvalue_3);
-        showInt(kRowsItem, g::verticalcopiesvalue_3);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::jittervalue_3, 5.0f, 200.0f, 0.0f);
+            show(&g::jittervalue_3);
+            break;
+        case Keys::shift:
+            stepWrapping(g::horizontalcopiesvalue_3, 1, 40, 2);
+            stepWrapping(g::verticalcopiesvalue_3, 1, 40, 2);
+            show(&g::horizontalcopiesvalue_3);
+            show(&g::verticalcopiesvalue_3);
+            break;
+        case Keys::none:
+            break;
     }
-}
-
-// Four draws: the vertical sign, the horizontal sign, the vertical and horizontal magnitudes.
-void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
-    const AIReal signV = randomSign();
-    const AIReal signH = randomSign();
-    const AIReal magnitudeV = sAIRandom->FloatRnd();
-    const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
-                                             magnitudeV * signV * jitter);
 }
 
 // The copy's line scale: sqrt(s) * sqrt(s) with standard scaling, or with the alternate
@@ -69,8 +50,8 @@ ASErr framedTool(Event& event) {
 
     const int32_t columns = g::horizontalcopiesvalue_3;
     const int32_t rows = g::verticalcopiesvalue_3;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(columns - 1);
     const AIReal sy = dy / static_cast<AIReal>(rows - 1);
     const AIReal s = g::scalevalue_3 / 100.0f;

@@ -1,7 +1,10 @@
 // Grid mode: the drag path laid out in columns along the horizontal drag distance and rows
 // along the vertical one. The first made cell is the drag path itself and stays where it
 // is; every other cell is a duplicate of it, moved to its grid place.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/jitter.h"
+#include "drag/keys.h"
 #include "drag/grid_rules.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -10,66 +13,44 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kColumnsItem = 25;
-constexpr ASInt32 kRowsItem = 26;
-constexpr ASInt32 kRotationItem = 27;
 
 // A quarter turn: the single-precision value of pi / 2 (bits 0x3FC90FDB).
 constexpr AIReal kQuarterTurn = 1.57079637f;
 
-// Shows a value the keys changed in its palette control; before the palette exists there is
-// nothing to show it in.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetFloatValue(item, value);
-}
-
 // Shift and Alt turn the angle by 5 degrees; Shift alone grows the grid by a row and a
 // column (back to 2 after 40). The palette shows the new values.
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
-        g::rotatevalue_0 += 5.0f;
-        if (g::rotatevalue_0 > 360.0f) g::rotatevalue_0 = 0.0f;
-        showFloat(kRotationItem, g::rotatevalue_0);
-    } else if ((keys & kShiftModifier) != 0) {
-        if (++g::verticalcopiesvalue_0 > 40) g::verticalcopiesvalue_0 = 2;
-        if (++g::horizontalcopiesvalue_0 > 40) g::horizontalcopiesvalue_0 = 2;
-        showInt(kColumnsItem, g::horizontalcopiesvalue_0);
-        showInt(kRowsItem, g::verticalcopiesvalue_0);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::rotatevalue_0, 5.0f, 360.0f, 0.0f);
+            show(&g::rotatevalue_0);
+            break;
+        case Keys::shift:
+            stepWrapping(g::verticalcopiesvalue_0, 1, 40, 2);
+            stepWrapping(g::horizontalcopiesvalue_0, 1, 40, 2);
+            show(&g::horizontalcopiesvalue_0);
+            show(&g::verticalcopiesvalue_0);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
 // Column rule at k times row rule at r; rules 27 and 28 draw for every cell they serve,
 // the column rule first.
-GridScale cellScale(int32_t r, int32_t k) {
+ScaleFactors cellScale(int32_t r, int32_t k) {
     const AIReal columnDraw = gridScaleRuleDraws(g::scalexoptions_0) ? sAIRandom->FloatRnd() : 0.0f;
-    const GridScale column = gridScaleRule(g::scalexoptions_0, k, columnDraw);
+    const ScaleFactors column = gridScaleRule(g::scalexoptions_0, k, columnDraw);
     const AIReal rowDraw = gridScaleRuleDraws(g::scaleyoptions_0) ? sAIRandom->FloatRnd() : 0.0f;
-    const GridScale row = gridScaleRule(g::scaleyoptions_0, r, rowDraw);
-    return {column.x * row.x, column.y * row.y};
+    const ScaleFactors row = gridScaleRule(g::scaleyoptions_0, r, rowDraw);
+    return {column.h * row.h, column.v * row.v};
 }
 
-AIReal cellLineScale(const GridScale& scale, int32_t r, int32_t k) {
+AIReal cellLineScale(const ScaleFactors& scale, int32_t r, int32_t k) {
     const bool standard = g::scalelinesoptions == 1;
     const bool alternate = g::scalelinesoptions == 2 && r % 2 == 0 && k % 2 == 0;
     if (!standard && !alternate) return 1.0f;
-    return sAIRealMath->AIRealSqrt(scale.x) * sAIRealMath->AIRealSqrt(scale.y);
-}
-
-// Four draws: the vertical sign, the horizontal sign, the vertical and horizontal magnitudes.
-void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
-    const AIReal signV = randomSign();
-    const AIReal signH = randomSign();
-    const AIReal magnitudeV = sAIRandom->FloatRnd();
-    const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
-                                             magnitudeV * signV * jitter);
+    return sAIRealMath->AIRealSqrt(scale.h) * sAIRealMath->AIRealSqrt(scale.v);
 }
 
 }  // namespace
@@ -79,8 +60,8 @@ ASErr gridTool(Event& event) {
 
     const int32_t cols = g::horizontalcopiesvalue_0;
     const int32_t rows = g::verticalcopiesvalue_0;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const int32_t cycle = rows - 1;  // fill and stroke fallback: both follow the rows
     // One column (or row) divides by zero: 0 / 0 is not a number and so not zero, and the
     // step is only added after the last column (or row), never used in a translation.
@@ -102,13 +83,13 @@ ASErr gridTool(Event& event) {
             const int32_t b = beneathFlag(event, r, k, 1);
             const bool dropped = placementSkips(g::placementvalue_0) || gridCheckDrops(g::checkoptions_0, r, k);
             // Rules 27 and 28 take their draws for every cell, also for a dropped one.
-            const GridScale scale = cellScale(r, k);
+            const ScaleFactors scale = cellScale(r, k);
             if (dropped) continue;
             const AIReal lineScale = cellLineScale(scale, r, k);
             AIArtHandle cell = event.path;
             AIRealMatrix matrix;
             sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-            sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.x, scale.y);
+            sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.h, scale.v);
             if (made == 0) {
                 // D itself: turned by the fixed angle in place; its duplicates inherit it.
                 made = 1;

@@ -13,10 +13,10 @@ bool odd(int32_t n) { return n % 2 != 0; }
 // lie in blocks of period / 2 rows or columns of opposite colour.
 bool inFirstHalf(int32_t n, int32_t period) { return n % period < period / 2; }
 
-GridScale same(AIReal value) { return {value, value}; }
+ScaleFactors same(AIReal value) { return {value, value}; }
 
 // Rules that pick a value by n mod the table's length.
-GridScale byRemainder(int32_t n, std::initializer_list<AIReal> values) {
+ScaleFactors byRemainder(int32_t n, std::initializer_list<AIReal> values) {
     const int32_t size = static_cast<int32_t>(values.size());
     return same(values.begin()[n % size]);
 }
@@ -65,7 +65,7 @@ bool gridTurns(int32_t option, int32_t r, int32_t k) {
 
 bool gridScaleRuleDraws(int32_t rule) { return rule == 27 || rule == 28; }
 
-GridScale gridScaleRule(int32_t rule, int32_t n, AIReal draw) {
+ScaleFactors gridScaleRule(int32_t rule, int32_t n, AIReal draw) {
     const AIReal half = 1.0f / 2;
     const AIReal third = 1.0f / 3;
     const AIReal quarter = 1.0f / 4;

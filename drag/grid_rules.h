@@ -5,14 +5,10 @@
 
 #include <cstdint>
 
+#include "drag/scale_factors.h"
 #include "sdk/QuenTarbSDK.h"
 
 namespace drag {
-
-struct GridScale {
-    AIReal x = 1.0f;
-    AIReal y = 1.0f;
-};
 
 // True when the checkerboard rule `option` (0 to 9) leaves out the cell in row r, column k.
 bool gridCheckDrops(int32_t option, int32_t r, int32_t k);
@@ -26,7 +22,7 @@ bool gridScaleRuleDraws(int32_t rule);
 
 // Scale pair of rule `rule` (0 to 42) at index n (a column or a row); `draw` is read by
 // rules 27 and 28 only. An unknown rule scales by 1.
-GridScale gridScaleRule(int32_t rule, int32_t n, AIReal draw);
+ScaleFactors gridScaleRule(int32_t rule, int32_t n, AIReal draw);
 
 }  // namespace drag
 

@@ -1,7 +1,9 @@
 // Paint: a brush that leaves one stamp per processed event, a duplicate of the drag path
 // scaled by a running scale, turned, moved by the drag vector, faded and made more or less
 // intense from event to event. The drag path itself is removed on every event.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/paint_stamp.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -11,34 +13,24 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kScaleHorizontalItem = 250;
-constexpr ASInt32 kScaleVerticalItem = 251;
-constexpr ASInt32 kJitterItem = 253;
 constexpr int32_t kCycle = 100;  // fill and stroke cycle when the process values are 0
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetFloatValue(item, value);
-}
 
 // Both bits raise the jitter by 1 (past 30 back to 0); Shift alone lowers both scale steps by
 // 0.01 (below 1 back to 100).
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::jittervalue_10 += 1.0f;
-        if (g::jittervalue_10 > 30.0f) g::jittervalue_10 = 0.0f;
-        showFloat(kJitterItem, g::jittervalue_10);
-    } else {
-        g::scaledhvalue_10 -= 0.01f;
-        if (g::scaledhvalue_10 < 1.0f) g::scaledhvalue_10 = 100.0f;
-        g::scaledvvalue_10 -= 0.01f;
-        if (g::scaledvvalue_10 < 1.0f) g::scaledvvalue_10 = 100.0f;
-        showFloat(kScaleHorizontalItem, g::scaledhvalue_10);
-        showFloat(kScaleVerticalItem, g::scaledvvalue_10);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::jittervalue_10, 1.0f, 30.0f, 0.0f);
+            show(&g::jittervalue_10);
+            break;
+        case Keys::shift:
+            stepWrapping(g::scaledhvalue_10, -0.01f, 1.0f, 100.0f);
+            stepWrapping(g::scaledvvalue_10, -0.01f, 1.0f, 100.0f);
+            show(&g::scaledhvalue_10);
+            show(&g::scaledvvalue_10);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -47,14 +39,14 @@ void applyModifierKeys() {
 AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
     AIRealMatrix matrix;
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-    sAIRealMath->AIRealMatrixConcatScale(&matrix, g::scalehvalue_10, g::scalevvalue_10);
+    sAIRealMath->AIRealMatrixConcatScale(&matrix, drag::state.scalehvalue_10, drag::state.scalevvalue_10);
     *lineScale = 1.0f;
     if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && g::count_10 % 2 == 0)) {
-        *lineScale = sAIRealMath->AIRealSqrt(g::scalehvalue_10) * sAIRealMath->AIRealSqrt(g::scalevvalue_10);
+        *lineScale = sAIRealMath->AIRealSqrt(drag::state.scalehvalue_10) * sAIRealMath->AIRealSqrt(drag::state.scalevvalue_10);
     }
     if (g::followvalue_10) {
         sAIRealMath->AIRealMatrixConcatRotate(
-            &matrix, sAIRealMath->AIRealPointAngle(&g::endPoint, &g::lastposition_10));
+            &matrix, sAIRealMath->AIRealPointAngle(&drag::state.endPoint, &drag::state.lastposition_10));
     }
     if (g::anglevalue_10) {
         sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kTwoPi);
@@ -68,8 +60,8 @@ AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
         sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_10,
                                                  sizeV * signV * g::jittervalue_10);
     }
-    sAIRealMath->AIRealMatrixConcatTranslate(&matrix, g::endPoint.h - g::startingPoint.h,
-                                             g::endPoint.v - g::startingPoint.v);
+    sAIRealMath->AIRealMatrixConcatTranslate(&matrix, drag::state.endPoint.h - drag::state.startingPoint.h,
+                                             drag::state.endPoint.v - drag::state.startingPoint.v);
     return matrix;
 }
 
@@ -112,10 +104,10 @@ ASErr paintTool(Event& event) {
     sAIArt->DisposeArt(event.path);
 
     // A dropped stamp still advances the running values.
-    g::scalehvalue_10 = g::scaledhvalue_10 * g::scalehvalue_10 / 100.0f;
-    g::scalevvalue_10 = g::scaledvvalue_10 * g::scalevvalue_10 / 100.0f;
-    g::fadefillaccvalue_10 = g::fadefillvalue_10 * g::fadefillaccvalue_10 / 100.0f;
-    g::lastposition_10 = g::endPoint;
+    drag::state.scalehvalue_10 = g::scaledhvalue_10 * drag::state.scalehvalue_10 / 100.0f;
+    drag::state.scalevvalue_10 = g::scaledvvalue_10 * drag::state.scalevvalue_10 / 100.0f;
+    drag::state.fadefillaccvalue_10 = g::fadefillvalue_10 * drag::state.fadefillaccvalue_10 / 100.0f;
+    drag::state.lastposition_10 = drag::state.endPoint;
     return kNoErr;
 }
 

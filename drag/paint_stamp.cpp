@@ -1,4 +1,5 @@
 // The paint tool's intensity, fade and pressure-opacity steps.
+#include "drag/drag_state.h"
 #include "drag/paint_stamp.h"
 
 #include "frame/SuitePointers.h"
@@ -34,8 +35,8 @@ void paintIntensityStep(AIArtHandle stamp) {
 }
 
 void paintFadeStep(AIArtHandle stamp) {
-    if (g::fadefillaccvalue_10 == 1.0f) return;
-    sAIBlendStyle->SetOpacity(stamp, sAIBlendStyle->GetOpacity(stamp) * g::fadefillaccvalue_10);
+    if (drag::state.fadefillaccvalue_10 == 1.0f) return;
+    sAIBlendStyle->SetOpacity(stamp, sAIBlendStyle->GetOpacity(stamp) * drag::state.fadefillaccvalue_10);
 }
 
 void paintPressureOpacityStep(const Event& event, AIArtHandle stamp) {

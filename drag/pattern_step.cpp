@@ -1,4 +1,5 @@
 // The pattern step: the pattern option picks an origin and a figure group for the copy.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "options/store.h"
 #include "styling/patterns.h"
@@ -11,8 +12,8 @@ constexpr int32_t kLastPattern = 57;
 // comes from the event so that a mode may put the view centre in its place.
 // clang-format off
 AIRealPoint originCandidate(int32_t c, const drag::Event& event, AIReal cx, AIReal cy) {
-    const AIRealPoint s = g::startingPoint;
-    const AIRealPoint e = g::endPoint;
+    const AIRealPoint s = drag::state.startingPoint;
+    const AIRealPoint e = drag::state.endPoint;
     switch (c) {
         case 1: return {event.halfWidth, event.halfHeight};
         case 2: return e;

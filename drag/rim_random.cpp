@@ -1,6 +1,9 @@
 // Rim random mode: the drag path and its duplicates scattered over the rectangle spanned by
 // half the drag vector, each with its own random scale between a minimum and a maximum.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/jitter.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -8,38 +11,24 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kCopiesItem = 90;
 
 // A random turn is a draw times 6.283 radians, a little short of a full turn.
 constexpr AIReal kRandomTurn = 6.283f;
-
-// Shows a value the keys changed in its palette control; before the palette exists there is
-// nothing to show it in.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
-}
 
 // Shift and Alt: the drag path moves by the whole drag vector and the drag starts again at
 // the mouse, so no copies follow on this event (as in the drag mode).
 ASErr moveDragPath(const Event& event) {
     AIRealRect bounds;
     sAIArt->GetArtBounds(event.path, &bounds);
-    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
-    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    const AIReal hx = (drag::state.endPoint.h - drag::state.startingPoint.h) / 2.0f;
+    const AIReal hy = (drag::state.endPoint.v - drag::state.startingPoint.v) / 2.0f;
     AIRealMatrix matrix;
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, 2.0f * hx, 2.0f * hy);
     tagStep(event.path);
     const ASErr result = transformStep(event, event.path, matrix, 1.0f);
     if (result != kNoErr) return result;
-    g::startingPoint = g::endPoint;
+    drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
-}
-
-// Shift alone: one copy more, back to 2 above 40; the palette shows the new count.
-void addCopy() {
-    if (++g::copiesvalue_4 > 40) g::copiesvalue_4 = 2;
-    showInt(kCopiesItem, g::copiesvalue_4);
 }
 
 struct CopyScale {
@@ -59,16 +48,6 @@ CopyScale drawScale() {
     return scale;
 }
 
-// Four draws: the vertical sign, the horizontal sign, the vertical and horizontal magnitudes.
-void concatJitter(AIRealMatrix* matrix, AIReal jitter) {
-    const AIReal signV = randomSign();
-    const AIReal signH = randomSign();
-    const AIReal magnitudeV = sAIRandom->FloatRnd();
-    const AIReal magnitudeH = sAIRandom->FloatRnd();
-    sAIRealMath->AIRealMatrixConcatTranslate(matrix, magnitudeH * signH * jitter,
-                                             magnitudeV * signV * jitter);
-}
-
 AIReal copyLineScale(const CopyScale& scale, int32_t i) {
     const bool standard = g::scalelinesoptions == 1;
     const bool alternate = g::scalelinesoptions == 2 && i % 2 == 0;
@@ -79,17 +58,22 @@ AIReal copyLineScale(const CopyScale& scale, int32_t i) {
 }  // namespace
 
 ASErr rimRandomTool(Event& event) {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
-        const ASErr result = moveDragPath(event);
-        if (result != kNoErr) return result;
-    } else if ((keys & kShiftModifier) != 0) {
-        addCopy();
+    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            if (const ASErr result = moveDragPath(event); result != kNoErr) return result;
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_4, 1, 40, 2);
+            show(&g::copiesvalue_4);
+            break;
+        case Keys::none:
+            break;
     }
 
     const int32_t copies = g::copiesvalue_4;
-    const AIReal hx = (g::endPoint.h - g::startingPoint.h) / 2.0f;
-    const AIReal hy = (g::endPoint.v - g::startingPoint.v) / 2.0f;
+    const AIReal hx = (drag::state.endPoint.h - drag::state.startingPoint.h) / 2.0f;
+    const AIReal hy = (drag::state.endPoint.v - drag::state.startingPoint.v) / 2.0f;
     if (hx == 0.0f && hy == 0.0f) return kNoErr;
 
     AIReal cx = 0.0f;

@@ -2,7 +2,9 @@
 // horizontal and vertical steps, turned, twisted and faded. Copy 0 is the drag path.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/scaledown_scaling.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -12,28 +14,20 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kTwistItem = 143;
-constexpr ASInt32 kCopiesItem = 140;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
 
 // Both bits add a twist; Shift alone adds a copy.
 void applyModifiers() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::twistvalue_6 += 1;
-        if (g::twistvalue_6 > 20) g::twistvalue_6 = 0;
-        showInt(kTwistItem, g::twistvalue_6);
-    } else {
-        g::copiesvalue_6 += 1;
-        if (g::copiesvalue_6 > 40) g::copiesvalue_6 = 2;
-        showInt(kCopiesItem, g::copiesvalue_6);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::twistvalue_6, 1, 20, 0);
+            show(&g::twistvalue_6);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_6, 1, 40, 2);
+            show(&g::copiesvalue_6);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -69,8 +63,8 @@ void fadeStep(AIArtHandle art, AIReal fade) {
 ASErr scaledownTool(Event& event) {
     applyModifiers();
     const int32_t n = g::copiesvalue_6;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal sx = dx / static_cast<AIReal>(n - 1);
     const AIReal sy = dy / static_cast<AIReal>(n - 1);
     if (sx == 0 && sy == 0) return kNoErr;
@@ -101,7 +95,7 @@ ASErr scaledownTool(Event& event) {
             error = prepareDragPath(event, b, rho, &cx, &cy);
             if (error) return error;
         }
-        const ScaledownFactors factor =
+        const ScaleFactors factor =
             scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
 
         const AIReal index = static_cast<AIReal>(i);

@@ -2,6 +2,8 @@
 // copy about its centre; modes 11 to 14 fall back to the base step of the options.
 #include "drag/scaledown_scaling.h"
 
+#include "drag/mirror_rules.h"
+
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -11,15 +13,15 @@ namespace {
 
 bool odd(int32_t x) { return x % 2 != 0; }
 
-ScaledownFactors half(AIReal h, AIReal v) { return {h / 2, v / 2}; }
+ScaleFactors half(AIReal h, AIReal v) { return {h / 2, v / 2}; }
 
 // Modes 11 and 12: a running scale that fell below the limit starts again from the step.
-ScaledownFactors floorAt(AIReal limit, AIReal h, AIReal v) {
+ScaleFactors floorAt(AIReal limit, AIReal h, AIReal v) {
     return {h < limit ? g::scalehvalue_6 / 100 : h, v < limit ? g::scalevvalue_6 / 100 : v};
 }
 
 // Modes 13 and 14: every few calls the copy shows the base step instead.
-ScaledownFactors resetEvery(AIReal limit, AIReal h, AIReal v, AIReal& counter) {
+ScaleFactors resetEvery(AIReal limit, AIReal h, AIReal v, AIReal& counter) {
     if (counter > limit) {
         counter = 1;
         return {g::scalehvalue_6 / 100, g::scalevvalue_6 / 100};
@@ -30,23 +32,22 @@ ScaledownFactors resetEvery(AIReal limit, AIReal h, AIReal v, AIReal& counter) {
 
 }  // namespace
 
-ScaledownFactors scaledown_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, int32_t j, AIReal& counter) {
-    const bool differ = odd(i) != odd(j);
+ScaleFactors scaledown_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, int32_t j, AIReal& counter) {
     switch (mode) {
         case 0:
             return {h, v};
         case 1:
         case 6:
-            return odd(i) ? half(h, v) : ScaledownFactors{h, v};
+            return odd(i) ? half(h, v) : ScaleFactors{h, v};
         case 2:
         case 7:
-            return i % 3 != 0 ? half(h, v) : ScaledownFactors{h, v};
+            return i % 3 != 0 ? half(h, v) : ScaleFactors{h, v};
         case 3:
-            return i % 4 != 0 ? half(h, v) : ScaledownFactors{h, v};
+            return i % 4 != 0 ? half(h, v) : ScaleFactors{h, v};
         case 4:
-            return odd(i) ? ScaledownFactors{h / 4, v / 4} : ScaledownFactors{h, v};
+            return odd(i) ? ScaleFactors{h / 4, v / 4} : ScaleFactors{h, v};
         case 5:
-            return odd(i) ? ScaledownFactors{h / 8, v / 8} : ScaledownFactors{h, v};
+            return odd(i) ? ScaleFactors{h / 8, v / 8} : ScaleFactors{h, v};
         case 8: {
             const AIReal d = static_cast<AIReal>(i + 1);
             return {h / d, v / d};
@@ -77,38 +78,12 @@ ScaledownFactors scaledown_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, 
             if (i % 3 != 0) return {h / 4, v / 3};
             return {h, v};
         case 17:
-            return odd(i) ? ScaledownFactors{v, h} : ScaledownFactors{h, v};
+            return odd(i) ? ScaleFactors{v, h} : ScaleFactors{h, v};
         case 18:
-            return i % 3 != 0 ? ScaledownFactors{v, h} : ScaledownFactors{h, v};
-        case 19:
-            return odd(i) ? ScaledownFactors{-h, v} : ScaledownFactors{h, v};
-        case 20:
-            return odd(i) ? ScaledownFactors{h, -v} : ScaledownFactors{h, v};
-        case 21:
-            return odd(i) ? ScaledownFactors{-h, -v} : ScaledownFactors{h, v};
-        case 22:
-            return odd(i) ? ScaledownFactors{-h, -v} : half(h, v);
-        case 23:
-            return odd(i) ? ScaledownFactors{h, -v} : ScaledownFactors{-h, v};
-        case 24:
-            return odd(i) ? ScaledownFactors{-h, v} : ScaledownFactors{h, -v};
-        case 25:
-            if (!odd(i) && odd(j)) return {h, -v};
-            if (odd(i) && !odd(j)) return {-h, v};
-            return {h, v};
-        case 26:
-            return differ ? ScaledownFactors{-h, -v} : ScaledownFactors{h, v};
-        case 27:
-        case 28:
-            return differ ? ScaledownFactors{h, -v} : ScaledownFactors{h, v};
-        case 29:
-            return differ ? ScaledownFactors{-h, -v} : half(h, v);
-        case 30:
-            return differ ? ScaledownFactors{-h / 2, v} : ScaledownFactors{h, -v / 2};
-        case 31:
-            return differ ? ScaledownFactors{h / 2, -v} : ScaledownFactors{-h, v / 2};
+            return i % 3 != 0 ? ScaleFactors{v, h} : ScaleFactors{h, v};
         default:
-            return {0, 0};
+            // 19 to 31: the mirror rules.
+            return mirrorRule(mode - 19, h, v, i, j);
     }
 }
 

@@ -3,6 +3,7 @@
 // the host accepts as an append. Point-list shapes collect drag points in point1 (at most
 // 21) and draw through them. The length factor H pulls fixed anchors toward the anchor
 // written before them; for the point lists it scales the collecting thresholds instead.
+#include "drag/drag_state.h"
 #include "drag/shapes.h"
 
 #include "frame/SuitePointers.h"
@@ -199,21 +200,21 @@ bool collectsPoint(ASInt32 shape, AIReal H) {
         // One point per press: the key must be released (keydown) before the next.
         const bool held = (sADMTracker->GetModifiers(nullptr) & kCollectKey) != 0;
         if (!held) {
-            g::keydown = true;
+            drag::state.keydown = true;
             return false;
         }
-        if (!g::keydown || g::pointcount >= kMaxPointIndex) return false;
-        g::keydown = false;
+        if (!drag::state.keydown || drag::state.pointcount >= kMaxPointIndex) return false;
+        drag::state.keydown = false;
         return true;
     }
-    if (g::pointcount >= kMaxPointIndex) return false;
-    const AIRealPoint& last = g::point1[g::pointcount];
+    if (drag::state.pointcount >= kMaxPointIndex) return false;
+    const AIRealPoint& last = drag::state.point1[drag::state.pointcount];
     if (shape == 9 || shape == 10) {
         const AIReal r = draw();
-        return r * 80 * H < sAIRealMath->AIRealPointLength(&last, &g::endPoint);
+        return r * 80 * H < sAIRealMath->AIRealPointLength(&last, &drag::state.endPoint);
     }
     const AIReal threshold = (shape == 6 ? 40.0f : 80.0f) * H;
-    return sAIRealMath->AIRealPointLength(&last, &g::endPoint) > threshold;
+    return sAIRealMath->AIRealPointLength(&last, &drag::state.endPoint) > threshold;
 }
 
 AIPathSegment pointListSegment(ASInt32 shape, AIRealPoint p) {
@@ -231,12 +232,12 @@ AIPathSegment pointListSegment(ASInt32 shape, AIRealPoint p) {
 // Shapes 6 to 10, 12 and 16: here the count is the number of anchors, written over 0..n-1.
 ASErr buildPointList(AIArtHandle path, ASInt32 shape, AIReal H) {
     if (collectsPoint(shape, H)) {
-        ++g::pointcount;
-        g::point1[g::pointcount] = g::endPoint;
+        ++drag::state.pointcount;
+        drag::state.point1[drag::state.pointcount] = drag::state.endPoint;
     }
-    sAIPath->SetPathSegmentCount(path, static_cast<ASInt16>(g::pointcount + 1));
-    for (ASInt32 k = 0; k <= g::pointcount; ++k) {
-        const AIPathSegment seg = pointListSegment(shape, g::point1[k]);
+    sAIPath->SetPathSegmentCount(path, static_cast<ASInt16>(drag::state.pointcount + 1));
+    for (ASInt32 k = 0; k <= drag::state.pointcount; ++k) {
+        const AIPathSegment seg = pointListSegment(shape, drag::state.point1[k]);
         if (ASErr err = sAIPath->SetPathSegments(path, static_cast<ASInt16>(k), 1, &seg)) return err;
     }
     return kNoErr;
@@ -250,8 +251,8 @@ ASErr buildDragPath(AIArtHandle path, ASInt32 shape, AIReal H) {
     if (shape < 0 || shape > kLastShape) return kNoErr;
     if (isPointListShape(shape)) return buildPointList(path, shape, H);
     FixedWriter writer(path, H, fixedAnchorCount(shape));
-    const AIRealPoint s = g::startingPoint;
-    const AIRealPoint e = g::endPoint;
+    const AIRealPoint s = drag::state.startingPoint;
+    const AIRealPoint e = drag::state.endPoint;
     if (shape >= 17) return buildCurveShape(writer, shape, s, e);
     return buildLineShape(writer, shape, s, e, H);
 }

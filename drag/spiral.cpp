@@ -1,7 +1,9 @@
 // Spiral: n copies per turn, a turns, wound about the drag path's centre at the drag's length.
 // The radius decays and the copies shrink from one made copy to the next; the drag path is
 // only the model and the Delete switch removes it at the end of the event.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
 
@@ -10,28 +12,20 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kCopiesItem = 200;
-constexpr ASInt32 kArmsItem = 205;
-
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
 
 // Both bits count the arms 2 ... 30, then 1; Shift alone counts the copies 2 ... 40, then 2.
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::spiralsvalue_8 += 1;
-        if (g::spiralsvalue_8 > 30) g::spiralsvalue_8 = 1;
-        showInt(kArmsItem, g::spiralsvalue_8);
-    } else {
-        g::copiesvalue_8 += 1;
-        if (g::copiesvalue_8 > 40) g::copiesvalue_8 = 2;
-        showInt(kCopiesItem, g::copiesvalue_8);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::spiralsvalue_8, 1, 30, 1);
+            show(&g::spiralsvalue_8);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_8, 1, 40, 2);
+            show(&g::copiesvalue_8);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -42,16 +36,16 @@ ASErr spiralTool(Event& event) {
 
     const int32_t perTurn = g::copiesvalue_8;
     const int32_t total = perTurn * g::spiralsvalue_8;
-    const AIReal dx = g::endPoint.h - g::startingPoint.h;
-    const AIReal dy = g::endPoint.v - g::startingPoint.v;
+    const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+    const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     const AIReal radius = sAIRealMath->AIRealSqrt(dx * dx + dy * dy);
 
     // Match starts the spiral in the drag's direction, seen from the drag's midpoint.
     AIReal startAngle = 0.0f;
     if (g::matchvalue_8) {
-        const AIRealPoint middle = {(g::startingPoint.h + g::endPoint.h) / 2.0f,
-                                    (g::startingPoint.v + g::endPoint.v) / 2.0f};
-        startAngle = sAIRealMath->AIRealPointAngle(&middle, &g::endPoint);
+        const AIRealPoint middle = {(drag::state.startingPoint.h + drag::state.endPoint.h) / 2.0f,
+                                    (drag::state.startingPoint.v + drag::state.endPoint.v) / 2.0f};
+        startAngle = sAIRealMath->AIRealPointAngle(&middle, &drag::state.endPoint);
     }
     if (radius == 0.0f) return kNoErr;
 

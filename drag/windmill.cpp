@@ -2,7 +2,9 @@
 // circle, each copy turned, re-sized by index, pushed by the turn mode and jittered.
 #include <cmath>
 
+#include "drag/drag_state.h"
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/windmill_scaling.h"
 #include "drag/windmill_turn.h"
 #include "frame/SuitePointers.h"
@@ -13,8 +15,6 @@ namespace drag {
 namespace {
 
 constexpr AIReal kTwoPi = 6.2831855f;
-constexpr ASInt32 kRotateItem = 113;
-constexpr ASInt32 kCopiesItem = 110;
 
 // Points per unit of `measureoptions_5`: points, cm, inches.
 AIReal unitFactor(int32_t measure) {
@@ -28,31 +28,19 @@ AIReal unitFactor(int32_t measure) {
     }
 }
 
-// Shows a value the keys changed in its palette control, once the palette exists.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID);
-    if (item) sADMItem->SetFloatValue(item, value);
-}
-
 // Both bits turn every copy 5 degrees further; Shift alone adds a copy per circle.
 void applyModifiers() {
-    const ASUInt32 keys = modifiers();
-    if (!(keys & kShiftModifier)) return;
-    if (keys & kOptionModifier) {
-        g::rotatevalue_5 += 5;
-        if (g::rotatevalue_5 > 360) g::rotatevalue_5 = 0;
-        showFloat(kRotateItem, g::rotatevalue_5);
-    } else {
-        g::copiesvalue_5 += 1;
-        if (g::copiesvalue_5 > 40) g::copiesvalue_5 = 2;
-        showInt(kCopiesItem, g::copiesvalue_5);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::rotatevalue_5, 5.0f, 360.0f, 0.0f);
+            show(&g::rotatevalue_5);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_5, 1, 40, 2);
+            show(&g::copiesvalue_5);
+            break;
+        case Keys::none:
+            break;
     }
 }
 
@@ -68,7 +56,7 @@ AIReal lineScale(AIReal sh, AIReal sv, int32_t i) {
 ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
     const int32_t n = g::copiesvalue_5;
     AIReal startAngle = 0;
-    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&g::startingPoint, &g::endPoint);
+    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&drag::state.startingPoint, &drag::state.endPoint);
     const AIReal step = kTwoPi / static_cast<AIReal>(n) * g::gapvvalue_5 / 100;
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_5);
     const AIReal s = g::scalevalue_5 / 100;
@@ -85,9 +73,9 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
         AIArtHandle copy = nullptr;
         error = duplicateCopy(event.path, b, &copy);
         if (error) return error;
-        const WindmillFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
-        const AIReal sh = factor.h * s * g::resizeaccvalue_5 / 100;
-        const AIReal sv = s * factor.v * g::resizeaccvalue_5 / 100;
+        const ScaleFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
+        const AIReal sh = factor.h * s * drag::state.resizeaccvalue_5 / 100;
+        const AIReal sv = s * factor.v * drag::state.resizeaccvalue_5 / 100;
 
         AIRealMatrix matrix;
         sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
@@ -130,8 +118,8 @@ ASErr windmillTool(Event& event) {
     applyModifiers();
     const AIReal f = unitFactor(g::measureoptions_5);
     for (int32_t k = 0; k < g::circlesvalue_5; ++k) {
-        const AIReal dx = g::endPoint.h - g::startingPoint.h;
-        const AIReal dy = g::endPoint.v - g::startingPoint.v;
+        const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
+        const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
         AIReal R =
             sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
         if (g::initialvalue_5 > R) R = 0;
@@ -141,7 +129,7 @@ ASErr windmillTool(Event& event) {
             if (error) return error;
         }
         // The re-scale runs on across circles and events, skipped circles included.
-        g::resizeaccvalue_5 = g::resizevalue_5 * g::resizeaccvalue_5 / 100;
+        drag::state.resizeaccvalue_5 = g::resizevalue_5 * drag::state.resizeaccvalue_5 / 100;
     }
     if (g::deletepathvalue_5) return sAIArt->DisposeArt(event.path);
     return kNoErr;

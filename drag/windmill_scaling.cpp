@@ -2,6 +2,8 @@
 // copy about its centre.
 #include "drag/windmill_scaling.h"
 
+#include "drag/mirror_rules.h"
+
 #include <array>
 
 #include "frame/SuitePointers.h"
@@ -10,11 +12,11 @@ namespace drag {
 
 namespace {
 
-WindmillFactors both(AIReal h, AIReal v, AIReal divisor) { return {h / divisor, v / divisor}; }
+ScaleFactors both(AIReal h, AIReal v, AIReal divisor) { return {h / divisor, v / divisor}; }
 
 // Divisor by i mod the table's length, for the cyclic modes 29 to 42.
 template <size_t N>
-WindmillFactors cycle(AIReal h, AIReal v, int32_t i, const std::array<AIReal, N>& divisors) {
+ScaleFactors cycle(AIReal h, AIReal v, int32_t i, const std::array<AIReal, N>& divisors) {
     return both(h, v, divisors[static_cast<size_t>(i) % N]);
 }
 
@@ -22,23 +24,22 @@ bool odd(int32_t x) { return x % 2 != 0; }
 
 }  // namespace
 
-WindmillFactors windmill_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, int32_t j) {
-    const bool differ = odd(i) != odd(j);
+ScaleFactors windmill_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, int32_t j) {
     switch (mode) {
         case 0:
             return {h, v};
         case 1:
         case 6:
-            return odd(i) ? both(h, v, 2) : WindmillFactors{h, v};
+            return odd(i) ? both(h, v, 2) : ScaleFactors{h, v};
         case 2:
         case 7:
-            return i % 3 != 0 ? both(h, v, 2) : WindmillFactors{h, v};
+            return i % 3 != 0 ? both(h, v, 2) : ScaleFactors{h, v};
         case 3:
-            return i % 4 != 0 ? both(h, v, 2) : WindmillFactors{h, v};
+            return i % 4 != 0 ? both(h, v, 2) : ScaleFactors{h, v};
         case 4:
-            return odd(i) ? both(h, v, 4) : WindmillFactors{h, v};
+            return odd(i) ? both(h, v, 4) : ScaleFactors{h, v};
         case 5:
-            return odd(i) ? both(h, v, 8) : WindmillFactors{h, v};
+            return odd(i) ? both(h, v, 8) : ScaleFactors{h, v};
         case 8:
             return both(h, v, static_cast<AIReal>(i + 1));
         case 9:
@@ -66,31 +67,31 @@ WindmillFactors windmill_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, in
             return {h * m / 2, v * m / 2};
         }
         case 17:
-            return i % 10 == 0 ? WindmillFactors{h, v} : both(h, v, 2);
+            return i % 10 == 0 ? ScaleFactors{h, v} : both(h, v, 2);
         case 18:
-            return i % 6 == 0 ? WindmillFactors{h, v} : both(h, v, 2);
+            return i % 6 == 0 ? ScaleFactors{h, v} : both(h, v, 2);
         case 19:
         case 23:
-            return i % 6 == 0 ? WindmillFactors{h, v} : both(h, v, 3);
+            return i % 6 == 0 ? ScaleFactors{h, v} : both(h, v, 3);
         case 20:
             return i % 6 == 0 ? both(h, v, static_cast<AIReal>(i + 1)) : both(h, v, 3);
         case 21:
-            return i % 6 == 0 ? WindmillFactors{h, v} : both(h, v, 4);
+            return i % 6 == 0 ? ScaleFactors{h, v} : both(h, v, 4);
         case 22:
-            return i % 15 == 0 ? WindmillFactors{h, v} : both(h, v, 2);
+            return i % 15 == 0 ? ScaleFactors{h, v} : both(h, v, 2);
         case 24:
-            return i % 4 == 1 && i % 3 == 2 ? WindmillFactors{h, v} : both(h, v, 2);
+            return i % 4 == 1 && i % 3 == 2 ? ScaleFactors{h, v} : both(h, v, 2);
         case 25:
-            return i % 4 == 1 && i % 5 == 2 ? WindmillFactors{h, v} : both(h, v, 3);
+            return i % 4 == 1 && i % 5 == 2 ? ScaleFactors{h, v} : both(h, v, 3);
         case 26:
-            return i % 4 == 2 && i % 5 == 3 ? WindmillFactors{h, v} : both(h, v, 4);
+            return i % 4 == 2 && i % 5 == 3 ? ScaleFactors{h, v} : both(h, v, 4);
         case 27: {
             const AIReal r = sAIRandom->FloatRnd();  // drawn whatever the index
-            return odd(i) ? WindmillFactors{h * r, v * r} : WindmillFactors{h, v};
+            return odd(i) ? ScaleFactors{h * r, v * r} : ScaleFactors{h, v};
         }
         case 28: {
             const AIReal r = sAIRandom->FloatRnd();
-            return i % 3 == 0 ? WindmillFactors{h, v} : WindmillFactors{h * r, v * r};
+            return i % 3 == 0 ? ScaleFactors{h, v} : ScaleFactors{h * r, v * r};
         }
         case 29:
             return cycle<5>(h, v, i, {1, 2, 3, 4, 5});
@@ -127,35 +128,9 @@ WindmillFactors windmill_scaling(int32_t mode, AIReal h, AIReal v, int32_t i, in
             return cycle<7>(h, v, i, {4, 2, 4, 1, 4, 2, 4});
         case 42:
             return cycle<7>(h, v, i, {1, 2, 3, 1, 3, 2, 1});
-        case 43:
-            return odd(i) ? WindmillFactors{-h, v} : WindmillFactors{h, v};
-        case 44:
-            return odd(i) ? WindmillFactors{h, -v} : WindmillFactors{h, v};
-        case 45:
-            return odd(i) ? WindmillFactors{-h, -v} : WindmillFactors{h, v};
-        case 46:
-            return odd(i) ? WindmillFactors{-h, -v} : both(h, v, 2);
-        case 47:
-            return odd(i) ? WindmillFactors{h, -v} : WindmillFactors{-h, v};
-        case 48:
-            return odd(i) ? WindmillFactors{-h, v} : WindmillFactors{h, -v};
-        case 49:
-            if (!odd(i) && odd(j)) return {h, -v};
-            if (odd(i) && !odd(j)) return {-h, v};
-            return {h, v};
-        case 50:
-            return differ ? WindmillFactors{-h, -v} : WindmillFactors{h, v};
-        case 51:
-        case 52:
-            return differ ? WindmillFactors{h, -v} : WindmillFactors{h, v};
-        case 53:
-            return differ ? WindmillFactors{-h, -v} : both(h, v, 2);
-        case 54:
-            return differ ? WindmillFactors{-h / 2, v} : WindmillFactors{h, -v / 2};
-        case 55:
-            return differ ? WindmillFactors{h / 2, -v} : WindmillFactors{-h, v / 2};
         default:
-            return {0, 0};
+            // 43 to 55: the mirror rules.
+            return mirrorRule(mode - 43, h, v, i, j);
     }
 }
 

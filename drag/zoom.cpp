@@ -1,6 +1,7 @@
 // Zoom mode: no drag path; each event draws a bundle of new two-anchor lines from the page
 // or view edges, or from lines through the mouse-down point, towards the mouse.
 #include "drag/driver.h"
+#include "drag/keys.h"
 #include "drag/zoom_points.h"
 #include "frame/SuitePointers.h"
 #include "options/store.h"
@@ -9,32 +10,21 @@ namespace drag {
 
 namespace {
 
-constexpr ASInt32 kCopiesItem = 50;
-constexpr ASInt32 kCurveItem = 52;
-
-// Shows a value the keys changed in its palette control; before the palette exists there is
-// nothing to show it in.
-void showInt(ASInt32 itemID, ASInt32 value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetIntValue(item, value);
-}
-
-void showFloat(ASInt32 itemID, AIReal value) {
-    if (!g::dialogref) return;
-    if (ADMItemRef item = sADMDialog->GetItem(g::dialogref, itemID)) sADMItem->SetFloatValue(item, value);
-}
 
 // Shift and Alt bend the lines 5 points more (above 100 the curve wraps to -100); Shift
 // alone adds a line (back to 2 above 40). The palette shows the new values.
 void applyModifierKeys() {
-    const ASUInt32 keys = modifiers();
-    if ((keys & kShiftModifier) != 0 && (keys & kOptionModifier) != 0) {
-        g::curvevalue_2 += 5.0f;
-        if (g::curvevalue_2 > 100.0f) g::curvevalue_2 = -100.0f;
-        showFloat(kCurveItem, g::curvevalue_2);
-    } else if ((keys & kShiftModifier) != 0) {
-        if (++g::copiesvalue_2 > 40) g::copiesvalue_2 = 2;
-        showInt(kCopiesItem, g::copiesvalue_2);
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            stepWrapping(g::curvevalue_2, 5.0f, 100.0f, -100.0f);
+            show(&g::curvevalue_2);
+            break;
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_2, 1, 40, 2);
+            show(&g::copiesvalue_2);
+            break;
+        case Keys::none:
+            break;
     }
 }
 

@@ -1,4 +1,5 @@
 // Zoom mode geometry. Every random value comes from the host, in the order written here.
+#include "drag/drag_state.h"
 #include "drag/zoom_points.h"
 
 #include "frame/SuitePointers.h"
@@ -37,8 +38,8 @@ AIRealPoint zoomEdgePoint(const ZoomFrame& frame) {
 }
 
 ZoomLine zoomLine(int32_t mode, const ZoomFrame& frame) {
-    const AIRealPoint from = g::startingPoint;
-    const AIRealPoint to = g::endPoint;
+    const AIRealPoint from = drag::state.startingPoint;
+    const AIRealPoint to = drag::state.endPoint;
     ZoomLine line;
     switch (mode) {
         case 1:  // grid: a left-right or a top-down line, at random

@@ -46,9 +46,8 @@ ASErr MultiArrowToolPlugin::Message(const char* caller, const char* selector, vo
     } catch (...) {
         error = kCantHappenErr;
     }
-    if (error == kNoErr || error == kUnhandledMsgErr) return kNoErr;
-    ReportError(error, caller, selector, message);
-    return error;
+    // PluginMain reports what comes back: an error is shown once, where it leaves the plug-in.
+    return error == kUnhandledMsgErr ? kNoErr : error;
 }
 
 ASErr MultiArrowToolPlugin::StartupPlugin(SPInterfaceMessage* message) {

@@ -1,6 +1,6 @@
 // MultiArrowToolPlugin: the QuenTarb plug-in. It registers the tool and the About entry at
-// start-up, shows the about box and hands the tool's events to the options palette and the
-// drag engine.
+// start-up, shows the about box and hands the tool's events to the tool handlers (tool/),
+// which drive the options palette and the drag engine.
 #ifndef QT_FRAME_MULTIARROWTOOLPLUGIN_H
 #define QT_FRAME_MULTIARROWTOOLPLUGIN_H
 
@@ -15,6 +15,7 @@ class MultiArrowToolPlugin : public Plugin {
     ASErr Message(const char* caller, const char* selector, void* message) override;
     ASErr GoMenuItem(AIMenuMessage* message) override;
 
+    // The tool handlers, defined above the options and the drag engine in tool/.
     ASErr EditTool(AIToolMessage* message) override;
     ASErr TrackToolCursor(AIToolMessage* message) override;
     ASErr ToolMouseDown(AIToolMessage* message) override;

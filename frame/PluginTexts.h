@@ -29,7 +29,7 @@ constexpr const char* kAboutBoxText =
     "www.morvesh-software.example\n"
     "Version 14.0. All rights reserved.\n";
 
-constexpr const char* kOptionsDialogName = "ZUQuenTarb";
+constexpr const char* kOptionsDialogName = kQuenTarbPaletteName;
 
 // Resources.
 constexpr ASInt32 kToolTitleStrings = 16100;  // entry 1: the tool's title and tooltip

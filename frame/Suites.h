@@ -16,9 +16,9 @@ struct ImportSuite {
 
 constexpr ASInt32 kOptionalSuitesMarker = QT_FOURCC('O', 'P', 'T', 'S');
 
-// AI suites ask for their version plus 1000 on the Mac build.
+// AI suites ask for their version plus the Mac offset on the Mac build.
 #if defined(__APPLE__)
-constexpr ASInt32 kAISuiteVersionOffset = 1000;
+constexpr ASInt32 kAISuiteVersionOffset = kAIMacSuiteVersionOffset;
 #else
 constexpr ASInt32 kAISuiteVersionOffset = 0;
 #endif

@@ -152,7 +152,7 @@ void play(const uint8_t* data, size_t size) {
     if (host.loadStatic(PluginMain, QT_FUZZ_RESOURCE_FILE) != kNoErr) broken("the resource file did not load");
     if (host.startup() != kNoErr) broken("the plug-in did not start");
     host.selectTool();
-    qthost::Dialog* palette = host.dialogs().find("ZUQuenTarb");
+    qthost::Dialog* palette = host.dialogs().find(kQuenTarbPaletteName);
     if (!palette) broken("no palette");
     // Options live as long as the module; start each input from the defaults and the grid.
     qthost::DialogModel::userClick(palette->item(kResetItem));

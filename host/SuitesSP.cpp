@@ -23,7 +23,7 @@ const SuiteEntry* lookUp(const char* name, ASInt32 version) {
         if (std::strcmp(entry.name, name) != 0) continue;
         // The Mac build asks for every AI suite at its version plus 1000.
         bool aiSuite = std::strncmp(name, "AI ", 3) == 0;
-        if (entry.version == version || (aiSuite && entry.version + 1000 == version)) return &entry;
+        if (entry.version == version || (aiSuite && entry.version + kAIMacSuiteVersionOffset == version)) return &entry;
     }
     return nullptr;
 }

@@ -1,12 +1,14 @@
 // The palette as data: one row per control, in the order the init procedure builds them.
-// The init procedure, the option-change handler and Reset all walk these rows, so a
-// control's identifier, kind, range and option are written down exactly once.
+// The init procedure, the option-change handler and Reset all walk these rows. An option's
+// control takes its item, kind, range, caption and store variable from the option table;
+// a page adds only where it stands (and a popup's entry texts).
 #ifndef QT_OPTIONS_CONTROLS_H
 #define QT_OPTIONS_CONTROLS_H
 
 #include <cstdint>
 #include <span>
 
+#include "options/option_table.h"
 #include "sdk/QuenTarbSDK.h"
 
 namespace options {
@@ -27,13 +29,6 @@ struct EntryRun {
     constexpr int32_t size() const { return last < first ? 1 : last - first + 1; }
 };
 
-// The option a control edits; at most one pointer is set, matching the control's kind.
-struct OptionRef {
-    int32_t* integer = nullptr;
-    float* real = nullptr;
-    bool* boolean = nullptr;
-};
-
 struct Control {
     int32_t id;
     Kind kind;
@@ -50,45 +45,44 @@ struct Control {
 constexpr Control staticText(int32_t id, ADMRect r, const char* caption) {
     return {.id = id, .kind = Kind::staticText, .bounds = r, .caption = caption};
 }
-constexpr Control intSpin(int32_t id, ADMRect r, int32_t min, int32_t max, int32_t* option) {
-    return {.id = id,
-            .kind = Kind::intSpin,
-            .bounds = r,
-            .min = static_cast<float>(min),
-            .max = static_cast<float>(max),
-            .option = {.integer = option},
-            .proc = Proc::optionChanged};
+// The label of a row of spin edits: the row's caption as the table gives it for `option`.
+constexpr Control label(int32_t id, ADMRect r, Option option) { return staticText(id, r, spec(option).caption); }
+
+constexpr int32_t entryCount(std::span<const EntryRun> entries) {
+    int32_t n = 0;
+    for (const EntryRun& run : entries) n += run.size();
+    return n;
 }
-constexpr Control swatchSpin(int32_t id, ADMRect r, int32_t* option) {
-    Control c = intSpin(id, r, 0, 0, option);
-    c.maxIsSwatchCount = true;
+
+// The control that edits `option`, at `r`. A popup brings its entry texts, which must
+// match the table's range (a mismatch does not compile); `proc` overrides the option
+// handler (the colour modes).
+constexpr Control control(Option option, ADMRect r, std::span<const EntryRun> entries = {},
+                          Proc proc = Proc::optionChanged) {
+    const OptionSpec& o = spec(option);
+    Control c{.id = o.item, .kind = Kind::popup, .bounds = r, .min = o.min, .max = o.max, .option = o.ref, .proc = proc};
+    switch (o.control) {
+        case ControlType::Spin:
+        case ControlType::Swatch:
+            c.kind = o.type == ValueType::Real ? Kind::floatSpin : Kind::intSpin;
+            c.maxIsSwatchCount = o.control == ControlType::Swatch;
+            break;
+        case ControlType::Check:
+            c.kind = Kind::checkBox;
+            c.caption = o.caption;
+            break;
+        case ControlType::Tool:
+            c.proc = Proc::toolSelector;
+            [[fallthrough]];
+        case ControlType::Popup:
+            c.kind = Kind::popup;
+            c.entries = entries;
+            if (entryCount(entries) != static_cast<int32_t>(o.max) + 1) throw "popup entries do not match the option table";
+            break;
+        case ControlType::None:
+            throw "this option has no control";
+    }
     return c;
-}
-constexpr Control floatSpin(int32_t id, ADMRect r, float min, float max, float* option) {
-    return {.id = id,
-            .kind = Kind::floatSpin,
-            .bounds = r,
-            .min = min,
-            .max = max,
-            .option = {.real = option},
-            .proc = Proc::optionChanged};
-}
-constexpr Control checkBox(int32_t id, ADMRect r, const char* caption, bool* option) {
-    return {.id = id,
-            .kind = Kind::checkBox,
-            .bounds = r,
-            .caption = caption,
-            .option = {.boolean = option},
-            .proc = Proc::optionChanged};
-}
-constexpr Control popup(int32_t id, ADMRect r, std::span<const EntryRun> entries, int32_t* option,
-                        Proc proc = Proc::optionChanged) {
-    return {.id = id,
-            .kind = Kind::popup,
-            .bounds = r,
-            .entries = entries,
-            .option = {.integer = option},
-            .proc = proc};
 }
 constexpr Control pushButton(int32_t id, ADMRect r, const char* caption, Proc proc) {
     return {.id = id, .kind = Kind::pushButton, .bounds = r, .caption = caption, .proc = proc};
@@ -103,10 +97,8 @@ std::span<const Control> toolPageFrom5(int32_t tool);
 // The shared controls below the pages, in building order, the tool selector last.
 std::span<const Control> sharedControls();
 
-// The title the palette takes when tool `tool` is chosen, and the items of its page in the
-// order the tool selector shows them.
+// The title the palette takes when tool `tool` is chosen.
 const char* toolTitle(int32_t tool);
-std::span<const int32_t> toolPageItems(int32_t tool);
 
 // Calls `visit` for every control in building order: pages 0 to 12, then the shared ones.
 template <typename Visit>

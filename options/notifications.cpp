@@ -9,7 +9,10 @@
 namespace {
 
 using options::Control;
+using options::Option;
 using options::Proc;
+
+constexpr ASInt32 itemOf(Option option) { return options::spec(option).item; }
 
 // The controls whose value is an option the user edits: every one but the static texts,
 // the Reset button and the tool selector (which only `enabled` reads).
@@ -73,20 +76,21 @@ void enabled(ADMItemRef item, ADMNotifierRef notifier) {
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::currenttool = options::activeEntryID(item, g::currenttool);
     for (int32_t tool = 0; tool < options::kToolCount; ++tool)
-        for (int32_t id : options::toolPageItems(tool)) showItem(dialog, id, false);
+        for (const Control& c : options::toolPage(tool)) showItem(dialog, c.id, false);
     sADMDialog->SetText(dialog, options::toolTitle(g::currenttool));
-    for (int32_t id : options::toolPageItems(g::currenttool)) showItem(dialog, id, true);
+    for (const Control& c : options::toolPage(g::currenttool)) showItem(dialog, c.id, true);
 }
 
 void colorchange(ADMItemRef item, ADMNotifierRef notifier) {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
-    g::filloptions = options::activeEntryID(sADMDialog->GetItem(dialog, 12), g::filloptions);
-    g::strokeoptions = options::activeEntryID(sADMDialog->GetItem(dialog, 13), g::strokeoptions);
-    enableItem(dialog, 14, usesSwatch(g::filloptions));
-    enableItem(dialog, 15, usesSwatch(g::strokeoptions));
-    enableItem(dialog, 18, usesProcessValue(g::filloptions));
-    enableItem(dialog, 19, usesProcessValue(g::strokeoptions));
+    g::filloptions = options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::filloptions)), g::filloptions);
+    g::strokeoptions =
+        options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::strokeoptions)), g::strokeoptions);
+    enableItem(dialog, itemOf(Option::fillswatchvalue), usesSwatch(g::filloptions));
+    enableItem(dialog, itemOf(Option::strokeswatchvalue), usesSwatch(g::strokeoptions));
+    enableItem(dialog, itemOf(Option::fillprocessvalue), usesProcessValue(g::filloptions));
+    enableItem(dialog, itemOf(Option::strokeprocessvalue), usesProcessValue(g::strokeoptions));
 }
 
 // Leaves the tool, its page, the title and the colour controls' enabling as they are.

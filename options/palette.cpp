@@ -18,7 +18,7 @@ using options::Proc;
 
 constexpr ASInt32 kPaletteWidth = 330;
 constexpr ASInt32 kPaletteHeight = 430;
-constexpr ASInt32 kFillModeItem = 12;
+constexpr ASInt32 kFillModeItem = options::spec(options::Option::filloptions).item;
 
 const char* itemType(Kind kind) {
     switch (kind) {

@@ -2,12 +2,9 @@
 // their swatch and process values, pattern, line scaling, placement, slowdown, the
 // switches, Reset, the line type and, built last, the tool selector.
 #include "options/controls.h"
-#include "options/store.h"
 
 namespace options {
 namespace {
-
-using namespace g;
 
 constexpr EntryRun kFillEntries[] = {{" Fill color - Ignore"},
                                      {" To white"},
@@ -74,28 +71,28 @@ constexpr EntryRun kToolEntries[] = {{" QuenTarb - Grid plug-in"},       {" Quen
                                      {" QuenTarb - Background plug-in"}};
 
 constexpr Control kShared[] = {
-    popup(12, {10, 222, 160, 242}, kFillEntries, &filloptions, Proc::colourMode),
-    swatchSpin(14, {190, 222, 250, 242}, &fillswatchvalue),
-    intSpin(18, {260, 222, 320, 242}, 0, 1000, &fillprocessvalue),
-    popup(13, {10, 247, 160, 267}, kStrokeEntries, &strokeoptions, Proc::colourMode),
-    swatchSpin(15, {190, 247, 250, 267}, &strokeswatchvalue),
-    intSpin(19, {260, 247, 320, 267}, 0, 1000, &strokeprocessvalue),
-    popup(17, {10, 270, 160, 290}, kPatternEntries, &patternoptions),
-    popup(20, {170, 270, 320, 290}, kScaleLinesEntries, &scalelinesoptions),
-    popup(8, {10, 295, 160, 315}, kBeneathEntries, &beneathoptions),
-    staticText(370, {10, 320, 185, 340}, "Slowdown"),
-    intSpin(11, {190, 320, 250, 340}, 0, 300, &countvalue),
-    checkBox(10, {10, 345, 80, 359}, "Blend", &blend),
-    checkBox(9, {83, 345, 153, 359}, "Opacity", &opacity),
-    checkBox(5, {156, 345, 226, 359}, "Pen/Opac", &pr_opacityvalue),
-    checkBox(6, {229, 345, 299, 359}, "Pen/Len", &pr_lengthvalue),
-    checkBox(16, {10, 362, 80, 376}, "Width", &width),
-    checkBox(4, {83, 362, 153, 376}, "Layer", &layer),
-    checkBox(23, {156, 362, 226, 376}, "Closed", &closedpath),
-    checkBox(7, {229, 362, 299, 376}, "Pen/Width", &pr_widthvalue),
+    control(Option::filloptions, {10, 222, 160, 242}, kFillEntries, Proc::colourMode),
+    control(Option::fillswatchvalue, {190, 222, 250, 242}),
+    control(Option::fillprocessvalue, {260, 222, 320, 242}),
+    control(Option::strokeoptions, {10, 247, 160, 267}, kStrokeEntries, Proc::colourMode),
+    control(Option::strokeswatchvalue, {190, 247, 250, 267}),
+    control(Option::strokeprocessvalue, {260, 247, 320, 267}),
+    control(Option::patternoptions, {10, 270, 160, 290}, kPatternEntries),
+    control(Option::scalelinesoptions, {170, 270, 320, 290}, kScaleLinesEntries),
+    control(Option::beneathoptions, {10, 295, 160, 315}, kBeneathEntries),
+    label(370, {10, 320, 185, 340}, Option::countvalue),
+    control(Option::countvalue, {190, 320, 250, 340}),
+    control(Option::blend, {10, 345, 80, 359}),
+    control(Option::opacity, {83, 345, 153, 359}),
+    control(Option::pr_opacityvalue, {156, 345, 226, 359}),
+    control(Option::pr_lengthvalue, {229, 345, 299, 359}),
+    control(Option::width, {10, 362, 80, 376}),
+    control(Option::layer, {83, 362, 153, 376}),
+    control(Option::closedpath, {156, 362, 226, 376}),
+    control(Option::pr_widthvalue, {229, 362, 299, 376}),
     pushButton(3, {240, 385, 320, 405}, "Reset", Proc::reset),
-    popup(22, {10, 410, 160, 430}, kLineTypeEntries, &currentpath),
-    popup(21, {10, 385, 160, 405}, kToolEntries, &currenttool, Proc::toolSelector),
+    control(Option::currentpath, {10, 410, 160, 430}, kLineTypeEntries),
+    control(Option::currenttool, {10, 385, 160, 405}, kToolEntries),
 };
 
 }  // namespace

@@ -2,12 +2,9 @@
 // spin edits (caption at 10-185, spins at 190-250 and 260-320) are 22 apart, check boxes
 // stand in columns at 10, 113 and 216.
 #include "options/controls.h"
-#include "options/store.h"
 
 namespace options {
 namespace {
-
-using namespace g;
 
 constexpr EntryRun kCheckEntries[] = {{" Ignore checkerboard"}, {" Check ", 1, 9}};
 constexpr EntryRun kFlipEntries[] = {{" Ignore turn"}, {" Turn ", 1, 4}};
@@ -15,88 +12,88 @@ constexpr EntryRun kScaleXEntries[] = {{" Default horizontal apply"}, {" Apply "
 constexpr EntryRun kScaleYEntries[] = {{" Default vertical apply"}, {" Apply ", 1, 42}};
 
 constexpr Control kGrid[] = {
-    staticText(310, {10, 10, 185, 30}, "Columns / rows"),
-    staticText(312, {10, 32, 185, 52}, "Rotation (o)"),
-    staticText(313, {10, 54, 185, 74}, "Jitter (p)"),
-    intSpin(25, {190, 10, 250, 30}, 1, 300, &horizontalcopiesvalue_0),
-    intSpin(26, {260, 10, 320, 30}, 1, 300, &verticalcopiesvalue_0),
-    floatSpin(27, {190, 32, 250, 52}, -360, 360, &rotatevalue_0),
-    floatSpin(28, {190, 54, 250, 74}, 0, 1000, &jittervalue_0),
-    popup(33, {10, 77, 160, 97}, kCheckEntries, &checkoptions_0),
-    popup(36, {170, 77, 320, 97}, kFlipEntries, &flipoptions_0),
-    popup(34, {10, 102, 160, 122}, kScaleXEntries, &scalexoptions_0),
-    popup(35, {170, 102, 320, 122}, kScaleYEntries, &scaleyoptions_0),
-    checkBox(29, {10, 125, 110, 139}, "Trail", &trailvalue_0),
-    checkBox(30, {113, 125, 213, 139}, "Warp [R]", &envelopevalue_0),
-    checkBox(31, {216, 125, 316, 139}, "Create [R]", &placementvalue_0),
-    checkBox(32, {10, 142, 110, 156}, "Rotation [R]", &rotation_0),
+    label(310, {10, 10, 185, 30}, Option::horizontalcopiesvalue_0),
+    label(312, {10, 32, 185, 52}, Option::rotatevalue_0),
+    label(313, {10, 54, 185, 74}, Option::jittervalue_0),
+    control(Option::horizontalcopiesvalue_0, {190, 10, 250, 30}),
+    control(Option::verticalcopiesvalue_0, {260, 10, 320, 30}),
+    control(Option::rotatevalue_0, {190, 32, 250, 52}),
+    control(Option::jittervalue_0, {190, 54, 250, 74}),
+    control(Option::checkoptions_0, {10, 77, 160, 97}, kCheckEntries),
+    control(Option::flipoptions_0, {170, 77, 320, 97}, kFlipEntries),
+    control(Option::scalexoptions_0, {10, 102, 160, 122}, kScaleXEntries),
+    control(Option::scaleyoptions_0, {170, 102, 320, 122}, kScaleYEntries),
+    control(Option::trailvalue_0, {10, 125, 110, 139}),
+    control(Option::envelopevalue_0, {113, 125, 213, 139}),
+    control(Option::placementvalue_0, {216, 125, 316, 139}),
+    control(Option::rotation_0, {10, 142, 110, 156}),
 };
 
 constexpr Control kDrag[] = {
-    staticText(314, {10, 10, 185, 30}, "Copies"),
-    staticText(315, {10, 32, 185, 52}, "Rotation (o)"),
-    staticText(316, {10, 54, 185, 74}, "Jitter (p) (Horz)"),
-    staticText(317, {10, 76, 185, 96}, "Jitter (p) (Vert)"),
-    intSpin(42, {190, 10, 250, 30}, 2, 500, &copiesvalue_1),
-    floatSpin(43, {190, 32, 250, 52}, -360, 360, &rotatevalue_1),
-    floatSpin(44, {190, 54, 250, 74}, 0, 1000, &jitterxvalue_1),
-    floatSpin(45, {190, 76, 250, 96}, 0, 1000, &jitteryvalue_1),
-    checkBox(47, {10, 100, 110, 114}, "Trail", &trailvalue_1),
-    checkBox(48, {113, 100, 213, 114}, "Warp [R]", &envelopevalue_1),
-    checkBox(49, {216, 100, 316, 114}, "Create [R]", &placementvalue_1),
+    label(314, {10, 10, 185, 30}, Option::copiesvalue_1),
+    label(315, {10, 32, 185, 52}, Option::rotatevalue_1),
+    label(316, {10, 54, 185, 74}, Option::jitterxvalue_1),
+    label(317, {10, 76, 185, 96}, Option::jitteryvalue_1),
+    control(Option::copiesvalue_1, {190, 10, 250, 30}),
+    control(Option::rotatevalue_1, {190, 32, 250, 52}),
+    control(Option::jitterxvalue_1, {190, 54, 250, 74}),
+    control(Option::jitteryvalue_1, {190, 76, 250, 96}),
+    control(Option::trailvalue_1, {10, 100, 110, 114}),
+    control(Option::envelopevalue_1, {113, 100, 213, 114}),
+    control(Option::placementvalue_1, {216, 100, 316, 114}),
 };
 
 constexpr EntryRun kZoomEntries[] = {{" Zoom - Default"}, {" Grid"},        {" Left right"},
                                      {" Top down"},       {" Bottom zoom"}, {" Abstract"}};
 
 constexpr Control kZoom[] = {
-    staticText(318, {10, 10, 185, 30}, "Copies"),
-    staticText(319, {10, 32, 185, 52}, "Interpolate (%)"),
-    staticText(320, {10, 54, 185, 74}, "Curve (p)"),
-    intSpin(50, {190, 10, 250, 30}, 2, 500, &copiesvalue_2),
-    floatSpin(51, {190, 32, 250, 52}, 0, 100, &interpolatevalue_2),
-    floatSpin(52, {190, 54, 250, 74}, 0, 1000, &curvevalue_2),
-    popup(53, {10, 80, 160, 100}, kZoomEntries, &zoomoptions_2),
-    checkBox(54, {10, 105, 110, 119}, "Trail", &trailvalue_2),
-    checkBox(55, {113, 105, 213, 119}, "Warp [R]", &envelopevalue_2),
-    checkBox(56, {216, 105, 316, 119}, "Length [R]", &lengthvalue_2),
-    checkBox(57, {10, 123, 110, 137}, "Document view", &viewvalue_2),
+    label(318, {10, 10, 185, 30}, Option::copiesvalue_2),
+    label(319, {10, 32, 185, 52}, Option::interpolatevalue_2),
+    label(320, {10, 54, 185, 74}, Option::curvevalue_2),
+    control(Option::copiesvalue_2, {190, 10, 250, 30}),
+    control(Option::interpolatevalue_2, {190, 32, 250, 52}),
+    control(Option::curvevalue_2, {190, 54, 250, 74}),
+    control(Option::zoomoptions_2, {10, 80, 160, 100}, kZoomEntries),
+    control(Option::trailvalue_2, {10, 105, 110, 119}),
+    control(Option::envelopevalue_2, {113, 105, 213, 119}),
+    control(Option::lengthvalue_2, {216, 105, 316, 119}),
+    control(Option::viewvalue_2, {10, 123, 110, 137}),
 };
 
 constexpr EntryRun kEdgeEntries[] = {
     {" Edge - Default"}, {" Edge - Turn 1"}, {" Edge - Turn 2"}, {" Edge - Flip"}, {" Edge - Randomized"}};
 
 constexpr Control kFramed[] = {
-    staticText(321, {10, 10, 185, 30}, "Copies / width"),
-    staticText(322, {10, 32, 185, 52}, "Copies / height"),
-    staticText(323, {10, 54, 185, 74}, "Rotation (o)"),
-    staticText(324, {10, 76, 185, 96}, "Jitter (p)"),
-    staticText(326, {10, 98, 185, 118}, "Scale (%)"),
-    intSpin(70, {190, 10, 250, 30}, 2, 300, &horizontalcopiesvalue_3),
-    intSpin(71, {190, 32, 250, 52}, 2, 300, &verticalcopiesvalue_3),
-    floatSpin(72, {190, 54, 250, 74}, -360, 360, &rotateanglevalue_3),
-    floatSpin(73, {190, 76, 250, 96}, 0, 1000, &jittervalue_3),
-    floatSpin(74, {190, 98, 250, 118}, 3, 120, &scalevalue_3),
-    popup(78, {10, 125, 160, 145}, kEdgeEntries, &edgeoptions_3),
-    checkBox(77, {10, 150, 110, 164}, "Trail", &trailvalue_3),
-    checkBox(79, {113, 150, 213, 164}, "Warp [R]", &envelopevalue_3),
-    checkBox(80, {216, 150, 316, 164}, "Create [R]", &placementvalue_3),
-    checkBox(75, {10, 167, 110, 181}, "Delete", &deletepathvalue_3),
+    label(321, {10, 10, 185, 30}, Option::horizontalcopiesvalue_3),
+    label(322, {10, 32, 185, 52}, Option::verticalcopiesvalue_3),
+    label(323, {10, 54, 185, 74}, Option::rotateanglevalue_3),
+    label(324, {10, 76, 185, 96}, Option::jittervalue_3),
+    label(326, {10, 98, 185, 118}, Option::scalevalue_3),
+    control(Option::horizontalcopiesvalue_3, {190, 10, 250, 30}),
+    control(Option::verticalcopiesvalue_3, {190, 32, 250, 52}),
+    control(Option::rotateanglevalue_3, {190, 54, 250, 74}),
+    control(Option::jittervalue_3, {190, 76, 250, 96}),
+    control(Option::scalevalue_3, {190, 98, 250, 118}),
+    control(Option::edgeoptions_3, {10, 125, 160, 145}, kEdgeEntries),
+    control(Option::trailvalue_3, {10, 150, 110, 164}),
+    control(Option::envelopevalue_3, {113, 150, 213, 164}),
+    control(Option::placementvalue_3, {216, 150, 316, 164}),
+    control(Option::deletepathvalue_3, {10, 167, 110, 181}),
 };
 
 constexpr Control kRimRandom[] = {
-    staticText(327, {10, 10, 185, 30}, "Copies"),
-    staticText(328, {10, 32, 185, 52}, "Scale (% Min)"),
-    staticText(329, {10, 54, 185, 74}, "Scale (% Max)"),
-    staticText(330, {10, 76, 185, 96}, "Jitter (p)"),
-    intSpin(90, {190, 10, 250, 30}, 2, 300, &copiesvalue_4),
-    floatSpin(91, {190, 32, 250, 52}, 3, 200, &scaleminvalue_4),
-    floatSpin(92, {190, 54, 250, 74}, 3, 200, &scalemaxvalue_4),
-    floatSpin(93, {190, 76, 250, 96}, 0, 1000, &jittervalue_4),
-    checkBox(96, {10, 100, 110, 114}, "Trail", &trailvalue_4),
-    checkBox(97, {113, 100, 213, 114}, "Warp [R]", &envelopevalue_4),
-    checkBox(98, {216, 100, 316, 114}, "Rotation [R]", &applyrotatevalue_4),
-    checkBox(95, {10, 117, 110, 131}, "Linked scale", &linkedvalue_4),
+    label(327, {10, 10, 185, 30}, Option::copiesvalue_4),
+    label(328, {10, 32, 185, 52}, Option::scaleminvalue_4),
+    label(329, {10, 54, 185, 74}, Option::scalemaxvalue_4),
+    label(330, {10, 76, 185, 96}, Option::jittervalue_4),
+    control(Option::copiesvalue_4, {190, 10, 250, 30}),
+    control(Option::scaleminvalue_4, {190, 32, 250, 52}),
+    control(Option::scalemaxvalue_4, {190, 54, 250, 74}),
+    control(Option::jittervalue_4, {190, 76, 250, 96}),
+    control(Option::trailvalue_4, {10, 100, 110, 114}),
+    control(Option::envelopevalue_4, {113, 100, 213, 114}),
+    control(Option::applyrotatevalue_4, {216, 100, 316, 114}),
+    control(Option::linkedvalue_4, {10, 117, 110, 131}),
 };
 
 }  // namespace

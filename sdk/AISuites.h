@@ -9,6 +9,10 @@
 extern "C" {
 #endif
 
+// The Mac build asks for every AI suite at its version plus this offset; a host accepts
+// both numbers.
+#define kAIMacSuiteVersionOffset 1000
+
 #define kAIArtSuite "AI Art Suite"
 #define kAIArtSuiteVersion 14
 typedef struct AIArtSuite {

@@ -7,6 +7,7 @@
 #include "AITypes.h"
 #include "ASTypes.h"
 #include "Messages.h"
+#include "QuenTarbNames.h"
 #include "SPBasic.h"
 #include "SPSuites.h"
 

@@ -110,7 +110,7 @@ void randomColor(AIColor& color, int count) {
 }
 
 // Mode 4: one draw picks swatch min(S, floor(S x draw) + 1); its whole colour replaces ours.
-void randomSwatch(Paint target, const SeriesPlace& place) {
+void randomSwatch(PaintTarget target, const SeriesPlace& place) {
     const AIReal scaled = static_cast<AIReal>(place.swatchCount) * draw();
     const int32_t n = usableSwatch(std::min(place.swatchCount, static_cast<int32_t>(scaled) + 1));
     swatchColor(n, &target.color);
@@ -143,7 +143,7 @@ void alternate(int32_t mode, AIColor& color, int count, const AIColor* target) {
 
 }  // namespace
 
-void applyColorMode(int32_t mode, Paint target, const SeriesPlace& place) {
+void applyColorMode(int32_t mode, PaintTarget target, const SeriesPlace& place) {
     if (mode == 4) {
         randomSwatch(target, place);
         return;

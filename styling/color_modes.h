@@ -16,15 +16,15 @@ struct SeriesPlace {
     int32_t cycle;         // P
 };
 
-// The paint a mode changes: the fill (or stroke) colour and its paint flag.
-struct Paint {
+// What a colour mode changes: the fill (or stroke) colour and its paint flag, in place.
+struct PaintTarget {
     AIColor& color;
     ASBoolean& paint;
 };
 
 // Applies mode 1 to 14 to `target`. Gray, four-colour and three-colour colours change;
 // other kinds keep their values except in mode 4, which replaces the whole colour.
-void applyColorMode(int32_t mode, Paint target, const SeriesPlace& place);
+void applyColorMode(int32_t mode, PaintTarget target, const SeriesPlace& place);
 
 }  // namespace styling
 

@@ -13,7 +13,7 @@
 namespace qttest {
 
 // The options palette's dialog name.
-inline constexpr const char* kPaletteName = "ZUQuenTarb";
+inline constexpr const char* kPaletteName = kQuenTarbPaletteName;
 
 // A host with the module built beside the tests, loaded and started.
 inline std::unique_ptr<qthost::Host> startedHost(const qthost::HostConfig& config = {}) {

@@ -35,7 +35,7 @@ class FrameErrorsTest : public ::testing::Test {
 
 TEST_F(FrameErrorsTest, TheSameErrorIsShownOnceAndAnotherErrorResetsTheWindow) {
     EXPECT_EQ(failMouseUp(*host_, kInjectedFaultErr), kInjectedFaultErr);
-    EXPECT_EQ(alerts().size(), 1u) << "the plug-in and the entry point both report it; one alert";
+    EXPECT_EQ(alerts().size(), 1u) << "reported once, where it leaves the plug-in";
     EXPECT_EQ(failMouseUp(*host_, kInjectedFaultErr), kInjectedFaultErr);
     EXPECT_EQ(alerts().size(), 1u) << "the same error again within five seconds";
     EXPECT_EQ(failMouseUp(*host_, kArtGone), kArtGone);

@@ -39,7 +39,7 @@ ASErr drag(qthost::Host& host, AIRealPoint from, AIRealPoint to, int steps = 6) 
 }
 
 qthost::DialogItem* paletteItem(qthost::Host& host, int id) {
-    qthost::Dialog* palette = host.dialogs().find("ZUQuenTarb");
+    qthost::Dialog* palette = host.dialogs().find(kQuenTarbPaletteName);
     return palette ? palette->item(id) : nullptr;
 }
 
@@ -72,7 +72,7 @@ void checkRegistration(Checks& checks, qthost::Host& host) {
 
 void checkPaletteAndCursor(Checks& checks, qthost::Host& host) {
     checks.equal(host.selectTool(), kNoErr, "selecting the tool");
-    qthost::Dialog* palette = host.dialogs().find("ZUQuenTarb");
+    qthost::Dialog* palette = host.dialogs().find(kQuenTarbPaletteName);
     if (checks.expect(palette != nullptr, "the options palette exists")) {
         checks.equal(palette->resourceID(), 16201, "palette frame: dialog 16201");
         checks.equal(palette->title(), std::string("QUENTARB "), "palette caption from dialog 16201");

@@ -1,17 +1,14 @@
-// The tool's events: the options palette at selection and double-click, the cursor, and
-// the drag (reset at mouse-down, the drag engine per drag event, the undo at mouse-up).
+// The tool handlers, the glue above the options and the drag engine: the options palette at
+// selection and double-click, the cursor, and the drag (started at mouse-down, the drag
+// engine per drag event, the undo at mouse-up). The frame reaches them only through the
+// plug-in object's virtual functions.
+#include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "frame/MultiArrowToolPlugin.h"
 #include "frame/PluginTexts.h"
 #include "frame/SuitePointers.h"
 #include "options/palette.h"
 #include "options/store.h"
-
-namespace {
-
-constexpr int kClearedPoints = 22;  // point1 entries 0..21; 22..24 keep their values
-
-}  // namespace
 
 // The palette is made once and lives until the host quits; deselecting the tool keeps it.
 ASErr MultiArrowToolPlugin::SelectTool(AIToolMessage*) {
@@ -36,17 +33,7 @@ ASErr MultiArrowToolPlugin::TrackToolCursor(AIToolMessage*) {
 }
 
 ASErr MultiArrowToolPlugin::ToolMouseDown(AIToolMessage* message) {
-    const AIRealPoint cursor = message->cursor;
-    g::startingPoint = cursor;
-    g::resizeaccvalue_5 = 100.0f;
-    g::scalehvalue_10 = g::scalevvalue_10 = g::fadefillaccvalue_10 = 1.0f;
-    g::lastposition_10 = cursor;
-    g::count_10 = 0;
-    g::count = 0;
-    g::point1[0] = cursor;
-    for (int i = 1; i < kClearedPoints; ++i) g::point1[i] = AIRealPoint{0.0f, 0.0f};
-    g::keydown = true;
-    g::pointcount = 0;
+    drag::beginDrag(message->cursor);
     return kNoErr;
 }
 

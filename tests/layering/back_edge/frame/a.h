@@ -1,0 +1,1 @@
+#include "drag/b.h"

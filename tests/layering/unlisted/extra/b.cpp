@@ -1,0 +1,1 @@
+#include "sdk/a.h"
