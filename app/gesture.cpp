@@ -1,10 +1,16 @@
 // Reading gesture files.
 #include "app/gesture.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "app/messages.h"
 #include "app/parse.h"
 
 namespace qtapp {
@@ -103,7 +109,7 @@ GestureEvent readEvent(const json& event, size_t index) {
     } else if (kind == "undo") {
         e.type = GestureEvent::Type::undo;
     } else {
-        r.fail("unknown type \"" + kind + "\" (down, drag, up, set, tool, shape, reset, undo)");
+        r.fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo)");
     }
     return e;
 }
@@ -160,12 +166,61 @@ std::vector<GestureEvent> parseGesture(const std::string& text) {
     return events;
 }
 
-std::vector<GestureEvent> readGestureFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError("--gesture: cannot read '" + path + "'");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parseGesture(text.str());
+std::string readGestureText(const std::string& path, uint64_t maxBytes) {
+    auto tooLarge = [&] {
+        return UsageError("--gesture: " + inQuotes(path) + " is larger than " + std::to_string(maxBytes) +
+                          " bytes; raise the limit with --max-gesture-bytes");
+    };
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw UsageError("--gesture: cannot read " + inQuotes(path) + ": " + std::strerror(errno));
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
+    }
+    if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > maxBytes) {
+        close(fd);
+        throw tooLarge();
+    }
+    // Read up to one byte past the limit: a pipe or a device tells its size only so.
+    std::string text;
+    char buffer[65536];
+    while (true) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            int error = errno;
+            close(fd);
+            throw UsageError("--gesture: cannot read " + inQuotes(path) + ": " + std::strerror(error));
+        }
+        if (n == 0) break;
+        if (text.size() + static_cast<size_t>(n) > maxBytes) {
+            close(fd);
+            throw tooLarge();
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    close(fd);
+    return text;
+}
+
+std::vector<GestureEvent> readGestureFile(const std::string& path, uint64_t maxBytes) {
+    return parseGesture(readGestureText(path, maxBytes));
+}
+
+bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
+    bool down = false;
+    for (const GestureEvent& e : events) {
+        if (e.type == GestureEvent::Type::down) down = true;
+        if (e.type == GestureEvent::Type::up) down = false;
+    }
+    return down;
+}
+
+size_t dragEventCount(const std::vector<GestureEvent>& events) {
+    size_t n = 0;
+    for (const GestureEvent& e : events) n += e.type == GestureEvent::Type::drag;
+    return n;
 }
 
 std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers) {

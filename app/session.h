@@ -9,13 +9,15 @@
 #include <vector>
 
 #include "app/gesture.h"
+#include "app/progress.h"
 #include "host/Host.h"
 
 namespace qtapp {
 
 class Session {
 public:
-    // Loads and starts the plug-in; throws std::runtime_error when it cannot.
+    // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load is a
+    // UsageError; any other failure to start is a RunFailure or std::runtime_error.
     explicit Session(const qthost::HostConfig& config, const std::string& modulePath = defaultModule());
     ~Session();
 
@@ -29,7 +31,10 @@ public:
     void selectShape(int shape);
     void setOption(const std::string& name, const std::string& value);
     void reset();
-    void play(const std::vector<GestureEvent>& events);
+    // Plays the events in order; RunFailure as soon as the host has a fault (out of memory,
+    // the art limit), since the document may then be half changed.
+    void play(const std::vector<GestureEvent>& events, Progress* progress = nullptr);
+    void checkHost() const;
 
     // True when any message the host sent got a non-zero result.
     bool pluginFailed() const;
