@@ -120,7 +120,7 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
             session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")), kInjectedFaultErr);
         }
-        session.play(p.events, &progress);
+        session.play(p.events, [&](size_t done, size_t total, size_t art) { progress.events(done, total, art); });
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
         progress.step("writing " + args.out);

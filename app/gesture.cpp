@@ -1,12 +1,8 @@
 // Reading gesture files.
 #include "app/gesture.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -171,36 +167,22 @@ std::string readGestureText(const std::string& path, uint64_t maxBytes) {
         return UsageError("--gesture: " + inQuotes(path) + " is larger than " + std::to_string(maxBytes) +
                           " bytes; raise the limit with --max-gesture-bytes");
     };
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw UsageError("--gesture: cannot read " + inQuotes(path) + ": " + std::strerror(errno));
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        close(fd);
-        throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
-    }
-    if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > maxBytes) {
-        close(fd);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > maxBytes && !ec) {
         throw tooLarge();
     }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UsageError("--gesture: cannot read " + inQuotes(path));
     // Read up to one byte past the limit: a pipe or a device tells its size only so.
     std::string text;
     char buffer[65536];
-    while (true) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            int error = errno;
-            close(fd);
-            throw UsageError("--gesture: cannot read " + inQuotes(path) + ": " + std::strerror(error));
-        }
-        if (n == 0) break;
-        if (text.size() + static_cast<size_t>(n) > maxBytes) {
-            close(fd);
-            throw tooLarge();
-        }
-        text.append(buffer, static_cast<size_t>(n));
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto n = static_cast<size_t>(in.gcount());
+        if (text.size() + n > maxBytes) throw tooLarge();
+        text.append(buffer, n);
     }
-    close(fd);
+    if (in.bad()) throw UsageError("--gesture: cannot read " + inQuotes(path));
     return text;
 }
 

@@ -114,7 +114,7 @@ void Session::setOption(const std::string& name, const std::string& value) {
 
 void Session::reset() { qthost::DialogModel::userClick(&control(kResetItem, "reset")); }
 
-void Session::play(const std::vector<GestureEvent>& events, Progress* progress) {
+void Session::play(const std::vector<GestureEvent>& events, const EventsDone& afterEach) {
     using Type = GestureEvent::Type;
     size_t done = 0;
     for (const GestureEvent& e : events) {
@@ -132,7 +132,7 @@ void Session::play(const std::vector<GestureEvent>& events, Progress* progress) 
                 break;
         }
         checkHost();
-        if (progress) progress->events(++done, events.size(), host_->document().liveArtCount());
+        if (afterEach) afterEach(++done, events.size(), host_->document().liveArtCount());
     }
 }
 

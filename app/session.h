@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
 #include "app/gesture.h"
-#include "app/progress.h"
 #include "host/Host.h"
 
 namespace qtapp {
@@ -32,8 +33,10 @@ public:
     void setOption(const std::string& name, const std::string& value);
     void reset();
     // Plays the events in order; RunFailure as soon as the host has a fault (out of memory,
-    // the art limit), since the document may then be half changed.
-    void play(const std::vector<GestureEvent>& events, Progress* progress = nullptr);
+    // the art limit), since the document may then be half changed. `afterEach` (if any) hears
+    // how many events are done.
+    using EventsDone = std::function<void(size_t done, size_t total, size_t art)>;
+    void play(const std::vector<GestureEvent>& events, const EventsDone& afterEach = {});
     void checkHost() const;
 
     // True when any message the host sent got a non-zero result.
