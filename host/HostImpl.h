@@ -150,7 +150,8 @@ inline ASErr hostRoomForArt() {
 // Classifies the exception being handled and records it; the code to answer with.
 ASErr recordSuiteFault() noexcept;
 
-// Suite calls in progress on this thread (the plug-in runs between them, not inside them).
+// Suite calls in progress on this thread. The plug-in runs between them, except for a
+// notification a suite call sends it (ADM SendNotify).
 inline thread_local int gSuiteDepth = 0;
 inline bool servingPlugin() { return gSuiteDepth > 0; }
 
@@ -159,6 +160,7 @@ struct SuiteGuard;
 
 template <typename R, typename... Args, R (*Fn)(Args...), bool ReturnsErr>
 struct SuiteGuard<Fn, ReturnsErr> {
+    static_assert(!ReturnsErr || std::is_same_v<R, ASErr>, "suiteCall wraps functions that return a code");
     static R call(Args... args) noexcept {
         struct Depth {
             Depth() { ++gSuiteDepth; }
