@@ -154,6 +154,8 @@ void guardStandardStreams() {
     }
 }
 
+bool standardOutputClosed() { return gStandardOutputClosed; }
+
 void writeStandardOutput(std::string_view bytes) {
     if (gStandardOutputClosed) throw RunFailure("cannot write to standard output: it is closed");
     const char* data = bytes.data();

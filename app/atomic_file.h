@@ -51,6 +51,7 @@ void writeStandardOutput(std::string_view bytes);
 // Call first thing: a closed standard stream gets /dev/null in its place, so no file the
 // program opens later takes its number (and standard output's being closed is remembered).
 void guardStandardStreams();
+bool standardOutputClosed();
 
 }  // namespace qtapp
 

@@ -50,33 +50,33 @@ int run(int argc, char** argv) {
     NumberFlags numbers;
     CLI::App* drawCmd = app.add_subcommand("draw", "one or more drags through the plug-in, then export");
     drawCmd->add_option("--tool", draw.tool, "mode by name or 0 to 12");
-    drawCmd->add_option("--shape", numbers.shape, "line type 0 to 23");
+    drawCmd->add_option("--shape", numbers.shape, "line type 0 to 23")->type_name("N");
     drawCmd->add_option("--set", draw.sets, "NAME=VALUE, through the palette control (repeatable)")
         ->allow_extra_args(false);
     drawCmd->add_option("--from", draw.from, "mouse-down point X,Y (default 100,100)");
     drawCmd->add_option("--to", draw.to, "last drag point X,Y (default 300,250)");
-    drawCmd->add_option("--steps", numbers.steps, "drag events (default 8)");
+    drawCmd->add_option("--steps", numbers.steps, "drag events (default 8)")->type_name("N");
     drawCmd->add_option("--gesture", draw.gesture, "JSON gesture file, instead of --from, --to and --steps");
     drawCmd->add_option("--modifiers", draw.modifiers, "modifier bits (decimal or 0x hex)");
-    drawCmd->add_option("--pressure", numbers.pressure, "pen pressure 0 to 255");
+    drawCmd->add_option("--pressure", numbers.pressure, "pen pressure 0 to 255")->type_name("N");
     drawCmd->add_flag("--pressure-device", draw.pressureDevice, "the host reports a pressure device");
-    drawCmd->add_option("--seed", numbers.seed, "random seed");
+    drawCmd->add_option("--seed", numbers.seed, "random seed")->type_name("N");
     drawCmd->add_option("--page", draw.page, "page size W,H in points");
     drawCmd->add_option("--view", draw.view, "document view bounds L,T,R,B");
     drawCmd->add_option("--color-model", draw.colorModel, "rgb, cmyk or gray");
     drawCmd->add_option("--fill", draw.fill, "fill of new art");
     drawCmd->add_option("--stroke", draw.stroke, "stroke of new art");
-    drawCmd->add_option("--stroke-width", numbers.strokeWidth, "stroke width of new art");
+    drawCmd->add_option("--stroke-width", numbers.strokeWidth, "stroke width of new art")->type_name("N");
     drawCmd->add_option("--out", draw.out, ".svg, .pdf, .png or .json; - for JSON on stdout");
     const qtapp::Limits limits;
     drawCmd->add_option("--max-steps", numbers.maxSteps,
-                        "limit on drag events (default " + std::to_string(limits.steps) + ")");
+                        "limit on drag events (default " + std::to_string(limits.steps) + ")")->type_name("N");
     drawCmd->add_option("--max-gesture-bytes", numbers.maxGestureBytes,
-                        "limit on the gesture file's size (default " + std::to_string(limits.gestureBytes) + ")");
+                        "limit on the gesture file's size (default " + std::to_string(limits.gestureBytes) + ")")->type_name("N");
     drawCmd->add_option("--max-art", numbers.maxArt,
-                        "limit on art objects in the document (default " + std::to_string(limits.art) + ")");
+                        "limit on art objects in the document (default " + std::to_string(limits.art) + ")")->type_name("N");
     drawCmd->add_option("--max-png-pixels", numbers.maxPngPixels,
-                        "limit on a PNG's pixels (default " + std::to_string(limits.pngPixels) + ")");
+                        "limit on a PNG's pixels (default " + std::to_string(limits.pngPixels) + ")")->type_name("N");
 
     std::string galleryDir = "gallery";
     CLI::App* galleryCmd = app.add_subcommand("gallery", "every mode as PNG, SVG and JSON with an index.html");
@@ -91,7 +91,12 @@ int run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        int status = app.exit(e);
+        if (!std::cout.flush() || qtapp::standardOutputClosed()) {
+            std::cerr << "quentarb: cannot write to standard output\n";
+            return qtapp::kExitCouldNotFinish;
+        }
+        return status;
     } catch (const CLI::ParseError& e) {
         std::cerr << "quentarb: " << qtapp::printable(e.what()) << "\n";
         return qtapp::kExitBadInput;

@@ -100,6 +100,7 @@ TEST_F(CliProcess, EveryCaseHasItsStatusItsLineAndLeavesNoFileBehind) {
         {{"draw", "--out", "-"}, 3, "cannot write to standard output: it is closed", "", Out::absent, ""},
         {{"options", "--json"}, 3, "cannot write to standard output", "", Out::absent, "/dev/full"},
         {{"options"}, 3, "cannot write to standard output", "", Out::absent, ""},
+        {{"draw", "--help"}, 3, "cannot write to standard output", "", Out::absent, "/dev/full"},
         {{"draw", "--set", "trailvalue_0=1", "--out", "@old.json"}, 3, "cannot write", "old.json", Out::untouched,
          "/dev/null", {}, 2000},
         {{"draw", "--out", "@old.png"}, 3, "cannot write", "old.png", Out::absent, "/dev/null", {}, 1000},
