@@ -1,6 +1,7 @@
 // The three commands of `quentarb`. Each returns the process exit status: 0 success, 1 when
 // the plug-in returned an error to the host (the document is still written), 2 for bad
-// arguments or a bad gesture file (nothing written).
+// arguments or a bad gesture file, refused before any work (nothing written), 3 when the run
+// could not finish (out of memory, a limit reached mid-run, a write error; nothing written).
 #ifndef QT_APP_COMMANDS_H
 #define QT_APP_COMMANDS_H
 
@@ -10,15 +11,18 @@
 #include <utility>
 #include <vector>
 
+#include "app/limits.h"
+
 namespace qtapp {
 
 struct DrawArgs {
     std::string tool = "grid";
     int shape = 0;
     std::vector<std::string> sets;  // NAME=VALUE, in order
-    std::string from = "100,100";
-    std::string to = "300,250";
-    int steps = 8;
+    // Unset: 100,100 to 300,250 in 8 steps. Given together with a gesture: a bad argument.
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    std::optional<int> steps;
     std::string gesture;
     std::string modifiers = "0";
     int pressure = 255;
@@ -31,7 +35,9 @@ struct DrawArgs {
     std::string stroke = "#000000";
     double strokeWidth = 1.0;
     std::string out;
+    Limits limits;
 };
+
 
 int runDraw(const DrawArgs& args, std::ostream& err);
 int runOptions(const std::optional<std::string>& tool, bool json, std::ostream& out, std::ostream& err);

@@ -1,12 +1,18 @@
 // `quentarb gallery`: every mode with its defaults and a showcase setting, as PNG, SVG and
 // JSON, with an index page.
+#include <unistd.h>
+
 #include <filesystem>
+#include <iostream>
 #include <stdexcept>
 
 #include "app/commands.h"
+#include "app/atomic_file.h"
 #include "app/json_export.h"
+#include "app/messages.h"
 #include "app/output.h"
 #include "app/parse.h"
+#include "app/progress.h"
 #include "app/scene.h"
 #include "app/cairo_export.h"
 #include "app/session.h"
@@ -82,13 +88,15 @@ std::string escapeHtml(const std::string& text) {
 
 }  // namespace
 
+// Every file is written atomically. A piece whose plug-in reports an error is status 1 and the
+// gallery goes on; a file that cannot be written stops it with status 3.
 int runGallery(const std::string& directory, std::ostream& out, std::ostream& err) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(directory, ec);
-    if (ec) {
-        err << "quentarb gallery: cannot create '" << directory << "'\n";
-        return 2;
+    if (ec || !fs::is_directory(directory, ec) || access(directory.c_str(), W_OK | X_OK) != 0) {
+        err << "quentarb gallery: cannot write into " << inQuotes(directory) << "\n";
+        return kExitBadInput;
     }
     std::string html =
         "<!doctype html>\n<html><head><meta charset=\"utf-8\"><title>QuenTarb gallery</title>\n"
@@ -97,9 +105,12 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         "</head><body>\n<h1>QuenTarb: every mode</h1>\n";
     int status = 0;
     int index = 0;
-    for (const GalleryPiece& piece : pieces()) {
-        std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
-        try {
+    const std::vector<GalleryPiece> all = pieces();
+    Progress progress;
+    try {
+        for (const GalleryPiece& piece : all) {
+            std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
+            progress.step("piece " + std::to_string(index) + " of " + std::to_string(all.size()));
             Session session(galleryConfig());
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
@@ -110,21 +121,32 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
             writeTextFile((fs::path(directory) / (name + ".json")).string(), documentJson(host.document(), run));
             Scene scene = buildScene(host.document());
             writeTextFile((fs::path(directory) / (name + ".svg")).string(), sceneSvg(scene));
-            std::string failure = writePng(scene, (fs::path(directory) / (name + ".png")).string());
-            if (!failure.empty()) throw std::runtime_error(failure);
-            if (session.pluginFailed()) status = 1;
-        } catch (const std::exception& e) {
-            err << "quentarb gallery: " << name << ": " << e.what() << "\n";
-            status = 1;
+            const std::string png = (fs::path(directory) / (name + ".png")).string();
+            if (std::string failure = writePng(scene, png); !failure.empty()) {
+                throw RunFailure(failure.rfind("cannot ", 0) == 0 ? failure : "cannot write " + inQuotes(png) + ": " + failure);
+            }
+            if (session.pluginFailed()) {
+                progress.clear();
+                err << "quentarb gallery: " << name << ": the plug-in reported an error\n";
+                status = kExitPluginError;
+            }
+            html += "<figure><a href=\"" + name + ".svg\"><img src=\"" + name + ".png\" alt=\"" + name +
+                    "\"></a><figcaption>" + escapeHtml(std::string(toolName(piece.tool)) + ": " + piece.title) +
+                    "</figcaption></figure>\n";
         }
-        html += "<figure><a href=\"" + name + ".svg\"><img src=\"" + name + ".png\" alt=\"" + name +
-                "\"></a><figcaption>" + escapeHtml(std::string(toolName(piece.tool)) + ": " + piece.title) +
-                "</figcaption></figure>\n";
+        html += "</body></html>\n";
+        writeTextFile((fs::path(directory) / "index.html").string(), html);
+        progress.clear();
+        std::string done = "gallery: " + std::to_string(index) + " pieces in " + printable(directory) + "\n";
+        if (&out == &std::cout) writeStandardOutput(done); else out << done;
+        return status;
+    } catch (...) {
+        progress.clear();
+        std::string line;
+        int failed = failureStatus(std::current_exception(), line);
+        err << "quentarb gallery: " << printable(line) << "\n";
+        return failed;
     }
-    html += "</body></html>\n";
-    writeTextFile((fs::path(directory) / "index.html").string(), html);
-    out << "gallery: " << index << " pieces in " << directory << "\n";
-    return status;
 }
 
 }  // namespace qtapp

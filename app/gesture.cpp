@@ -1,10 +1,12 @@
 // Reading gesture files.
 #include "app/gesture.h"
 
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "app/messages.h"
 #include "app/parse.h"
 
 namespace qtapp {
@@ -103,7 +105,7 @@ GestureEvent readEvent(const json& event, size_t index) {
     } else if (kind == "undo") {
         e.type = GestureEvent::Type::undo;
     } else {
-        r.fail("unknown type \"" + kind + "\" (down, drag, up, set, tool, shape, reset, undo)");
+        r.fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo)");
     }
     return e;
 }
@@ -160,12 +162,47 @@ std::vector<GestureEvent> parseGesture(const std::string& text) {
     return events;
 }
 
-std::vector<GestureEvent> readGestureFile(const std::string& path) {
+std::string readGestureText(const std::string& path, uint64_t maxBytes) {
+    auto tooLarge = [&] {
+        return UsageError("--gesture: " + inQuotes(path) + " is larger than " + std::to_string(maxBytes) +
+                          " bytes; raise the limit with --max-gesture-bytes");
+    };
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > maxBytes && !ec) {
+        throw tooLarge();
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError("--gesture: cannot read '" + path + "'");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parseGesture(text.str());
+    if (!in) throw UsageError("--gesture: cannot read " + inQuotes(path));
+    // Read up to one byte past the limit: a pipe or a device tells its size only so.
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto n = static_cast<size_t>(in.gcount());
+        if (text.size() + n > maxBytes) throw tooLarge();
+        text.append(buffer, n);
+    }
+    if (in.bad()) throw UsageError("--gesture: cannot read " + inQuotes(path));
+    return text;
+}
+
+std::vector<GestureEvent> readGestureFile(const std::string& path, uint64_t maxBytes) {
+    return parseGesture(readGestureText(path, maxBytes));
+}
+
+bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
+    bool down = false;
+    for (const GestureEvent& e : events) {
+        if (e.type == GestureEvent::Type::down) down = true;
+        if (e.type == GestureEvent::Type::up) down = false;
+    }
+    return down;
+}
+
+size_t dragEventCount(const std::vector<GestureEvent>& events) {
+    size_t n = 0;
+    for (const GestureEvent& e : events) n += e.type == GestureEvent::Type::drag;
+    return n;
 }
 
 std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers) {

@@ -2,9 +2,11 @@
 #ifndef QT_APP_GESTURE_H
 #define QT_APP_GESTURE_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/limits.h"
 #include "sdk/QuenTarbSDK.h"
 
 namespace qtapp {
@@ -24,7 +26,14 @@ struct GestureEvent {
 // Parses a gesture document; a UsageError names the event and what is wrong with it. Mouse
 // events come in order and every undo has a finished drag to undo.
 std::vector<GestureEvent> parseGesture(const std::string& text);
-std::vector<GestureEvent> readGestureFile(const std::string& path);
+// The file's text, refused (UsageError) when it holds more than `maxBytes` bytes: a device
+// such as /dev/zero is read only that far.
+std::string readGestureText(const std::string& path, uint64_t maxBytes = Limits{}.gestureBytes);
+std::vector<GestureEvent> readGestureFile(const std::string& path, uint64_t maxBytes = Limits{}.gestureBytes);
+
+// True when the last mouse event leaves the button down (a down with no up after it).
+bool endsWithMouseDown(const std::vector<GestureEvent>& events);
+size_t dragEventCount(const std::vector<GestureEvent>& events);
 
 // The events of a straight drag: a down at `from`, `steps` drags evenly spaced with the last
 // exactly at `to`, an up.

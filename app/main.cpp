@@ -2,33 +2,81 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "app/atomic_file.h"
 #include "app/commands.h"
+#include "app/messages.h"
+#include "app/parse.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// Every number is taken as text and read by the command line's own parsers: one syntax for
+// every flag (decimal; hex only for --modifiers), and an empty value is refused.
+struct NumberFlags {
+    std::optional<std::string> shape, steps, pressure, seed, strokeWidth;
+    std::optional<std::string> maxSteps, maxGestureBytes, maxArt, maxPngPixels;
+};
+
+long long integerIn(const std::string& text, const char* flag, long long lo, long long hi) {
+    long long n = qtapp::parseInteger(text, flag);
+    if (n < lo || n > hi) {
+        throw qtapp::UsageError(std::string(flag) + ": " + qtapp::inQuotes(text) + " is not " + std::to_string(lo) +
+                                " to " + std::to_string(hi));
+    }
+    return n;
+}
+
+uint64_t limitFrom(const std::optional<std::string>& text, const char* flag, uint64_t fallback) {
+    return text ? static_cast<uint64_t>(integerIn(*text, flag, 1, INT64_MAX)) : fallback;
+}
+
+void applyNumbers(const NumberFlags& n, qtapp::DrawArgs& draw) {
+    // Ranges are the representable ones here; the draw command checks the meaningful ones.
+    if (n.shape) draw.shape = static_cast<int>(integerIn(*n.shape, "--shape", INT32_MIN, INT32_MAX));
+    if (n.steps) draw.steps = static_cast<int>(integerIn(*n.steps, "--steps", INT32_MIN, INT32_MAX));
+    if (n.pressure) draw.pressure = static_cast<int>(integerIn(*n.pressure, "--pressure", INT32_MIN, INT32_MAX));
+    if (n.seed) draw.seed = qtapp::parseInteger(*n.seed, "--seed");
+    if (n.strokeWidth) draw.strokeWidth = qtapp::parseNumber(*n.strokeWidth, "--stroke-width");
+    draw.limits.steps = limitFrom(n.maxSteps, "--max-steps", draw.limits.steps);
+    draw.limits.gestureBytes = limitFrom(n.maxGestureBytes, "--max-gesture-bytes", draw.limits.gestureBytes);
+    draw.limits.art = limitFrom(n.maxArt, "--max-art", draw.limits.art);
+    draw.limits.pngPixels = limitFrom(n.maxPngPixels, "--max-png-pixels", draw.limits.pngPixels);
+}
+
+int run(int argc, char** argv) {
     CLI::App app{"quentarb: draw with the QuenTarb plug-in without its host"};
     app.require_subcommand(1);
 
     qtapp::DrawArgs draw;
+    NumberFlags numbers;
     CLI::App* drawCmd = app.add_subcommand("draw", "one or more drags through the plug-in, then export");
     drawCmd->add_option("--tool", draw.tool, "mode by name or 0 to 12");
-    drawCmd->add_option("--shape", draw.shape, "line type 0 to 23");
+    drawCmd->add_option("--shape", numbers.shape, "line type 0 to 23")->type_name("N");
     drawCmd->add_option("--set", draw.sets, "NAME=VALUE, through the palette control (repeatable)")
         ->allow_extra_args(false);
-    drawCmd->add_option("--from", draw.from, "mouse-down point X,Y");
-    drawCmd->add_option("--to", draw.to, "last drag point X,Y");
-    drawCmd->add_option("--steps", draw.steps, "drag events");
-    drawCmd->add_option("--gesture", draw.gesture, "JSON gesture file");
+    drawCmd->add_option("--from", draw.from, "mouse-down point X,Y (default 100,100)");
+    drawCmd->add_option("--to", draw.to, "last drag point X,Y (default 300,250)");
+    drawCmd->add_option("--steps", numbers.steps, "drag events (default 8)")->type_name("N");
+    drawCmd->add_option("--gesture", draw.gesture, "JSON gesture file, instead of --from, --to and --steps");
     drawCmd->add_option("--modifiers", draw.modifiers, "modifier bits (decimal or 0x hex)");
-    drawCmd->add_option("--pressure", draw.pressure, "pen pressure 0 to 255");
+    drawCmd->add_option("--pressure", numbers.pressure, "pen pressure 0 to 255")->type_name("N");
     drawCmd->add_flag("--pressure-device", draw.pressureDevice, "the host reports a pressure device");
-    drawCmd->add_option("--seed", draw.seed, "random seed");
+    drawCmd->add_option("--seed", numbers.seed, "random seed")->type_name("N");
     drawCmd->add_option("--page", draw.page, "page size W,H in points");
     drawCmd->add_option("--view", draw.view, "document view bounds L,T,R,B");
     drawCmd->add_option("--color-model", draw.colorModel, "rgb, cmyk or gray");
     drawCmd->add_option("--fill", draw.fill, "fill of new art");
     drawCmd->add_option("--stroke", draw.stroke, "stroke of new art");
-    drawCmd->add_option("--stroke-width", draw.strokeWidth, "stroke width of new art");
+    drawCmd->add_option("--stroke-width", numbers.strokeWidth, "stroke width of new art")->type_name("N");
     drawCmd->add_option("--out", draw.out, ".svg, .pdf, .png or .json; - for JSON on stdout");
+    const qtapp::Limits limits;
+    drawCmd->add_option("--max-steps", numbers.maxSteps,
+                        "limit on drag events (default " + std::to_string(limits.steps) + ")")->type_name("N");
+    drawCmd->add_option("--max-gesture-bytes", numbers.maxGestureBytes,
+                        "limit on the gesture file's size (default " + std::to_string(limits.gestureBytes) + ")")->type_name("N");
+    drawCmd->add_option("--max-art", numbers.maxArt,
+                        "limit on art objects in the document (default " + std::to_string(limits.art) + ")")->type_name("N");
+    drawCmd->add_option("--max-png-pixels", numbers.maxPngPixels,
+                        "limit on a PNG's pixels (default " + std::to_string(limits.pngPixels) + ")")->type_name("N");
 
     std::string galleryDir = "gallery";
     CLI::App* galleryCmd = app.add_subcommand("gallery", "every mode as PNG, SVG and JSON with an index.html");
@@ -43,12 +91,41 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        int status = app.exit(e);
+        if (!std::cout.flush() || qtapp::standardOutputClosed()) {
+            std::cerr << "quentarb: cannot write to standard output\n";
+            return qtapp::kExitCouldNotFinish;
+        }
+        return status;
     } catch (const CLI::ParseError& e) {
-        std::cerr << "quentarb: " << e.what() << "\n";
-        return 2;
+        std::cerr << "quentarb: " << qtapp::printable(e.what()) << "\n";
+        return qtapp::kExitBadInput;
     }
-    if (drawCmd->parsed()) return qtapp::runDraw(draw, std::cerr);
+    if (drawCmd->parsed()) {
+        try {
+            applyNumbers(numbers, draw);
+        } catch (const qtapp::UsageError& e) {
+            std::cerr << "quentarb draw: " << qtapp::printable(e.what()) << "\n";
+            return qtapp::kExitBadInput;
+        }
+        return qtapp::runDraw(draw, std::cerr);
+    }
     if (galleryCmd->parsed()) return qtapp::runGallery(galleryDir, std::cout, std::cerr);
     return qtapp::runOptions(optionsTool, optionsJson, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qtapp::guardStandardStreams();
+    qtapp::installSignalCleanup();
+    // The process boundary: whatever escapes a command is one line and status 3, never an abort.
+    try {
+        return run(argc, argv);
+    } catch (...) {
+        std::string line;
+        int status = qtapp::failureStatus(std::current_exception(), line);
+        std::cerr << "quentarb: " << qtapp::printable(line) << "\n";
+        return status;
+    }
 }

@@ -4,8 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <iomanip>
+#include <iostream>
+#include <sstream>
 
+#include "app/atomic_file.h"
 #include "app/commands.h"
+#include "app/messages.h"
 #include "app/json_writer.h"
 #include "app/option_catalog.h"
 #include "app/parse.h"
@@ -75,24 +79,16 @@ void writeNumber(JsonWriter& w, OptionType type, double x) {
 
 }  // namespace
 
-int runOptions(const std::optional<std::string>& toolText, bool json, std::ostream& out, std::ostream& err) {
+namespace {
+
+std::string listing(const std::optional<std::string>& toolText, bool json) {
     int tool = -2;
-    try {
-        if (toolText) tool = parseTool(*toolText);
-    } catch (const UsageError& e) {
-        err << "quentarb options: " << e.what() << "\n";
-        return 2;
-    }
+    if (toolText) tool = parseTool(*toolText);
     std::vector<OptionRow> rows;
-    try {
-        Session session(qthost::HostConfig{});
-        for (const OptionInfo& info : optionCatalog()) {
-            if (tool != -2 && info.tool != tool) continue;
-            rows.push_back(rowFor(info, session.palette()));
-        }
-    } catch (const std::exception& e) {
-        err << "quentarb options: " << e.what() << "\n";
-        return 1;
+    Session session(qthost::HostConfig{});
+    for (const OptionInfo& info : optionCatalog()) {
+        if (tool != -2 && info.tool != tool) continue;
+        rows.push_back(rowFor(info, session.palette()));
     }
     if (json) {
         std::string text;
@@ -122,9 +118,9 @@ int runOptions(const std::optional<std::string>& toolText, bool json, std::ostre
             w.endObject();
         }
         w.endArray();
-        out << text << "\n";
-        return 0;
+        return text + "\n";
     }
+    std::ostringstream out;
     out << std::left << std::setw(26) << "NAME" << std::setw(7) << "TYPE" << std::setw(9) << "DEFAULT"
         << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL" << "LABEL\n";
     for (const OptionRow& row : rows) {
@@ -137,7 +133,28 @@ int runOptions(const std::optional<std::string>& toolText, bool json, std::ostre
             << (o.item >= 0 ? std::to_string(o.item) : "-") << std::setw(14) << (o.tool >= 0 ? toolName(o.tool) : "shared")
             << (row.hasLabel ? row.label : "") << "\n";
     }
-    return 0;
+    return out.str();
+}
+
+}  // namespace
+
+// Standard output is written here, checked: a full disk or a closed stream is status 3. A
+// caller's own stream (the tests') gets the text as it is.
+int runOptions(const std::optional<std::string>& toolText, bool json, std::ostream& out, std::ostream& err) {
+    try {
+        std::string text = listing(toolText, json);
+        if (&out == &std::cout) {
+            writeStandardOutput(text);
+        } else {
+            out << text;
+        }
+        return 0;
+    } catch (...) {
+        std::string line;
+        int status = failureStatus(std::current_exception(), line);
+        err << "quentarb options: " << printable(line) << "\n";
+        return status;
+    }
 }
 
 }  // namespace qtapp

@@ -1,14 +1,14 @@
 // Output files, written atomically.
 #include "app/output.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
+#include "app/atomic_file.h"
 #include "app/cairo_export.h"
+#include "app/messages.h"
 #include "app/parse.h"
 #include "app/scene.h"
 #include "app/svg_export.h"
@@ -25,20 +25,6 @@ std::string lowerExtension(const std::string& path) {
     return ext;
 }
 
-std::string temporaryBeside(const std::string& path) {
-    fs::path target(path);
-    return (target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(getpid()))).string();
-}
-
-void moveIntoPlace(const std::string& temp, const std::string& path) {
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        throw std::runtime_error("cannot write '" + path + "'");
-    }
-}
-
 }  // namespace
 
 void checkWritable(const std::string& path) {
@@ -46,8 +32,16 @@ void checkWritable(const std::string& path) {
     fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     std::error_code ec;
     bool ok = fs::is_directory(folder, ec) && access(folder.c_str(), W_OK) == 0;
-    if (ok && fs::exists(target, ec)) ok = !fs::is_directory(target, ec) && access(target.c_str(), W_OK) == 0;
-    if (!ok) throw UsageError("--out: cannot write '" + path + "'");
+    // The target itself is replaced, not written through, so only a folder in its place stops us.
+    struct stat st {};
+    if (ok && lstat(path.c_str(), &st) == 0) ok = !S_ISDIR(st.st_mode);
+    if (!ok) throw UsageError("--out: cannot write " + inQuotes(path));
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    struct stat sa {}, sb {};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 Format formatFor(const std::string& path) {
@@ -57,28 +51,15 @@ Format formatFor(const std::string& path) {
     if (ext == ".pdf") return Format::pdf;
     if (ext == ".png") return Format::png;
     if (ext == ".json") return Format::json;
-    throw UsageError("--out: '" + path + "' must end in .svg, .pdf, .png or .json (or be - for JSON on stdout)");
+    throw UsageError("--out: " + inQuotes(path) + " must end in .svg, .pdf, .png or .json (or be - for JSON on stdout)");
 }
 
-void writeTextFile(const std::string& path, const std::string& text) {
-    std::string temp = temporaryBeside(path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            throw std::runtime_error("cannot write '" + path + "'");
-        }
-    }
-    moveIntoPlace(temp, path);
-}
+void writeTextFile(const std::string& path, const std::string& text) { writeFileAtomically(path, text); }
 
 void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
     Format format = formatFor(path);
     if (path == "-") {
-        std::cout << documentJson(document, run) << std::flush;
+        writeStandardOutput(documentJson(document, run));
         return;
     }
     switch (format) {
@@ -86,15 +67,10 @@ void writeDocument(const qthost::Document& document, const RunInfo& run, const s
         case Format::svg: writeTextFile(path, sceneSvg(buildScene(document))); return;
         case Format::png:
         case Format::pdf: {
-            std::string temp = temporaryBeside(path);
             Scene scene = buildScene(document);
-            std::string failure = format == Format::png ? writePng(scene, temp) : writePdf(scene, temp);
-            if (!failure.empty()) {
-                std::error_code ec;
-                fs::remove(temp, ec);
-                throw std::runtime_error("cannot write '" + path + "': " + failure);
-            }
-            moveIntoPlace(temp, path);
+            std::string failure = format == Format::png ? writePng(scene, path) : writePdf(scene, path);
+            if (failure.rfind("cannot ", 0) == 0) throw RunFailure(failure);  // names the file already
+            if (!failure.empty()) throw RunFailure("cannot write " + inQuotes(path) + ": " + failure);
             return;
         }
     }

@@ -18,11 +18,14 @@ Format formatFor(const std::string& path);
 // folder or a read-only file. Checked before anything runs.
 void checkWritable(const std::string& path);
 
-// Writes through a temporary file renamed into place, so a failure leaves no half-written
-// file. Throws std::runtime_error naming the file on failure.
+// True when the two names are one file (the same name, or the same device and inode).
+bool sameFile(const std::string& a, const std::string& b);
+
+// Writes atomically (app/atomic_file.h): a failure leaves no half-written file and no
+// temporary one. Throws RunFailure naming the file on failure.
 void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);
 
-// A whole text file, atomically.
+// A whole text file, atomically; RunFailure on failure.
 void writeTextFile(const std::string& path, const std::string& text);
 
 }  // namespace qtapp

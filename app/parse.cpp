@@ -15,8 +15,6 @@ constexpr std::array<const char*, 13> kToolNames = {
     "grid", "drag", "zoom", "framed", "rim-random", "windmill", "scaledown",
     "bounce-along", "spiral", "checkerboard", "paint", "basic-tile", "background"};
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
 std::string_view trim(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -38,29 +36,54 @@ std::vector<std::string_view> splitCommas(std::string_view text) {
 std::vector<double> numbers(std::string_view text, size_t count, std::string_view what, std::string_view form) {
     std::vector<std::string_view> parts = splitCommas(text);
     if (parts.size() != count) {
-        throw UsageError(std::string(what) + ": expected " + std::string(form) + ", got " + quoted(text));
+        throw UsageError(std::string(what) + ": expected " + std::string(form) + ", got " + inQuotes(text));
     }
     std::vector<double> values;
     for (std::string_view p : parts) {
         values.push_back(parseNumber(p, what));
-        if (!fitsReal(values.back())) throw UsageError(std::string(what) + ": " + quoted(p) + " is out of range");
+        if (!fitsReal(values.back())) throw UsageError(std::string(what) + ": " + inQuotes(p) + " is out of range");
     }
     return values;
 }
 
 AIReal component(double x, std::string_view what, std::string_view text) {
-    if (x < 0.0 || x > 1.0) throw UsageError(std::string(what) + ": components must be 0 to 1 in " + quoted(text));
+    if (x < 0.0 || x > 1.0) throw UsageError(std::string(what) + ": components must be 0 to 1 in " + inQuotes(text));
     return static_cast<AIReal>(x);
 }
 
 }  // namespace
+
+std::string printable(std::string_view text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string inQuotes(std::string_view text) { return "'" + printable(text) + "'"; }
 
 double parseNumber(std::string_view text, std::string_view what) {
     text = trim(text);
     double value = 0.0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        throw UsageError(std::string(what) + ": " + quoted(text) + " is not a number");
+        throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not a number");
     }
     return value;
 }
@@ -74,7 +97,7 @@ long long parseInteger(std::string_view text, std::string_view what) {
     long long value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
-        throw UsageError(std::string(what) + ": " + quoted(text) + " is not a whole number");
+        throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not a whole number");
     }
     return value;
 }
@@ -89,7 +112,7 @@ AIRealRect parseRect(std::string_view text, std::string_view what) {
     AIRealRect r{static_cast<AIReal>(v[0]), static_cast<AIReal>(v[1]), static_cast<AIReal>(v[2]),
                  static_cast<AIReal>(v[3])};
     if (!(r.right > r.left) || !(r.top > r.bottom)) {
-        throw UsageError(std::string(what) + ": needs right > left and top > bottom, got " + quoted(text));
+        throw UsageError(std::string(what) + ": needs right > left and top > bottom, got " + inQuotes(text));
     }
     return r;
 }
@@ -104,7 +127,7 @@ uint32_t parseModifiers(std::string_view text) {
     uint32_t value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
-        throw UsageError("--modifiers: " + quoted(text) + " is not a decimal or 0x hex number");
+        throw UsageError("--modifiers: " + inQuotes(text) + " is not a decimal or 0x hex number");
     }
     return value;
 }
@@ -113,14 +136,14 @@ bool parseBool(std::string_view text, std::string_view what) {
     text = trim(text);
     if (text == "1" || text == "true") return true;
     if (text == "0" || text == "false") return false;
-    throw UsageError(std::string(what) + ": " + quoted(text) + " is not 0, 1, true or false");
+    throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not 0, 1, true or false");
 }
 
 qthost::ColorModel parseColorModel(std::string_view text) {
     if (text == "rgb") return qthost::ColorModel::rgb;
     if (text == "cmyk") return qthost::ColorModel::cmyk;
     if (text == "gray") return qthost::ColorModel::gray;
-    throw UsageError("--color-model: " + quoted(text) + " is not rgb, cmyk or gray");
+    throw UsageError("--color-model: " + inQuotes(text) + " is not rgb, cmyk or gray");
 }
 
 qthost::Paint parsePaint(std::string_view text, std::string_view what) {
@@ -139,7 +162,7 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what) {
         std::string_view hex = text.substr(1);
         auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
         if (hex.size() != 6 || ec != std::errc() || end != hex.data() + hex.size()) {
-            throw UsageError(std::string(what) + ": " + quoted(text) + " is not #rrggbb");
+            throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not #rrggbb");
         }
         paint.color.kind = kThreeColor;
         paint.color.c.rgb = {((value >> 16) & 0xff) / 255.0f, ((value >> 8) & 0xff) / 255.0f, (value & 0xff) / 255.0f};
@@ -157,7 +180,7 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what) {
         paint.color.kind = kGrayColor;
         paint.color.c.g.gray = component(v[0], what, text);
     } else {
-        throw UsageError(std::string(what) + ": " + quoted(text) +
+        throw UsageError(std::string(what) + ": " + inQuotes(text) +
                          " is not none, #rrggbb, rgb(r,g,b), cmyk(c,m,y,k) or gray(g)");
     }
     return paint;
@@ -173,7 +196,7 @@ int parseTool(std::string_view text) {
     if (!text.empty() && ec == std::errc() && end == text.data() + text.size() && number >= 0 && number <= 12) {
         return number;
     }
-    throw UsageError("--tool: " + quoted(text) +
+    throw UsageError("--tool: " + inQuotes(text) +
                      " is not a tool (grid, drag, zoom, framed, rim-random, windmill, scaledown, bounce-along, "
                      "spiral, checkerboard, paint, basic-tile, background, or 0 to 12)");
 }

@@ -15,6 +15,14 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// `text` with every control character (NUL, newline, escape, DEL, ...) written as \n, \t, \r
+// or \xNN, so a message stays one line and shows what was given. Escaping twice changes
+// nothing more, so a message built from escaped parts can be escaped again as it is printed.
+std::string printable(std::string_view text);
+
+// 'text', printable: how a message quotes what the user gave.
+std::string inQuotes(std::string_view text);
+
 double parseNumber(std::string_view text, std::string_view what);
 // True when the value converts to a finite single-precision AIReal (document coordinates and
 // option values are single precision; a larger double has no float to become).

@@ -8,6 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "app/messages.h"
 #include "app/option_catalog.h"
 #include "app/parse.h"
 
@@ -39,7 +40,11 @@ std::string Session::defaultModule() {
 Session::Session(const qthost::HostConfig& config, const std::string& modulePath)
     : host_(std::make_unique<qthost::Host>(config)) {
     if (ASErr err = host_->loadModule(modulePath)) {
-        throw std::runtime_error("cannot load the plug-in '" + modulePath + "': error " + errorText(err));
+        // A module named by the user is a bad input; the built-in one failing is a broken install.
+        const char* chosen = std::getenv("QUENTARB_MODULE");
+        std::string what = "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorText(err);
+        if (chosen && modulePath == chosen) throw UsageError("QUENTARB_MODULE: " + what);
+        throw RunFailure(what);
     }
     if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorText(err));
     host_->selectTool();
@@ -73,8 +78,8 @@ void Session::selectShape(int shape) {
 
 void Session::setOption(const std::string& name, const std::string& value) {
     const OptionInfo* option = findOption(name);
-    std::string what = "--set " + name;
-    if (!option) throw UsageError("--set: unknown option '" + name + "' (see `quentarb options`)");
+    std::string what = "--set " + printable(name);
+    if (!option) throw UsageError("--set: unknown option " + inQuotes(name) + " (see `quentarb options`)");
     if (option->item < 0) throw UsageError(what + ": this option has no control in the palette");
     qthost::DialogItem& item = control(option->item, what);
     switch (option->type) {
@@ -93,7 +98,7 @@ void Session::setOption(const std::string& name, const std::string& value) {
             if (item.isPopup()) {
                 long long count = static_cast<long long>(item.entries().size());
                 if (n < 0 || n >= count) {
-                    throw UsageError(what + ": " + value + " is not an entry of the popup (0 to " +
+                    throw UsageError(what + ": " + printable(value) + " is not an entry of the popup (0 to " +
                                      std::to_string(count - 1) + ")");
                 }
                 qthost::DialogModel::userSelectEntry(&item, static_cast<int>(n));
@@ -109,8 +114,9 @@ void Session::setOption(const std::string& name, const std::string& value) {
 
 void Session::reset() { qthost::DialogModel::userClick(&control(kResetItem, "reset")); }
 
-void Session::play(const std::vector<GestureEvent>& events) {
+void Session::play(const std::vector<GestureEvent>& events, const EventsDone& afterEach) {
     using Type = GestureEvent::Type;
+    size_t done = 0;
     for (const GestureEvent& e : events) {
         switch (e.type) {
             case Type::down: host_->mouseDown(e.at); break;
@@ -125,6 +131,19 @@ void Session::play(const std::vector<GestureEvent>& events) {
                 if (!host_->undoLastDrag()) throw UsageError("undo: the host has no drag to undo");
                 break;
         }
+        checkHost();
+        if (afterEach) afterEach(++done, events.size(), host_->document().liveArtCount());
+    }
+}
+
+void Session::checkHost() const {
+    switch (host_->fault()) {
+        case qthost::HostFault::none: return;
+        case qthost::HostFault::outOfMemory: throw RunFailure("out of memory");
+        case qthost::HostFault::limit:
+            throw RunFailure("the document reached " + std::to_string(host_->config().maxArt) +
+                             " art objects, its limit; raise it with --max-art");
+        case qthost::HostFault::internal: throw RunFailure("the host failed inside a call from the plug-in");
     }
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
 #include "app/gesture.h"
 #include "host/Host.h"
 
@@ -15,7 +17,8 @@ namespace qtapp {
 
 class Session {
 public:
-    // Loads and starts the plug-in; throws std::runtime_error when it cannot.
+    // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load is a
+    // UsageError; any other failure to start is a RunFailure or std::runtime_error.
     explicit Session(const qthost::HostConfig& config, const std::string& modulePath = defaultModule());
     ~Session();
 
@@ -29,7 +32,12 @@ public:
     void selectShape(int shape);
     void setOption(const std::string& name, const std::string& value);
     void reset();
-    void play(const std::vector<GestureEvent>& events);
+    // Plays the events in order; RunFailure as soon as the host has a fault (out of memory,
+    // the art limit), since the document may then be half changed. `afterEach` (if any) hears
+    // how many events are done.
+    using EventsDone = std::function<void(size_t done, size_t total, size_t art)>;
+    void play(const std::vector<GestureEvent>& events, const EventsDone& afterEach = {});
+    void checkHost() const;
 
     // True when any message the host sent got a non-zero result.
     bool pluginFailed() const;

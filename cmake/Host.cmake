@@ -34,6 +34,10 @@ set_target_properties(quentarb_tests PROPERTIES ENABLE_EXPORTS ON)
 target_link_libraries(quentarb_tests PRIVATE quentarb_app GTest::gtest GTest::gtest_main GTest::gmock)
 target_compile_definitions(quentarb_tests PRIVATE
   QT_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QT_BINARY_DIR="${CMAKE_BINARY_DIR}")
+# The command-line tests run the quentarb program itself.
+if(TARGET quentarb)
+  add_dependencies(quentarb_tests quentarb)
+endif()
 # Each test case in its own process: the plug-in keeps module-wide state.
 gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/gesture.h"
+#include "app/messages.h"
 #include "app/parse.h"
 
 namespace {
@@ -19,7 +20,8 @@ namespace {
 
 bool finitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
 
-void checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::string& text) {
+// True when the gesture leaves the mouse down.
+bool checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::string& text) {
     using Type = qtapp::GestureEvent::Type;
     bool down = false;
     size_t undoable = 0;  // finished drags not yet undone
@@ -42,11 +44,31 @@ void checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::str
         if (e.type == Type::shape && (e.number < 0 || e.number > 23)) broken("shape out of range", text);
         if (e.type == Type::set && e.option.empty()) broken("set without an option", text);
     }
+    return down;
+}
+
+// Every input is also a message text: escaped, it is one line with no control character,
+// escaping again changes nothing, and text without control characters stays as it was.
+void checkPrintable(const std::string& text) {
+    const std::string shown = qtapp::printable(text);
+    bool controls = false;
+    for (char c : text) controls |= static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+    for (char c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) broken("a control character in a message", text);
+    }
+    if (qtapp::printable(shown) != shown) broken("escaping twice changed the message", text);
+    if (!controls && shown != text) broken("a message without control characters was changed", text);
 }
 
 void parse(unsigned which, const std::string& text) {
     switch (which % 11) {
-        case 0: checkGesture(qtapp::parseGesture(text), text); break;
+        case 0: {
+            const std::vector<qtapp::GestureEvent> events = qtapp::parseGesture(text);
+            if (checkGesture(events, text) != qtapp::endsWithMouseDown(events)) {
+                broken("endsWithMouseDown disagrees with the events", text);
+            }
+            break;
+        }
         case 1:
             if (!std::isfinite(qtapp::parseNumber(text, "--n"))) broken("a number that is not finite", text);
             break;
@@ -81,6 +103,7 @@ void parse(unsigned which, const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    checkPrintable(text);
     try {
         parse(data[0], text);
     } catch (const qtapp::UsageError& e) {

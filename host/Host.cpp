@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 
 #include "host/HostImpl.h"
 #include "host/ModuleLoader.h"
@@ -193,6 +195,23 @@ void Host::failNthCall(uint64_t n, ASErr code) {
     impl_->failCode = code;
 }
 uint64_t Host::fallibleCallCount() const { return impl_->calls; }
+HostFault Host::fault() const { return impl_->fault; }
+
+ASErr recordSuiteFault() noexcept {
+    HostFault kind = HostFault::internal;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        kind = HostFault::outOfMemory;
+    } catch (const std::length_error&) {  // a container asked to grow past what it can hold
+        kind = HostFault::outOfMemory;
+    } catch (...) {
+    }
+    Host::Impl* h = activeHost();
+    if (!h) return kind == HostFault::internal ? kCantHappenErr : kOutOfMemoryErr;
+    if (h->fault == HostFault::none) h->fault = kind;
+    return h->faultCode();
+}
 
 void Host::failSuite(const std::string& name, ASErr code) {
     if (code == kNoErr) impl_->failingSuites.erase(name);

@@ -4,6 +4,7 @@
 #ifndef QT_HOST_HOST_H
 #define QT_HOST_HOST_H
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -28,7 +29,12 @@ struct HostConfig {
     AIReal strokeWidth = 1.0f;
     uint32_t seed = 1;
     bool pressureDevice = false;
+    size_t maxArt = 0;  // live art objects the document may hold; 0: no limit
 };
+
+// Why the host stopped serving the plug-in: it ran out of memory inside a suite call, the
+// document reached HostConfig::maxArt, or a suite call failed in a way it cannot name.
+enum class HostFault { none, outOfMemory, limit, internal };
 
 // A tool as the plug-in added it.
 struct ToolRecord {
@@ -104,6 +110,10 @@ public:
     const HostConfig& config() const;
     const HostRecords& records() const;
     const ResultLog& results() const;
+
+    // The first fault the host met (none while all is well); after one, every fallible suite
+    // call fails with out of memory (or "can't happen" for an internal fault).
+    HostFault fault() const;
 
     // Faults: make the nth fallible host call from now (1 = the next) return `code`.
     void failNthCall(uint64_t n, ASErr code);

@@ -11,6 +11,7 @@
 #include <random>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "host/Host.h"
@@ -77,8 +78,14 @@ struct Host::Impl {
     bool tracing = false;
     std::vector<std::string> trace;
 
+    // Set once a suite function threw or the document reached its size limit. The document may
+    // be half changed, so from then on every fallible call fails with the fault's code.
+    HostFault fault = HostFault::none;
+    ASErr faultCode() const { return fault == HostFault::internal ? kCantHappenErr : kOutOfMemoryErr; }
+
     // Counts a fallible call; returns the injected code when this is the call chosen to fail.
     ASErr enter(const char* name) {
+        if (fault != HostFault::none) return faultCode();
         if (tracing) trace.emplace_back(name);
         ++calls;
         if (failAt != 0 && calls == failAt) {
@@ -122,6 +129,62 @@ inline Host::Impl* hostNote(const char* name) {
     if (h) h->note(name);
     return h;
 }
+
+// Every call that adds art first asks for room: past HostConfig::maxArt the host answers
+// "out of memory" and records the limit as its fault.
+inline ASErr hostRoomForArt() {
+    Host::Impl* h = activeHost();
+    if (!h) return kInvalidStateErr;
+    if (h->config.maxArt != 0 && h->document.liveArtCount() >= h->config.maxArt) {
+        if (h->fault == HostFault::none) h->fault = HostFault::limit;
+        return h->faultCode();
+    }
+    return kNoErr;
+}
+
+// ---- The exception boundary ----
+// Suite tables are C: no exception may cross them into the plug-in. Each table entry is the
+// suite function wrapped by suiteCall (returns ASErr: the fault's code) or suiteValue (returns
+// a value or nothing: a zero value). The fault is recorded on the active host.
+
+// Classifies the exception being handled and records it; the code to answer with.
+ASErr recordSuiteFault() noexcept;
+
+// Suite calls in progress on this thread. The plug-in runs between them, except for a
+// notification a suite call sends it (ADM SendNotify).
+inline thread_local int gSuiteDepth = 0;
+inline bool servingPlugin() { return gSuiteDepth > 0; }
+
+template <auto Fn, bool ReturnsErr>
+struct SuiteGuard;
+
+template <typename R, typename... Args, R (*Fn)(Args...), bool ReturnsErr>
+struct SuiteGuard<Fn, ReturnsErr> {
+    static_assert(!ReturnsErr || std::is_same_v<R, ASErr>, "suiteCall wraps functions that return a code");
+    static R call(Args... args) noexcept {
+        struct Depth {
+            Depth() { ++gSuiteDepth; }
+            ~Depth() { --gSuiteDepth; }
+        } depth;
+        try {
+            return Fn(args...);
+        } catch (...) {
+            ASErr code = recordSuiteFault();
+            if constexpr (ReturnsErr) {
+                return code;
+            } else {
+                (void)code;
+                if constexpr (!std::is_void_v<R>) return R{};
+            }
+        }
+    }
+};
+
+// ASErr and ASInt32 are the same type, so the choice between a code and a value is explicit.
+template <auto Fn>
+inline constexpr auto suiteCall = &SuiteGuard<Fn, true>::call;
+template <auto Fn>
+inline constexpr auto suiteValue = &SuiteGuard<Fn, false>::call;
 
 }  // namespace qthost
 

@@ -50,7 +50,13 @@ ASErr SetPlatformCursor(SPPluginRef, ASInt32 cursorID) {
     return kNoErr;
 }
 
-const ADMBasicSuite gBasic = {GetIndexString, MessageAlert, AboutBox, ShowModalMessage, SetPlatformCursor};
+const ADMBasicSuite gBasic = {
+    suiteCall<GetIndexString>,
+    suiteValue<MessageAlert>,
+    suiteValue<AboutBox>,
+    suiteValue<ShowModalMessage>,
+    suiteCall<SetPlatformCursor>,
+};
 
 // ---- ADM Icon: image list N entry k is image resource N + k. ----
 
@@ -83,13 +89,19 @@ void DestroyIcon(ADMIconRef icon) {
     std::erase_if(host->icons, [&](const auto& r) { return reinterpret_cast<ADMIconRef>(r.get()) == icon; });
 }
 
-const ADMIconSuite gIcon = {GetFromResource, GetType, DestroyIcon};
+const ADMIconSuite gIcon = {
+    suiteValue<GetFromResource>,
+    suiteValue<GetType>,
+    suiteValue<DestroyIcon>,
+};
 
 // ---- ADM Tracker ----
 
 ASUInt32 GetModifiers(ADMTrackerRef) { return hostNote("ADM Tracker Suite.GetModifiers")->modifiers; }
 
-const ADMTrackerSuite gTracker = {GetModifiers};
+const ADMTrackerSuite gTracker = {
+    suiteValue<GetModifiers>,
+};
 
 // ---- ADM Dialog ----
 
@@ -145,8 +157,17 @@ void SetIcon(ADMDialogRef dialog, ASInt32 index, ADMIconRef icon) {
     if (dialog) fromRef(dialog)->setIcon(index, icon);
 }
 
-const ADMDialogSuite gDialog = {Create, DialogShow, GetItem, CreateItem, SetBoundsRect,
-                                GetBoundsRect, Size, DialogSetText, SetIcon};
+const ADMDialogSuite gDialog = {
+    suiteValue<Create>,
+    suiteValue<DialogShow>,
+    suiteValue<GetItem>,
+    suiteValue<CreateItem>,
+    suiteValue<SetBoundsRect>,
+    suiteValue<GetBoundsRect>,
+    suiteValue<Size>,
+    suiteValue<DialogSetText>,
+    suiteValue<SetIcon>,
+};
 
 }  // namespace
 

@@ -94,10 +94,27 @@ ADMListRef GetList(ADMItemRef item) {
 }
 
 const ADMItemSuite gItem = {
-    GetDialog,      GetID,          DefaultNotify,    SetNotifyProc,    SendNotify,      ItemShow,
-    Enable,         ItemSetText,    SetUnits,         SetPrecision,     SetMinIntValue,  SetMaxIntValue,
-    SetMinFloatValue, SetMaxFloatValue, SetIntValue,  GetIntValue,      SetFloatValue,   GetFloatValue,
-    SetBooleanValue, GetBooleanValue, GetList,
+    suiteValue<GetDialog>,
+    suiteValue<GetID>,
+    suiteValue<DefaultNotify>,
+    suiteValue<SetNotifyProc>,
+    suiteValue<SendNotify>,
+    suiteValue<ItemShow>,
+    suiteValue<Enable>,
+    suiteValue<ItemSetText>,
+    suiteValue<SetUnits>,
+    suiteValue<SetPrecision>,
+    suiteValue<SetMinIntValue>,
+    suiteValue<SetMaxIntValue>,
+    suiteValue<SetMinFloatValue>,
+    suiteValue<SetMaxFloatValue>,
+    suiteValue<SetIntValue>,
+    suiteValue<GetIntValue>,
+    suiteValue<SetFloatValue>,
+    suiteValue<GetFloatValue>,
+    suiteValue<SetBooleanValue>,
+    suiteValue<GetBooleanValue>,
+    suiteValue<GetList>,
 };
 
 // ---- ADM List: a popup's list is its item. ----
@@ -119,7 +136,12 @@ ASInt32 NumberOfEntries(ADMListRef list) {
     return list ? static_cast<ASInt32>(fromListRef(list)->entries().size()) : 0;
 }
 
-const ADMListSuite gList = {InsertEntry, IndexEntry, GetActiveEntry, NumberOfEntries};
+const ADMListSuite gList = {
+    suiteValue<InsertEntry>,
+    suiteValue<IndexEntry>,
+    suiteValue<GetActiveEntry>,
+    suiteValue<NumberOfEntries>,
+};
 
 // ---- ADM Entry ----
 
@@ -151,7 +173,13 @@ void Select(ADMEntryRef entry, ASBoolean select) {
     else if (e->owner->activeIndex() == index) e->owner->clearSelection();
 }
 
-const ADMEntrySuite gEntry = {EntrySetText, SetID, EntryGetID, GetIndex, Select};
+const ADMEntrySuite gEntry = {
+    suiteValue<EntrySetText>,
+    suiteValue<SetID>,
+    suiteValue<EntryGetID>,
+    suiteValue<GetIndex>,
+    suiteValue<Select>,
+};
 
 }  // namespace
 

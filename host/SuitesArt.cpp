@@ -1,5 +1,6 @@
 // The drawing suites: art, paths, styles, tags, transforms, blending, envelopes, layers,
 // the document and its view, swatches, and undo. Each operation forwards to the document.
+// The tables hold each function behind suiteCall/suiteValue, so no exception reaches the plug-in.
 #include <algorithm>
 
 #include "host/HostImpl.h"
@@ -14,6 +15,7 @@ Document& doc() { return activeHost()->document; }
 
 ASErr NewArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt) {
     if (ASErr err = hostEnter("AI Art Suite.NewArt")) return err;
+    if (ASErr err = hostRoomForArt()) return err;
     return doc().newArt(type, paintOrder, prep, newArt);
 }
 ASErr DisposeArt(AIArtHandle art) {
@@ -26,6 +28,7 @@ ASErr ReorderArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep) {
 }
 ASErr DuplicateArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt) {
     if (ASErr err = hostEnter("AI Art Suite.DuplicateArt")) return err;
+    if (ASErr err = hostRoomForArt()) return err;
     return doc().duplicateArt(art, paintOrder, prep, newArt);
 }
 ASErr GetArtType(AIArtHandle art, ASInt16* type) {
@@ -37,7 +40,14 @@ ASErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
     return doc().getArtBounds(art, bounds);
 }
 
-const AIArtSuite gArt = {NewArt, DisposeArt, ReorderArt, DuplicateArt, GetArtType, GetArtBounds};
+const AIArtSuite gArt = {
+    suiteCall<NewArt>,
+    suiteCall<DisposeArt>,
+    suiteCall<ReorderArt>,
+    suiteCall<DuplicateArt>,
+    suiteCall<GetArtType>,
+    suiteCall<GetArtBounds>,
+};
 
 // ---- AI Path ----
 
@@ -66,8 +76,14 @@ ASErr SetPathClosed(AIArtHandle path, ASBoolean closed) {
     return doc().setClosed(path, closed);
 }
 
-const AIPathSuite gPath = {GetPathSegmentCount, SetPathSegmentCount, GetPathSegments,
-                           SetPathSegments,     GetPathClosed,       SetPathClosed};
+const AIPathSuite gPath = {
+    suiteCall<GetPathSegmentCount>,
+    suiteCall<SetPathSegmentCount>,
+    suiteCall<GetPathSegments>,
+    suiteCall<SetPathSegments>,
+    suiteCall<GetPathClosed>,
+    suiteCall<SetPathClosed>,
+};
 
 // ---- AI Path Style ----
 
@@ -81,7 +97,10 @@ ASErr SetPathStyle(AIArtHandle art, const AIPathStyle* style) {
     return doc().setStyle(art, *style);
 }
 
-const AIPathStyleSuite gPathStyle = {GetPathStyle, SetPathStyle};
+const AIPathStyleSuite gPathStyle = {
+    suiteCall<GetPathStyle>,
+    suiteCall<SetPathStyle>,
+};
 
 // ---- AI Swatch List: a swatch reference is its index + 1. ----
 
@@ -102,7 +121,11 @@ ASErr GetAIColor(AISwatchRef swatch, AIColor* color) {
     return kNoErr;
 }
 
-const AISwatchListSuite gSwatchList = {CountSwatches, GetNthSwatch, GetAIColor};
+const AISwatchListSuite gSwatchList = {
+    suiteValue<CountSwatches>,
+    suiteValue<GetNthSwatch>,
+    suiteCall<GetAIColor>,
+};
 
 // ---- AI Random: std::mt19937 from the seed, 24 random bits per value. ----
 
@@ -115,7 +138,10 @@ void SetRndSeed(ASInt32 seed) {
     host->random.seed(static_cast<uint32_t>(seed));
 }
 
-const AIRandomSuite gRandom = {FloatRnd, SetRndSeed};
+const AIRandomSuite gRandom = {
+    suiteValue<FloatRnd>,
+    suiteValue<SetRndSeed>,
+};
 
 // ---- AI Tag ----
 
@@ -128,7 +154,10 @@ ASErr GetTag(AIArtHandle art, const char* name, char* type, ASInt32 maxType, cha
     return doc().getTag(art, name, type, maxType, value, maxLen);
 }
 
-const AITagSuite gTag = {SetTag, GetTag};
+const AITagSuite gTag = {
+    suiteCall<SetTag>,
+    suiteCall<GetTag>,
+};
 
 // ---- AI Transform Art ----
 
@@ -138,7 +167,9 @@ ASErr TransformArt(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale
     return doc().transformArt(art, *matrix, lineScale, flags);
 }
 
-const AITransformArtSuite gTransform = {TransformArt};
+const AITransformArtSuite gTransform = {
+    suiteCall<TransformArt>,
+};
 
 // ---- AI Blend Style: opacity is kept within 0..1 as the host's blending allows. ----
 
@@ -159,13 +190,19 @@ ASErr SetBlendingMode(AIArtHandle art, ASInt32 mode) {
     return doc().setBlendMode(art, mode);
 }
 
-const AIBlendStyleSuite gBlendStyle = {GetOpacity, SetOpacity, GetBlendingMode, SetBlendingMode};
+const AIBlendStyleSuite gBlendStyle = {
+    suiteValue<GetOpacity>,
+    suiteCall<SetOpacity>,
+    suiteValue<GetBlendingMode>,
+    suiteCall<SetBlendingMode>,
+};
 
 // ---- AI Envelope ----
 
 ASErr MakeEnvelope(AIArtHandle* artList, ASInt32 count, AIArtHandle envelopeObject, const AIEnvelopeOptions*,
                    AIArtHandle* envelope) {
     if (ASErr err = hostEnter("AI Envelope Suite.MakeEnvelope")) return err;
+    if (ASErr err = hostRoomForArt()) return err;
     return doc().makeEnvelope(artList, count, envelopeObject, envelope);
 }
 ASErr ReshapeEnvelopeWithWarp(AIArtHandle envelope, ASInt32 warpStyle, AIReal bend, AIReal horizDistort,
@@ -174,7 +211,10 @@ ASErr ReshapeEnvelopeWithWarp(AIArtHandle envelope, ASInt32 warpStyle, AIReal be
     return doc().setWarp(envelope, {warpStyle, bend, horizDistort, vertDistort, rotate90 != 0});
 }
 
-const AIEnvelopeSuite gEnvelope = {MakeEnvelope, ReshapeEnvelopeWithWarp};
+const AIEnvelopeSuite gEnvelope = {
+    suiteCall<MakeEnvelope>,
+    suiteCall<ReshapeEnvelopeWithWarp>,
+};
 
 // ---- AI Document and Document View ----
 
@@ -186,7 +226,9 @@ ASErr GetDocumentSetup(AIDocumentSetup* setup) {
     return kNoErr;
 }
 
-const AIDocumentSuite gDocument = {GetDocumentSetup};
+const AIDocumentSuite gDocument = {
+    suiteCall<GetDocumentSetup>,
+};
 
 ASErr GetDocumentViewBounds(AIDocumentViewHandle view, AIRealRect* bounds) {
     if (ASErr err = hostEnter("AI Document View Suite.GetDocumentViewBounds")) return err;
@@ -201,7 +243,10 @@ ASErr GetDocumentViewCenter(AIDocumentViewHandle view, AIRealPoint* center) {
     return kNoErr;
 }
 
-const AIDocumentViewSuite gDocumentView = {GetDocumentViewBounds, GetDocumentViewCenter};
+const AIDocumentViewSuite gDocumentView = {
+    suiteCall<GetDocumentViewBounds>,
+    suiteCall<GetDocumentViewCenter>,
+};
 
 // ---- AI Layer ----
 
@@ -222,7 +267,11 @@ ASErr GetCurrentLayer(AILayerHandle* layer) {
     return kNoErr;
 }
 
-const AILayerSuite gLayer = {InsertLayer, CountLayers, GetCurrentLayer};
+const AILayerSuite gLayer = {
+    suiteCall<InsertLayer>,
+    suiteCall<CountLayers>,
+    suiteCall<GetCurrentLayer>,
+};
 
 // ---- AI Undo ----
 
@@ -232,7 +281,9 @@ ASErr UndoChanges() {
     return kNoErr;
 }
 
-const AIUndoSuite gUndo = {UndoChanges};
+const AIUndoSuite gUndo = {
+    suiteCall<UndoChanges>,
+};
 
 }  // namespace
 

@@ -78,12 +78,23 @@ void AIRealMatrixXformPoint(const AIRealMatrix* m, const AIRealPoint* in, AIReal
 }
 
 const AIRealMathSuite gRealMath = {
-    DegreeToRadian,           RadianToDegree,          AIRealSqrt,
-    AIRealSin,                AIRealCos,               AIRealPointAngle,
-    AIRealPointLength,        AIRealPointInterpolate,  AIRealMatrixSetIdentity,
-    AIRealMatrixSetTranslate, AIRealMatrixSetScale,    AIRealMatrixSetRotate,
-    AIRealMatrixConcatTranslate, AIRealMatrixConcatScale, AIRealMatrixConcatRotate,
-    AIRealMatrixConcat,       AIRealMatrixXformPoint,
+    suiteValue<DegreeToRadian>,
+    suiteValue<RadianToDegree>,
+    suiteValue<AIRealSqrt>,
+    suiteValue<AIRealSin>,
+    suiteValue<AIRealCos>,
+    suiteValue<AIRealPointAngle>,
+    suiteValue<AIRealPointLength>,
+    suiteValue<AIRealPointInterpolate>,
+    suiteValue<AIRealMatrixSetIdentity>,
+    suiteValue<AIRealMatrixSetTranslate>,
+    suiteValue<AIRealMatrixSetScale>,
+    suiteValue<AIRealMatrixSetRotate>,
+    suiteValue<AIRealMatrixConcatTranslate>,
+    suiteValue<AIRealMatrixConcatScale>,
+    suiteValue<AIRealMatrixConcatRotate>,
+    suiteValue<AIRealMatrixConcat>,
+    suiteValue<AIRealMatrixXformPoint>,
 };
 
 }  // namespace

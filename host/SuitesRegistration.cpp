@@ -21,7 +21,9 @@ ASErr AddNotifier(SPPluginRef self, const char* name, const char* type, AINotifi
     return kNoErr;
 }
 
-const AINotifierSuite gNotifier = {AddNotifier};
+const AINotifierSuite gNotifier = {
+    suiteCall<AddNotifier>,
+};
 
 // ---- AI Context ----
 
@@ -44,7 +46,10 @@ ASErr PopAppContext(AIAppContextHandle context) {
     return kNoErr;
 }
 
-const AIContextSuite gContext = {PushAppContext, PopAppContext};
+const AIContextSuite gContext = {
+    suiteCall<PushAppContext>,
+    suiteCall<PopAppContext>,
+};
 
 // ---- AI Plugin ----
 
@@ -62,7 +67,10 @@ ASErr SetPluginOptions(SPPluginRef plugin, ASInt32 options) {
     return kNoErr;
 }
 
-const AIPluginSuite gPlugin = {GetPluginOptions, SetPluginOptions};
+const AIPluginSuite gPlugin = {
+    suiteCall<GetPluginOptions>,
+    suiteCall<SetPluginOptions>,
+};
 
 // ---- AI Unicode String ----
 
@@ -145,7 +153,11 @@ ASErr GetUTF16(AIUnicodeStringHandle str, const ASUnicode** text, ASInt32* lengt
     return kNoErr;
 }
 
-const AIUnicodeStringSuite gUnicode = {Initialize, Destroy, GetUTF16};
+const AIUnicodeStringSuite gUnicode = {
+    suiteCall<Initialize>,
+    suiteCall<Destroy>,
+    suiteCall<GetUTF16>,
+};
 
 // ---- AI Menu ----
 
@@ -211,7 +223,13 @@ ASErr GetMenuGroupName(AIMenuGroup group, const char** name) {
     return kNoErr;
 }
 
-const AIMenuSuite gMenu = {AddMenuItem, AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup, GetMenuGroupName};
+const AIMenuSuite gMenu = {
+    suiteCall<AddMenuItem>,
+    suiteCall<AddMenuGroupAsSubMenu>,
+    suiteCall<CountMenuGroups>,
+    suiteCall<GetNthMenuGroup>,
+    suiteCall<GetMenuGroupName>,
+};
 
 // ---- AI Tool ----
 
@@ -254,7 +272,11 @@ ASErr SystemHasPressure(ASBoolean* hasPressure) {
     return kNoErr;
 }
 
-const AIToolSuite gTool = {AddTool, SetToolRolloverIcon, SystemHasPressure};
+const AIToolSuite gTool = {
+    suiteCall<AddTool>,
+    suiteCall<SetToolRolloverIcon>,
+    suiteCall<SystemHasPressure>,
+};
 
 // ---- Acquired but never called: one operation that reports the wrong state. ----
 
@@ -263,7 +285,9 @@ ASErr Uncalled() {
     return kInvalidStateErr;
 }
 
-const AIUncalledSuite gUncalled = {Uncalled};
+const AIUncalledSuite gUncalled = {
+    suiteCall<Uncalled>,
+};
 
 }  // namespace
 

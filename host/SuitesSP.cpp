@@ -88,7 +88,14 @@ ASErr ReallocateBlock(void* block, size_t newSize, void** newBlock) {
     return kNoErr;
 }
 
-SPBasicSuite gBasic = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, FreeBlock, ReallocateBlock};
+SPBasicSuite gBasic = {
+    suiteCall<AcquireSuite>,
+    suiteCall<ReleaseSuite>,
+    suiteValue<IsEqual>,
+    suiteCall<AllocateBlock>,
+    suiteCall<FreeBlock>,
+    suiteCall<ReallocateBlock>,
+};
 
 // ---- SP Access: the module stays mapped anyway; the host counts the references. ----
 
@@ -110,7 +117,10 @@ ASErr ReleasePlugin(SPAccessRef access) {
     return kNoErr;
 }
 
-const SPAccessSuite gAccess = {AcquirePlugin, ReleasePlugin};
+const SPAccessSuite gAccess = {
+    suiteCall<AcquirePlugin>,
+    suiteCall<ReleasePlugin>,
+};
 
 // ---- SP Plugins ----
 
@@ -128,7 +138,10 @@ ASErr GetPluginName(SPPluginRef plugin, const char** name) {
     return kNoErr;
 }
 
-const SPPluginsSuite gPlugins = {SetPluginName, GetPluginName};
+const SPPluginsSuite gPlugins = {
+    suiteCall<SetPluginName>,
+    suiteCall<GetPluginName>,
+};
 
 // ---- SP Blocks ----
 
@@ -145,7 +158,10 @@ ASErr BlocksFree(void* block) {
     return kNoErr;
 }
 
-const SPBlocksSuite gBlocks = {BlocksAllocate, BlocksFree};
+const SPBlocksSuite gBlocks = {
+    suiteCall<BlocksAllocate>,
+    suiteCall<BlocksFree>,
+};
 
 }  // namespace
 
