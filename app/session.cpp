@@ -11,6 +11,7 @@
 #include "app/messages.h"
 #include "app/option_catalog.h"
 #include "app/parse.h"
+#include "sdk/QuenTarbNames.h"
 
 namespace qtapp {
 
@@ -48,14 +49,14 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     }
     if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorText(err));
     host_->selectTool();
-    if (!host_->dialogs().find("ZUQuenTarb")) throw std::runtime_error("the plug-in built no options palette");
+    if (!host_->dialogs().find(kQuenTarbPaletteName)) throw std::runtime_error("the plug-in built no options palette");
 }
 
 Session::~Session() {
     if (host_) host_->shutdown();
 }
 
-qthost::Dialog& Session::palette() { return *host_->dialogs().find("ZUQuenTarb"); }
+qthost::Dialog& Session::palette() { return *host_->dialogs().find(kQuenTarbPaletteName); }
 
 qthost::DialogItem& Session::control(int item, const std::string& what) {
     qthost::DialogItem* control = palette().item(item);
