@@ -14,6 +14,10 @@ const CLOSED = 1;
 const FILLED = 2;
 const STROKED = 4;
 const EVEN_ODD = 8;
+// The overlap grid of batches: cells of 4 device pixels; larger paths are drawn alone.
+const CELL_BITS = 2;
+const CELL = 1 << CELL_BITS;
+const MAX_CELLS = 4096;
 
 export const REDRAW = { nothing: 0, above: 1, beneath: 2, everything: 3 };
 
@@ -28,6 +32,8 @@ export class ArtCanvas {
     this.layers = [];  // offscreen canvases by nesting depth
     this.under = null;  // the offscreen canvas for new art beneath
     this.colors = new Map();
+    this.cells = null;  // per cell of the canvas, the batch that last drew there
+    this.batch = 1;
   }
 
   // Sizes the canvas to `width` × `height` CSS pixels at `dpr`; true when that changed it
@@ -106,6 +112,58 @@ export class ArtCanvas {
     return x1 > x0 && y1 > y0 ? [x0, y0, x1 - x0, y1 - y0] : null;
   }
 
+  // Marks the cells of `region` as drawn in the current batch; false (marking nothing) when
+  // one is already, or when the region is too large to be worth batching.
+  claim(region) {
+    const w = this.canvas.width;
+    const h = this.canvas.height;
+    const cols = Math.ceil(w / CELL);
+    if (!this.cells || this.cells.length !== cols * Math.ceil(h / CELL)) {
+      this.cells = new Int32Array(cols * Math.ceil(h / CELL));
+      this.batch = 1;
+    }
+    const x0 = Math.max(0, region[0]) >> CELL_BITS;
+    const y0 = Math.max(0, region[1]) >> CELL_BITS;
+    const x1 = Math.min(w - 1, region[0] + region[2] - 1) >> CELL_BITS;
+    const y1 = Math.min(h - 1, region[1] + region[3] - 1) >> CELL_BITS;
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) > MAX_CELLS) return false;
+    const cells = this.cells;
+    for (let y = y0; y <= y1; ++y) {
+      for (let x = x0; x <= x1; ++x) if (cells[y * cols + x] === this.batch) return false;
+    }
+    for (let y = y0; y <= y1; ++y) cells.fill(this.batch, y * cols + x0, y * cols + x1 + 1);
+    return true;
+  }
+
+  // Adds the path of record `i` to the context's current path.
+  trace(c, ints, segments, i) {
+    const flags = ints[i + 3];
+    const n = ints[i + 2];
+    const first = ints[i + 1] * 6;
+    c.moveTo(segments[first], segments[first + 1]);
+    const curves = flags & CLOSED ? n : n - 1;
+    for (let k = 0; k < curves; ++k) {
+      const a = first + k * 6;
+      const b = first + ((k + 1) % n) * 6;
+      c.bezierCurveTo(segments[a + 4], segments[a + 5], segments[b + 2], segments[b + 3], segments[b], segments[b + 1]);
+    }
+    if (flags & CLOSED) c.closePath();
+  }
+
+  // Fills and strokes the current path of the context of state `s`.
+  paint(s, flags, fill, stroke, width) {
+    const { c } = s;
+    if (flags & FILLED) {
+      if (s.fill !== fill) c.fillStyle = this.color(s.fill = fill);
+      c.fill(flags & EVEN_ODD ? 'evenodd' : 'nonzero');
+    }
+    if (flags & STROKED) {
+      if (s.stroke !== stroke) c.strokeStyle = this.color(s.stroke = stroke);
+      if (s.width !== width) c.lineWidth = s.width = width;
+      c.stroke();
+    }
+  }
+
   // Draws the records on `ctx`, whose pixel (0, 0) is the window's device pixel `area`[0..1].
   drawRecords(ctx, { ints, floats, segments }, view, area) {
     // The view's transform, for a context whose origin is at device pixel (ox, oy).
@@ -145,6 +203,14 @@ export class ArtCanvas {
       reset(s);
     };
 
+    const batch = { open: false };
+    const flush = () => {
+      if (!batch.open) return;
+      this.paint(s, batch.paint, batch.fill, batch.stroke, batch.width);
+      batch.open = false;
+      batch.alone = false;
+    };
+
     const count = ints.length / INTS;
     let skipping = 0;  // depth inside a group that is entirely off the canvas
     for (let r = 0; r < count; ++r) {
@@ -157,12 +223,14 @@ export class ArtCanvas {
         continue;
       }
       if (kind === BEGIN) {
+        flush();
         const region = this.region(floats, f, view, s.area);
         if (region) open(region, floats[f + 1], ints[i + 6]);
         else skipping = 1;
         continue;
       }
       if (kind === END) {
+        flush();
         close();
         continue;
       }
@@ -174,39 +242,40 @@ export class ArtCanvas {
       if (n === 0 || (!fill && !stroke)) continue;
       const alpha = floats[f + 1];
       const blend = ints[i + 6];
-      const whole = fill && stroke && (alpha !== 1 || blend !== 0);
-      if (whole) {
-        const region = this.region(floats, f, view, s.area);
-        if (!region) continue;
+      const region = this.region(floats, f, view, s.area);
+      if (!region) continue;  // off the canvas
+      const paint = flags & (FILLED | EVEN_ODD) | (stroke ? STROKED : 0);
+      if (fill && stroke && (alpha !== 1 || blend !== 0)) {
+        // Fill and stroke composite together.
+        flush();
         open(region, alpha, blend);
-      } else {
+        s.c.beginPath();
+        this.trace(s.c, ints, segments, i);
+        this.paint(s, paint, ints[i + 4], ints[i + 5], width);
+        close();
+        continue;
+      }
+      // Paths of one style that do not overlap are drawn as one: the same pixels, far fewer
+      // calls. Opaque fills alone (or strokes alone) of one colour may overlap too. An overlap
+      // (or another style) draws what was gathered first.
+      const b = batch;
+      const overlapping = alpha === 1 && blend === 0 && (paint & (FILLED | STROKED)) !== (FILLED | STROKED);
+      if (b.open && (b.paint !== paint || b.fill !== ints[i + 4] || b.stroke !== ints[i + 5] || b.width !== width ||
+          b.alpha !== alpha || b.blend !== blend || (!overlapping && !this.claim(region)))) {
+        flush();
+      }
+      if (!b.open) {
+        Object.assign(b, { open: true, paint, fill: ints[i + 4], stroke: ints[i + 5], width, alpha, blend });
         if (s.alpha !== alpha) s.c.globalAlpha = s.alpha = alpha;
         if (s.blend !== blend) s.c.globalCompositeOperation = this.blendNames[s.blend = blend];
+        s.c.beginPath();
+        ++this.batch;
+        if (!overlapping && !this.claim(region)) b.alone = true;
       }
-      const c = s.c;
-      const first = ints[i + 1] * 6;
-      c.beginPath();
-      c.moveTo(segments[first], segments[first + 1]);
-      const curves = flags & CLOSED ? n : n - 1;
-      for (let k = 0; k < curves; ++k) {
-        const a = first + k * 6;
-        const b = first + ((k + 1) % n) * 6;
-        c.bezierCurveTo(segments[a + 4], segments[a + 5], segments[b + 2], segments[b + 3], segments[b], segments[b + 1]);
-      }
-      if (flags & CLOSED) c.closePath();
-      if (fill) {
-        const rgb = ints[i + 4];
-        if (s.fill !== rgb) c.fillStyle = this.color(s.fill = rgb);
-        c.fill(flags & EVEN_ODD ? 'evenodd' : 'nonzero');
-      }
-      if (stroke) {
-        const rgb = ints[i + 5];
-        if (s.stroke !== rgb) c.strokeStyle = this.color(s.stroke = rgb);
-        if (s.width !== width) c.lineWidth = s.width = width;
-        c.stroke();
-      }
-      if (whole) close();
+      this.trace(s.c, ints, segments, i);
+      if (b.alone) flush();
     }
+    flush();
     while (stack.length) close();
   }
 }

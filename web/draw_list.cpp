@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "app/colors.h"
 
@@ -40,6 +42,27 @@ struct Box {
 int32_t rgbOf(const AIColor& color) {
     std::string hex = qtapp::hexColor(qtapp::toSrgb(color));
     return static_cast<int32_t>(std::strtol(hex.c_str() + 1, nullptr, 16));
+}
+
+// A path whose anchors and handles all lie on one line encloses nothing: its fill paints
+// no pixel, and the canvas may treat it as a stroke alone.
+bool enclosesNothing(const std::vector<AIPathSegment>& segments) {
+    if (segments.empty()) return true;
+    const AIRealPoint o = segments[0].p;
+    std::optional<std::pair<double, double>> direction;
+    for (const AIPathSegment& s : segments) {
+        for (AIRealPoint p : {s.p, s.in, s.out}) {
+            double dh = static_cast<double>(p.h) - o.h;
+            double dv = static_cast<double>(p.v) - o.v;
+            if (dh == 0.0 && dv == 0.0) continue;
+            if (!direction) {
+                direction = {dh, dv};
+                continue;
+            }
+            if (dh * direction->second - dv * direction->first != 0.0) return false;
+        }
+    }
+    return true;
 }
 
 int32_t blendOf(ASInt32 mode) { return mode >= 0 && mode <= 15 ? mode : kNormalBlendMode; }
@@ -87,8 +110,9 @@ Box addNode(DrawList& list, const qtapp::SceneNode& node) {
     const AIPathStyle& style = node.style;
     i[1] = static_cast<int32_t>(list.segments.size() / 6);
     i[2] = static_cast<int32_t>(node.segments.size());
-    i[3] = (node.closed ? kClosed : 0) | (style.fillPaint ? kFilled : 0) | (style.strokePaint ? kStroked : 0) |
-           (style.fillPaint && style.evenodd ? kEvenOdd : 0);
+    bool filled = style.fillPaint && !enclosesNothing(node.segments);
+    i[3] = (node.closed ? kClosed : 0) | (filled ? kFilled : 0) | (style.strokePaint ? kStroked : 0) |
+           (filled && style.evenodd ? kEvenOdd : 0);
     i[4] = style.fillPaint ? rgbOf(style.fill.color) : 0;
     i[5] = style.strokePaint ? rgbOf(style.stroke.color) : 0;
     i[6] = blendOf(node.blendMode);

@@ -57,6 +57,17 @@ async function styled(page) {
 
 const GESTURES = [
   {
+    what: 'a dense grid of overlapping copies at the defaults, drawn in batches',
+    async play(page) {
+      await typeInto(page, 25, 40);
+      await typeInto(page, 26, 40);
+      await drag(page, [250, 350], [330, 420], { steps: 5 });
+      await check(page, CLOSED);
+      await chooseTool(page, 8);
+      await drag(page, [300, 300], [360, 250], { steps: 5 });
+    },
+  },
+  {
     what: 'grid in an envelope, random blend modes, opacity and colours',
     blends: true,
     async play(page) {
