@@ -95,8 +95,11 @@ function row(label, s, base) {
 }
 
 const server = await serve(process.env.PLAYGROUND_SITE ?? path.join(root, 'build/wasm/site'));
-const browser = await launchChromium(chromium);
-const fresh = () => openPage(browser, server.url);
+let browser = await launchChromium(chromium);
+const fresh = async () => {
+  if (!browser.isConnected()) browser = await launchChromium(chromium);
+  return openPage(browser, server.url);
+};
 
 line(`Chromium ${browser.version()}, ${os.cpus().length} cores, load before: ${os.loadavg().map((l) => l.toFixed(2)).join(' ')}`);
 line('');
@@ -155,12 +158,18 @@ for (const withStyle of [false, true]) {
   line('| drag | paths | plug-in per event | page drawing | wall per step | × 10 × 10 |');
   line('|---|---:|---:|---:|---:|---:|');
   for (const mode of quick ? LARGEST.slice(0, 2) : LARGEST) {
+    // A page that fails (the browser out of memory, say) is reported and the run goes on.
     const { page, close } = await fresh();
-    await chooseTool(page, mode.tool);
-    for (const [item, value] of mode.spins) await typeInto(page, item, value);
-    if (withStyle) await styled(page, mode.warp);
-    row(mode.label, summary(await measureDrag(page, STEPS)), base);
-    await close();
+    try {
+      await chooseTool(page, mode.tool);
+      for (const [item, value] of mode.spins) await typeInto(page, item, value);
+      if (withStyle) await styled(page, mode.warp);
+      row(mode.label, summary(await measureDrag(page, STEPS)), base);
+      await close();
+    } catch (e) {
+      line(`| ${mode.label} | failed: ${e.message.split('\n')[0]} | | | | |`);
+      await page.context().close().catch(() => {});
+    }
   }
 }
 
