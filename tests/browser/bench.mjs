@@ -2,7 +2,8 @@
 // Chromium, each step one pointer move followed by two animation frames. Reports per step
 // the wall time and the page's own figures (the plug-in's time for the event, the page's
 // drawing time), and the targets against the 10 × 10 step of the same run.
-//   node tests/browser/bench.mjs [--quick]   (the page from PLAYGROUND_SITE, default build/wasm/site)
+//   node tests/browser/bench.mjs [--quick]   (the page from PLAYGROUND_SITE, default build/wasm/site;
+//   --quick: the 10 × 10 and 100 × 100 grids, the short Trail-on drag and 30 Trail-on steps)
 // Results go to BENCHMARKS.md by hand; the machine's load is printed with them.
 import os from 'node:os';
 import path from 'node:path';
@@ -149,7 +150,7 @@ line('|---:|---:|---:|---:|---:|');
   await close();
 }
 
-for (const withStyle of [false, true]) {
+for (const withStyle of quick ? [] : [false, true]) {
   line('');
   line(withStyle
     ? 'Every mode at its largest counts with every shared styling option on (pattern, opacity, blend, width, random fill and stroke, Warp).'
@@ -157,7 +158,7 @@ for (const withStyle of [false, true]) {
   line('');
   line('| drag | paths | plug-in per event | page drawing | wall per step | × 10 × 10 |');
   line('|---|---:|---:|---:|---:|---:|');
-  for (const mode of quick ? LARGEST.slice(0, 2) : LARGEST) {
+  for (const mode of LARGEST) {
     // A page that fails (the browser out of memory, say) is reported and the run goes on.
     const { page, close } = await fresh();
     try {
