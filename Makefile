@@ -61,7 +61,7 @@ soak: deps
 
 # The playground: the plug-in and the host in WebAssembly with the static page (build/wasm/site),
 # and its browser test in headless Chromium, compared with the command line of $(BUILD).
-.PHONY: playground test-browser
+.PHONY: playground test-browser bench-browser
 
 playground:
 	@scripts/install-deps.sh playground
@@ -70,3 +70,8 @@ playground:
 test-browser: build
 	@scripts/install-deps.sh playground
 	tests/browser/run.sh $(BUILD)/quentarb
+
+# The playground's browser benchmark (a script, not a test; results in BENCHMARKS.md).
+bench-browser:
+	@scripts/install-deps.sh playground
+	tests/browser/run.sh --bench

@@ -77,16 +77,23 @@ SceneNode nodeOf(const Document& doc, AIArtHandle art, std::vector<WarpFrame>& w
 
 }  // namespace
 
+bool buildTopLevelNode(const Document& doc, AIArtHandle art, SceneNode& node) {
+    if (!finiteGeometry(doc, art)) return false;
+    std::vector<WarpFrame> warps;
+    node = nodeOf(doc, art, warps);
+    return true;
+}
+
 Scene buildScene(const Document& doc) {
     Scene scene;
     scene.pageWidth = doc.pageWidth();
     scene.pageHeight = doc.pageHeight();
-    std::vector<WarpFrame> warps;
     for (size_t i = 0; i < doc.layerCount(); ++i) {
         SceneLayer layer;
         layer.name = doc.layerName(i);
         for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) {
-            if (finiteGeometry(doc, art)) layer.nodes.push_back(nodeOf(doc, art, warps));
+            SceneNode node;
+            if (buildTopLevelNode(doc, art, node)) layer.nodes.push_back(std::move(node));
         }
         scene.layers.push_back(std::move(layer));
     }

@@ -39,6 +39,11 @@ struct Scene {
 
 Scene buildScene(const qthost::Document& document);
 
+// One top-level art object as buildScene gives it (no envelope contains top-level art), or
+// false when its geometry is not finite and the exporters leave it out. Lets a reader that
+// draws the document in parts rebuild only the art that is new.
+bool buildTopLevelNode(const qthost::Document& document, AIArtHandle art, SceneNode& node);
+
 }  // namespace qtapp
 
 #endif

@@ -1,6 +1,6 @@
 // The playground's binding: the page's mouse, key and palette events go to the headless host
 // with the plug-in linked in; the document comes back as JSON or SVG and the palette as its
-// live dialog model. All behaviour stays in the host and the plug-in: nothing here decides
+// live dialog model, and the art for the page's canvas as flat arrays. All behaviour stays in the host and the plug-in: nothing here decides
 // anything a drawing depends on.
 //
 // One module instance holds one host at a time (the plug-in keeps module-wide state, so a new
@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "app/colors.h"
 #include "app/finite.h"
 #include "app/json_export.h"
 #include "app/option_catalog.h"
@@ -18,6 +19,8 @@
 #include "app/scene.h"
 #include "app/svg_export.h"
 #include "host/Host.h"
+#include "web/draw_list.h"
+#include "web/redraw_plan.h"
 
 namespace {
 
@@ -25,6 +28,8 @@ constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at lin
 constexpr const char* kPaletteName = "ZUQuenTarb";
 
 std::unique_ptr<qthost::Host> gHost;
+qtweb::DrawList gDrawList;   // what the canvas draws next, until the next update
+qtweb::RedrawPlan gRedrawPlan;
 
 qthost::HostConfig configFrom(const nlohmann::json& j) {
     qthost::HostConfig config;
@@ -79,6 +84,8 @@ std::string start(const std::string& configJson) {
 void stop() {
     if (gHost) gHost->shutdown();
     gHost.reset();
+    gDrawList = {};
+    gRedrawPlan = {};
 }
 
 int mouseDown(float h, float v) { return gHost ? gHost->mouseDown({h, v}) : kInvalidStateErr; }
@@ -155,6 +162,33 @@ std::string documentJson() {
 
 std::string documentSvg() { return gHost ? qtapp::sceneSvg(qtapp::buildScene(gHost->document())) : ""; }
 
+// The art to draw since the last call (see RedrawPlan): 0 nothing, 1 new art above what the
+// canvas shows, 2 new art beneath it, 3 everything; -1 without a host. The arrays below then
+// hold it, as views into the module's memory that the next call to the module may move.
+int drawUpdate(bool everything) {
+    return gHost ? static_cast<int>(gRedrawPlan.update(gHost->document(), everything, gDrawList)) : -1;
+}
+emscripten::val drawInts() {
+    return emscripten::val(emscripten::typed_memory_view(gDrawList.ints.size(), gDrawList.ints.data()));
+}
+emscripten::val drawFloats() {
+    return emscripten::val(emscripten::typed_memory_view(gDrawList.floats.size(), gDrawList.floats.data()));
+}
+emscripten::val drawSegments() {
+    return emscripten::val(emscripten::typed_memory_view(gDrawList.segments.size(), gDrawList.segments.data()));
+}
+unsigned documentPathCount() { return gRedrawPlan.pathCount(); }
+
+// The blend modes by number, as canvas composite operations ("normal" is "source-over").
+std::string blendModeNames() {
+    nlohmann::json names = nlohmann::json::array();
+    for (int mode = 0; mode <= 15; ++mode) {
+        std::string css = qtapp::blendModeCss(mode);
+        names.push_back(css == "normal" ? "source-over" : css);
+    }
+    return names.dump();
+}
+
 // What the last events left that the page reports: alerts from index `from` on, the number
 // of results, and the objects the exporters leave out.
 std::string statusJson(int from) {
@@ -202,5 +236,11 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("documentJson", &documentJson);
     emscripten::function("documentSvg", &documentSvg);
     emscripten::function("statusJson", &statusJson);
+    emscripten::function("drawUpdate", &drawUpdate);
+    emscripten::function("drawInts", &drawInts);
+    emscripten::function("drawFloats", &drawFloats);
+    emscripten::function("drawSegments", &drawSegments);
+    emscripten::function("documentPathCount", &documentPathCount);
+    emscripten::function("blendModeNames", &blendModeNames);
     emscripten::function("optionCatalogJson", &optionCatalogJson);
 }

@@ -4,7 +4,7 @@ import { HostSession, loadEngine } from './engine.js';
 import { renderHints } from './hints.js';
 import { DragInput } from './input.js';
 import { PaletteView } from './palette.js';
-import { PageView } from './view.js';
+import { PageView, pagePng } from './view.js';
 
 const TOOL_SELECTOR = 21;
 const $ = (id) => document.getElementById(id);
@@ -14,12 +14,18 @@ const state = {
   alertsSeen: 0,
   held: 0,
   renderQueued: false,
+  redrawAll: true,  // the canvas must be drawn again in full (pan, zoom, size)
+  redraws: [0, 0, 0, 0],  // frames that drew nothing, new art above, beneath, everything
   timing: { count: 0, total: 0, last: 0, draw: 0 },
   paths: 0,
 };
 
 const view = new PageView($('stage'), $('sheet'), $('art'));
 view.onZoom = (zoom) => { $('zoom-level').textContent = `${Math.round(zoom * 100)}%`; };
+view.onChange = () => {
+  state.redrawAll = true;
+  requestRender();
+};
 const palette = new PaletteView($('palette'), $('palette-title'), onPaletteChange);
 
 // ---- Status ----
@@ -52,11 +58,15 @@ function showStatus() {
   if (s.nonFinite) message(`${s.nonFinite} object(s) with geometry that is not finite are not drawn.`, true);
   const t = state.timing;
   $('stat-paths').textContent = String(state.paths);
+  document.body.dataset.paths = String(state.paths);
   $('stat-events').textContent = String(t.count);
   $('stat-time').textContent = t.count
     ? `${ms(t.last)} per event (mean ${ms(t.total / t.count)}); drawing ${ms(t.draw)}`
     : '—';
   document.body.dataset.events = String(t.count);
+  // The same figures for scripts: the last event and the last drawing, in ms.
+  document.body.dataset.eventMs = String(t.last);
+  document.body.dataset.drawMs = String(t.draw);
 }
 
 // ---- Drawing: at most once per frame ----
@@ -64,7 +74,13 @@ function renderNow() {
   state.renderQueued = false;
   if (!state.session) return;
   const start = performance.now();
-  state.paths = view.render(state.session.documentSvg());
+  const everything = view.fitCanvas() || state.redrawAll;
+  state.redrawAll = false;
+  const art = state.session.drawUpdate(everything);
+  view.draw(art.how, art);
+  state.redraws[art.how] += 1;
+  document.body.dataset.redraws = state.redraws.join(' ');
+  state.paths = state.session.pathCount();
   const model = state.session.palette(false);
   palette.update(model);
   state.tool = model.items.find((i) => i.id === TOOL_SELECTOR)?.value ?? 0;
@@ -107,6 +123,8 @@ async function newDocument(config, { carry = null, replay = null } = {}) {
   state.alertsSeen = 0;
   state.timing = { count: 0, total: 0, last: 0, draw: 0 };
   palette.build(session.palette(true));
+  view.setBlendModes(session.blendModeNames());
+  state.redrawAll = true;
   view.setPage(config.page[0], config.page[1]);
   renderNow();
 }
@@ -184,6 +202,19 @@ $('zoom-in').addEventListener('click', () => view.zoomBy(1.25));
 $('zoom-out').addEventListener('click', () => view.zoomBy(0.8));
 $('zoom-fit').addEventListener('click', () => view.fit());
 $('export-svg').addEventListener('click', () => download('quentarb.svg', state.session.documentSvg(), 'image/svg+xml'));
+$('export-png').addEventListener('click', async () => {
+  const session = state.session;
+  const scale = Number($('png-scale').value);
+  try {
+    const blob = await pagePng(session.blendModeNames(), session.drawUpdate(true), view.page, scale);
+    download('quentarb.png', blob, 'image/png');
+  } catch (e) {
+    message(e.message);
+  }
+  // The engine handed the whole art to the export: the window draws it all again.
+  state.redrawAll = true;
+  requestRender();
+});
 $('export-json').addEventListener('click', () => download('quentarb.json', state.session.documentJson(), 'application/json'));
 $('export-gesture').addEventListener('click', () => {
   const session = state.session;
@@ -202,6 +233,13 @@ window.addEventListener('keydown', (e) => {
   }
 });
 window.addEventListener('resize', () => view.apply());
+// A new pixel density (the browser's zoom, another screen) needs a full redraw at it.
+(function watchDensity() {
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    view.onChange();
+    watchDensity();
+  }, { once: true });
+})();
 
 // ---- Start ----
 try {

@@ -1,24 +1,31 @@
-// The document window: the page drawn from the document's SVG, on a pasteboard that pans and
-// zooms. Converts pointer positions to document points (v grows upwards, origin at the
-// page's bottom-left corner).
+// The document window: the page on a pasteboard that pans and zooms, and the art drawn on a
+// canvas over it at the device's pixel density. Converts pointer positions to document
+// points (v grows upwards, origin at the page's bottom-left corner).
+import { ArtCanvas, REDRAW } from './art_canvas.js';
 
 const MIN_ZOOM = 0.05;
 const MAX_ZOOM = 32;
 const FIT_MARGIN = 24;
 
 export class PageView {
-  constructor(stage, sheet, art) {
+  constructor(stage, sheet, canvas) {
     this.stage = stage;
     this.sheet = sheet;
-    this.art = art;
+    this.canvas = canvas;
+    this.art = null;  // an ArtCanvas once the engine tells the blend modes
     this.zoom = 1;
     this.pan = [0, 0];
     this.page = [612, 792];
     this.onZoom = () => {};
+    this.onChange = () => {};  // the art needs a full redraw
     stage.addEventListener('wheel', (e) => {
       e.preventDefault();
       this.zoomAt(e.clientX, e.clientY, Math.exp(-e.deltaY * 0.0015));
     }, { passive: false });
+  }
+
+  setBlendModes(names) {
+    if (!this.art) this.art = new ArtCanvas(this.canvas, names);
   }
 
   setPage(width, height) {
@@ -61,6 +68,7 @@ export class PageView {
   apply() {
     this.sheet.style.transform = `translate(${this.pan[0]}px, ${this.pan[1]}px) scale(${this.zoom})`;
     this.onZoom(this.zoom);
+    this.onChange();
   }
 
   // A document point to 1/100 point: the same decimal reaches the host and the gesture log.
@@ -72,9 +80,34 @@ export class PageView {
     return [round(x), round(this.page[1] - y)];
   }
 
-  // Shows the exported SVG; returns the number of paths drawn.
-  render(svg) {
-    this.art.innerHTML = svg.replace(/^<\?xml[^>]*>\s*/, '');
-    return this.art.querySelectorAll('path').length;
+  // Sizes the canvas to the window; true when the art must be drawn again in full.
+  fitCanvas() {
+    const dpr = window.devicePixelRatio || 1;
+    return this.art.resize(this.stage.clientWidth, this.stage.clientHeight, dpr);
   }
+
+  // Draws what the engine handed over (see ArtCanvas.draw) at the current pan and zoom.
+  draw(how, art) {
+    const dpr = window.devicePixelRatio || 1;
+    const scale = this.zoom * dpr;
+    this.art.draw(how, art, { scale, x: this.pan[0] * dpr, y: this.pan[1] * dpr, pageHeight: this.page[1] });
+  }
+}
+
+// The page alone at `scale` device pixels per point, on white, as a PNG blob.
+export async function pagePng(blendNames, art, page, scale) {
+  const canvas = document.createElement('canvas');
+  canvas.width = Math.max(1, Math.round(page[0] * scale));
+  canvas.height = Math.max(1, Math.round(page[1] * scale));
+  const painter = new ArtCanvas(canvas, blendNames);
+  painter.draw(REDRAW.everything, art, { scale, x: 0, y: 0, pageHeight: page[1] });
+  const c = canvas.getContext('2d');
+  c.setTransform(1, 0, 0, 1, 0, 0);
+  c.globalAlpha = 1;
+  c.globalCompositeOperation = 'destination-over';
+  c.fillStyle = '#ffffff';
+  c.fillRect(0, 0, canvas.width, canvas.height);
+  return new Promise((resolve, reject) => {
+    canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('the page is too large for a PNG'))), 'image/png');
+  });
 }

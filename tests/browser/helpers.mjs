@@ -49,7 +49,8 @@ export async function spinValue(page, id) {
   return Number(await control(page, id).inputValue());
 }
 
-export const pathCount = (page) => page.locator('#art path').count();
+// Paths the page's canvas shows, as the status line counts them.
+export const pathCount = async (page) => Number(await page.getAttribute('body', 'data-paths'));
 export const processedEvents = async (page) => Number(await page.getAttribute('body', 'data-events'));
 
 // Client coordinates of a document point (v grows upwards from the page's bottom edge).
@@ -61,6 +62,10 @@ export async function clientPoint(page, [h, v]) {
   });
   const scale = box.width / pageWidth;
   return [box.left + h * scale, box.bottom - v * scale];
+}
+
+export async function check(page, id, on = true) {
+  await control(page, id).locator('input').setChecked(on);
 }
 
 // A drag between document points; `keys` are held from the press to the release.
@@ -95,4 +100,76 @@ export function replayWithCli(quentarb, gestureText) {
   } finally {
     fs.rmSync(dir, { recursive: true, force: true });
   }
+}
+
+// Debian's headless Chromium with the flags that work on a machine without a GPU or network.
+export async function launchChromium(chromium) {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// The page region of the window's canvas (or a PNG, given as base64) against Chromium's own
+// rendering of `svg` at the same place and size, both over white: the mean difference per
+// channel (0 to 255) and the share of pixels where a channel differs by more than 48.
+export async function compareWithSvg(page, svg, png = null) {
+  return page.evaluate(async ([text, pngData]) => {
+    let canvas = document.getElementById('art');
+    let x = 0;
+    let y = 0;
+    let w;
+    let h;
+    let page = null;  // where the SVG's page goes: [-x, -y, width, height]
+    if (pngData) {
+      canvas = new Image();
+      canvas.src = `data:image/png;base64,${pngData}`;
+      await canvas.decode();
+      [w, h] = [canvas.naturalWidth, canvas.naturalHeight];
+      page = [0, 0, w, h];
+    } else {
+      // The part of the page that is in the window.
+      const stage = document.getElementById('stage').getBoundingClientRect();
+      const sheet = document.getElementById('sheet').getBoundingClientRect();
+      const dpr = canvas.width / canvas.clientWidth;
+      const left = (sheet.left - stage.left) * dpr;
+      const top = (sheet.top - stage.top) * dpr;
+      x = Math.max(0, Math.round(left));
+      y = Math.max(0, Math.round(top));
+      w = Math.min(canvas.width, Math.round(left + sheet.width * dpr)) - x;
+      h = Math.min(canvas.height, Math.round(top + sheet.height * dpr)) - y;
+      page = [x - left, y - top, sheet.width * dpr, sheet.height * dpr];
+    }
+    const onWhite = (draw) => {
+      const c = document.createElement('canvas');
+      c.width = w;
+      c.height = h;
+      const ctx = c.getContext('2d');
+      draw(ctx);
+      ctx.globalCompositeOperation = 'destination-over';
+      ctx.fillStyle = '#fff';
+      ctx.fillRect(0, 0, w, h);
+      return ctx.getImageData(0, 0, w, h).data;
+    };
+    const image = new Image();
+    image.src = URL.createObjectURL(new Blob([text], { type: 'image/svg+xml' }));
+    await image.decode();
+    const want = onWhite((ctx) => ctx.drawImage(image, -page[0], -page[1], page[2], page[3]));
+    const got = onWhite((ctx) => ctx.drawImage(canvas, x, y, w, h, 0, 0, w, h));
+    let sum = 0;
+    let off = 0;
+    for (let i = 0; i < want.length; i += 4) {
+      let worst = 0;
+      for (let k = 0; k < 3; ++k) {
+        const d = Math.abs(want[i + k] - got[i + k]);
+        sum += d;
+        worst = Math.max(worst, d);
+      }
+      if (worst > 48) ++off;
+    }
+    const pixels = want.length / 4;
+    return { mean: sum / (3 * pixels), off: off / pixels, pixels };
+  }, [svg, png]);
 }

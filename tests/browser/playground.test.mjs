@@ -255,7 +255,7 @@ test('undo, clear and new documents keep the palette', async () => {
   await page.click('#undo');
   assert.equal(await pathCount(page), one, 'undo removes the last drag only');
   await page.click('#clear');
-  await page.waitForFunction(() => document.querySelectorAll('#art path').length === 0);
+  await page.waitForFunction(() => document.body.dataset.paths === '0');
   assert.equal(await spinValue(page, SPIRAL_COPIES), 6, 'the palette keeps its values');
   assert.equal(await page.textContent('#palette-title'), 'QUENTARB - SPIRAL TOOL');
 

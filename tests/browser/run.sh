@@ -3,13 +3,19 @@
 # builds the page, and drives it in Debian's headless Chromium.
 # Usage: tests/browser/run.sh [QUENTARB]   (the native command line the page is compared with;
 # default build/default/quentarb). PLAYGROUND_BUILD picks the WebAssembly build folder.
+#        tests/browser/run.sh --bench [--quick]   runs the browser benchmark instead.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 build="${PLAYGROUND_BUILD:-$root/build/wasm}"
-export QUENTARB="$(realpath -m "${1:-${QUENTARB:-$root/build/default/quentarb}}")"
-
-[ -x "$QUENTARB" ] || { echo "test-browser: no command line at $QUENTARB (build it first)" >&2; exit 1; }
+bench=0
+if [ "${1:-}" = "--bench" ]; then
+  bench=1
+  shift
+else
+  export QUENTARB="$(realpath -m "${1:-${QUENTARB:-$root/build/default/quentarb}}")"
+  [ -x "$QUENTARB" ] || { echo "test-browser: no command line at $QUENTARB (build it first)" >&2; exit 1; }
+fi
 [ -x /usr/bin/chromium ] || { echo "test-browser: /usr/bin/chromium is missing (scripts/install-deps.sh --playground)" >&2; exit 1; }
 
 wanted="$(node -p "require('$here/package.json').devDependencies['playwright-core']")"
@@ -21,7 +27,10 @@ fi
 "$root/scripts/build-playground.sh" "$build"
 
 export PLAYGROUND_SITE="$build/site"
-export ARTIFACTS="${ARTIFACTS:-$build/artifacts}"
 cd "$here"
-node --test playground.test.mjs
+if [ "$bench" = 1 ]; then
+  exec node bench.mjs "$@"
+fi
+export ARTIFACTS="${ARTIFACTS:-$build/artifacts}"
+node --test playground.test.mjs canvas.test.mjs
 echo "test-browser: screenshot in $ARTIFACTS/playground.png"
