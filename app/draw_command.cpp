@@ -67,12 +67,10 @@ DrawPlan plan(const DrawArgs& args) {
         throw UsageError(overLimit("--steps", static_cast<uint64_t>(steps), args.limits.steps, "--max-steps"));
     }
     if (args.pressure < 0 || args.pressure > 255) throw UsageError("--pressure: must be 0 to 255");
-    if (args.seed < 0 || args.seed > 0xFFFFFFFFLL) throw UsageError("--seed: must be 0 to 4294967295");
-    if (!(args.strokeWidth >= 0.0)) throw UsageError("--stroke-width: must be 0 or more");
-    if (!fitsReal(args.strokeWidth)) throw UsageError("--stroke-width: out of range");
+    p.config.seed = checkedSeed(args.seed, "--seed");
+    p.config.strokeWidth = checkedStrokeWidth(args.strokeWidth, "--stroke-width");
     uint32_t modifiers = parseModifiers(args.modifiers);
-    AIRealPoint page = parsePoint(args.page, "--page");
-    if (!(page.h > 0.0f) || !(page.v > 0.0f)) throw UsageError("--page: width and height must be above 0");
+    const AIRealPoint page = checkedPageSize(parsePoint(args.page, "--page"), "--page");
     if (format == Format::png) checkPngPage(page, args.limits);
     p.config.pageWidth = page.h;
     p.config.pageHeight = page.v;
@@ -80,8 +78,6 @@ DrawPlan plan(const DrawArgs& args) {
     p.config.colorModel = parseColorModel(args.colorModel);
     p.config.fill = parsePaint(args.fill, "--fill");
     p.config.stroke = parsePaint(args.stroke, "--stroke");
-    p.config.strokeWidth = static_cast<AIReal>(args.strokeWidth);
-    p.config.seed = static_cast<uint32_t>(args.seed);
     p.config.pressureDevice = args.pressureDevice;
     p.config.maxArt = static_cast<size_t>(args.limits.art);
     if (gesture) {

@@ -203,4 +203,20 @@ int parseTool(std::string_view text) {
 
 const char* toolName(int tool) { return tool >= 0 && tool <= 12 ? kToolNames[tool] : "?"; }
 
+uint32_t checkedSeed(long long seed, std::string_view what) {
+    if (seed < 0 || seed > 0xFFFFFFFFLL) throw UsageError(std::string(what) + ": must be 0 to 4294967295");
+    return static_cast<uint32_t>(seed);
+}
+
+AIRealPoint checkedPageSize(AIRealPoint page, std::string_view what) {
+    if (!(page.h > 0.0f) || !(page.v > 0.0f)) throw UsageError(std::string(what) + ": width and height must be above 0");
+    return page;
+}
+
+AIReal checkedStrokeWidth(double width, std::string_view what) {
+    if (!(width >= 0.0)) throw UsageError(std::string(what) + ": must be 0 or more");
+    if (!fitsReal(width)) throw UsageError(std::string(what) + ": out of range");
+    return static_cast<AIReal>(width);
+}
+
 }  // namespace qtapp

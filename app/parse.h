@@ -39,6 +39,12 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what);
 int parseTool(std::string_view text);
 const char* toolName(int tool);
 
+// The document settings every front end takes (the command line's flags, the playground's
+// Document box), checked here once; WHAT names the setting in the message.
+uint32_t checkedSeed(long long seed, std::string_view what);              // 0 to 2^32 - 1
+AIRealPoint checkedPageSize(AIRealPoint page, std::string_view what);     // both above 0
+AIReal checkedStrokeWidth(double width, std::string_view what);           // 0 or more
+
 }  // namespace qtapp
 
 #endif

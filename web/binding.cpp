@@ -1,7 +1,7 @@
 // The playground's binding: the page's mouse, key and palette events go to the headless host
 // with the plug-in linked in; the document comes back as JSON or SVG and the palette as its
-// live dialog model, and the art for the page's canvas as flat arrays. All behaviour stays in the host and the plug-in: nothing here decides
-// anything a drawing depends on.
+// live dialog model, and the art for the page's canvas as flat arrays. All behaviour stays in
+// the host and the plug-in: nothing here decides anything a drawing depends on.
 //
 // One module instance holds one host at a time (the plug-in keeps module-wide state, so a new
 // document is a new module instance, as a new process is for the command line).
@@ -19,13 +19,13 @@
 #include "app/scene.h"
 #include "app/svg_export.h"
 #include "host/Host.h"
+#include "sdk/QuenTarbNames.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
 
 namespace {
 
 constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at link time
-constexpr const char* kPaletteName = "ZUQuenTarb";
 
 std::unique_ptr<qthost::Host> gHost;
 qtweb::DrawList gDrawList;   // what the canvas draws next, until the next update
@@ -33,29 +33,22 @@ qtweb::RedrawPlan gRedrawPlan;
 
 qthost::HostConfig configFrom(const nlohmann::json& j) {
     qthost::HostConfig config;
-    if (j.contains("seed")) {
-        long long seed = j.at("seed").get<long long>();
-        if (seed < 0 || seed > 0xFFFFFFFFLL) throw qtapp::UsageError("seed: must be 0 to 4294967295");
-        config.seed = static_cast<uint32_t>(seed);
-    }
+    if (j.contains("seed")) config.seed = qtapp::checkedSeed(j.at("seed").get<long long>(), "seed");
     if (j.contains("page")) {
-        config.pageWidth = j.at("page").at(0).get<AIReal>();
-        config.pageHeight = j.at("page").at(1).get<AIReal>();
-        if (!(config.pageWidth > 0.0f) || !(config.pageHeight > 0.0f))
-            throw qtapp::UsageError("page: width and height must be above 0");
+        const AIRealPoint page{j.at("page").at(0).get<AIReal>(), j.at("page").at(1).get<AIReal>()};
+        const AIRealPoint checked = qtapp::checkedPageSize(page, "page");
+        config.pageWidth = checked.h;
+        config.pageHeight = checked.v;
     }
     if (j.contains("colorModel")) config.colorModel = qtapp::parseColorModel(j.at("colorModel").get<std::string>());
     if (j.contains("fill")) config.fill = qtapp::parsePaint(j.at("fill").get<std::string>(), "fill");
     if (j.contains("stroke")) config.stroke = qtapp::parsePaint(j.at("stroke").get<std::string>(), "stroke");
-    if (j.contains("strokeWidth")) {
-        config.strokeWidth = j.at("strokeWidth").get<AIReal>();
-        if (!(config.strokeWidth >= 0.0f)) throw qtapp::UsageError("stroke width: must be 0 or more");
-    }
+    if (j.contains("strokeWidth")) config.strokeWidth = qtapp::checkedStrokeWidth(j.at("strokeWidth").get<double>(), "stroke width");
     if (j.contains("pressureDevice")) config.pressureDevice = j.at("pressureDevice").get<bool>();
     return config;
 }
 
-qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kPaletteName) : nullptr; }
+qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kQuenTarbPaletteName) : nullptr; }
 
 qthost::DialogItem* control(int id) {
     qthost::Dialog* dialog = palette();
