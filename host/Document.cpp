@@ -10,11 +10,13 @@ namespace qthost {
 namespace {
 
 AIPathStyle defaultStyle(const DocumentSetup& setup) {
+    const Paint fill = setup.fill.value_or(Paint::white(setup.colorModel));
+    const Paint stroke = setup.stroke.value_or(Paint::black(setup.colorModel));
     AIPathStyle style{};
-    style.fillPaint = setup.fill.paint;
-    style.fill.color = setup.fill.color;
-    style.strokePaint = setup.stroke.paint;
-    style.stroke.color = setup.stroke.color;
+    style.fillPaint = fill.paint;
+    style.fill.color = fill.color;
+    style.strokePaint = stroke.paint;
+    style.stroke.color = stroke.color;
     style.stroke.width = setup.strokeWidth;
     style.stroke.miterLimit = 4.0f;
     return style;
@@ -33,6 +35,32 @@ Paint Paint::black() {
     Paint p{true, {}};
     p.color.kind = kGrayColor;
     p.color.c.g.gray = 1.0f;
+    return p;
+}
+
+Paint Paint::white(ColorModel model) {
+    Paint p{true, {}};
+    switch (model) {
+    case ColorModel::gray: return white();
+    case ColorModel::cmyk: p.color.kind = kFourColor; break;  // no ink
+    case ColorModel::rgb:
+        p.color.kind = kThreeColor;
+        p.color.c.rgb = {1.0f, 1.0f, 1.0f};
+        break;
+    }
+    return p;
+}
+
+Paint Paint::black(ColorModel model) {
+    Paint p{true, {}};
+    switch (model) {
+    case ColorModel::gray: return black();
+    case ColorModel::cmyk:
+        p.color.kind = kFourColor;
+        p.color.c.f.black = 1.0f;
+        break;
+    case ColorModel::rgb: p.color.kind = kThreeColor; break;  // all zero
+    }
     return p;
 }
 
@@ -283,6 +311,7 @@ ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArt
         if (!p) return kBadArtHandleErr;
     }
     uint32_t prepSlot = p ? static_cast<uint32_t>(p - arts_.data()) : kNone;
+    if (p && isEnvelopeShape(prepSlot)) return kBadParameterErr;
     uint32_t slot = allocSlot();  // may move arts_
     Art& art = arts_[slot];
     art.type = type;
@@ -311,6 +340,7 @@ ASErr Document::disposeArt(AIArtHandle handle) {
     Art* art = resolve(handle);
     if (!art) return kBadArtHandleErr;
     uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    if (isEnvelopeShape(slot)) return kBadParameterErr;
     // The slot stays allocated: undo may bring the art back.
     Change change{ChangeKind::disposed, slot, art->parent, art->prev};
     bool record = recordsChangesOf(*art);
@@ -330,6 +360,8 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
         if (!p) return kBadArtHandleErr;
     }
     uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    if (isEnvelopeShape(slot)) return kBadParameterErr;
+    if (p && isEnvelopeShape(static_cast<uint32_t>(p - arts_.data()))) return kBadParameterErr;
     if (p == art) return kNoErr;  // placed relative to itself: stays where it is
     if (p && isInside(static_cast<uint32_t>(p - arts_.data()), slot)) return kBadParameterErr;
     if (p && (paintOrder == kPlaceInsideOnTop || paintOrder == kPlaceInsideOnBottom) &&
@@ -385,6 +417,7 @@ ASErr Document::duplicateArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle
             p->type != kEnvelopeArt)
             return kBadParameterErr;
         prepSlot = static_cast<uint32_t>(p - arts_.data());
+        if (isEnvelopeShape(prepSlot)) return kBadParameterErr;
     }
     uint32_t slot = copyTree(static_cast<uint32_t>(art - arts_.data()));
     ASErr err = place(slot, paintOrder, prepSlot == kNone ? nullptr : &arts_[prepSlot]);

@@ -28,6 +28,10 @@ struct Paint {
     static Paint white();  // gray 0 (no ink)
     static Paint black();  // gray 1 (full ink)
     static Paint none();   // no paint
+    // White and black in a colour model: gray 0 and 1, CMYK (0,0,0,0) and (0,0,0,1), RGB
+    // (1,1,1) and (0,0,0).
+    static Paint white(ColorModel model);
+    static Paint black(ColorModel model);
 };
 
 struct Swatch {
@@ -57,8 +61,9 @@ struct DocumentSetup {
     AIReal pageHeight = 792.0f;
     AIRealRect view{0.0f, 792.0f, 612.0f, 0.0f};
     ColorModel colorModel = ColorModel::rgb;
-    Paint fill = Paint::white();
-    Paint stroke = Paint::black();
+    // New art's fill and stroke; unset, white and black in the document's colour model.
+    std::optional<Paint> fill;
+    std::optional<Paint> stroke;
     AIReal strokeWidth = 1.0f;
 };
 
@@ -239,6 +244,12 @@ private:
     void link(uint32_t slot, uint32_t parent, uint32_t after);  // after = none: first child
     void unlink(uint32_t slot);
     bool isInside(uint32_t slot, uint32_t ancestor) const;
+    // An envelope consumes its shape: the shape is in no list of siblings, so nothing may be
+    // placed beside it, and it moves or goes only with its envelope.
+    bool isEnvelopeShape(uint32_t slot) const {
+        uint32_t parent = arts_[slot].parent;
+        return parent != kNone && arts_[parent].shape == slot;
+    }
     uint32_t copyTree(uint32_t source);
     void killTree(uint32_t slot, bool alive);
     void boundsOf(uint32_t slot, bool& any, AIRealRect& box) const;

@@ -19,12 +19,14 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
     const Art* object = resolve(envelopeObject);
     if (!object) return kBadArtHandleErr;
     uint32_t objectSlot = static_cast<uint32_t>(object - arts_.data());
+    if (isEnvelopeShape(objectSlot)) return kBadParameterErr;
     std::vector<uint32_t> contents;
     contents.reserve(static_cast<size_t>(count));
     for (ASInt32 i = 0; i < count; ++i) {
         const Art* a = resolve(artList[i]);
         if (!a) return kBadArtHandleErr;
         uint32_t slot = static_cast<uint32_t>(a - arts_.data());
+        if (isEnvelopeShape(slot)) return kBadParameterErr;
         if (isInside(slot, objectSlot) || isInside(objectSlot, slot)) return kBadParameterErr;
         if (std::find(contents.begin(), contents.end(), slot) != contents.end()) return kBadParameterErr;
         contents.push_back(slot);
