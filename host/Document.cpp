@@ -1,8 +1,6 @@
 // The document's tree of art: slots, handles, paint order, duplication and disposal.
 #include "host/Document.h"
 
-#include <cstring>
-
 #include "host/Swatches.h"
 
 namespace qthost {
@@ -10,11 +8,13 @@ namespace qthost {
 namespace {
 
 AIPathStyle defaultStyle(const DocumentSetup& setup) {
+    const Paint fill = setup.fill.value_or(Paint::white(setup.colorModel));
+    const Paint stroke = setup.stroke.value_or(Paint::black(setup.colorModel));
     AIPathStyle style{};
-    style.fillPaint = setup.fill.paint;
-    style.fill.color = setup.fill.color;
-    style.strokePaint = setup.stroke.paint;
-    style.stroke.color = setup.stroke.color;
+    style.fillPaint = fill.paint;
+    style.fill.color = fill.color;
+    style.strokePaint = stroke.paint;
+    style.stroke.color = stroke.color;
     style.stroke.width = setup.strokeWidth;
     style.stroke.miterLimit = 4.0f;
     return style;
@@ -36,23 +36,44 @@ Paint Paint::black() {
     return p;
 }
 
+Paint Paint::white(ColorModel model) {
+    Paint p{true, {}};
+    switch (model) {
+    case ColorModel::gray: return white();
+    case ColorModel::cmyk: p.color.kind = kFourColor; break;  // no ink
+    case ColorModel::rgb:
+        p.color.kind = kThreeColor;
+        p.color.c.rgb = {1.0f, 1.0f, 1.0f};
+        break;
+    }
+    return p;
+}
+
+Paint Paint::black(ColorModel model) {
+    Paint p{true, {}};
+    switch (model) {
+    case ColorModel::gray: return black();
+    case ColorModel::cmyk:
+        p.color.kind = kFourColor;
+        p.color.c.f.black = 1.0f;
+        break;
+    case ColorModel::rgb: p.color.kind = kThreeColor; break;  // all zero
+    }
+    return p;
+}
+
 Paint Paint::none() {
     Paint p{false, {}};
     p.color.kind = kNoneColor;
     return p;
 }
 
-Document::Document(const DocumentSetup& setup) : setup_(setup), swatches_(defaultSwatches(setup.colorModel)) {
-    styles_.push_back(defaultStyle(setup));
-    tagSets_.emplace_back();
-    tagSetIds_.emplace(std::string(), 0);
-    marks_.push_back({0, 0, styles_.size(), 0});  // the empty document: depth 0
-    uint32_t root = allocSlot(true);
-    arts_[root].type = kGroupArt;
-    layers_.push_back({"Layer 1", root, true});
-    layerOrder_.push_back(0);
-    currentLayer_ = 0;
-}
+Document::Document(const DocumentSetup& setup)
+    : setup_(setup),
+      swatches_(defaultSwatches(setup.colorModel)),
+      styles_(defaultStyle(setup)),
+      changes_({0, 0, 1, 0}),  // the empty document (its default style only): depth 0
+      layers_(newLayerRoot()) {}
 
 Document::~Document() = default;
 
@@ -61,16 +82,9 @@ AIRealPoint Document::viewCenter() const {
     return {v.left + (v.right - v.left) / 2.0f, v.bottom + (v.top - v.bottom) / 2.0f};
 }
 
-const std::string& Document::layerName(size_t index) const {
-    static const std::string none;
-    return index < layerOrder_.size() ? layers_[layerOrder_[index]].name : none;
-}
+const std::string& Document::layerName(size_t index) const { return layers_.name(index); }
 
-size_t Document::currentLayerIndex() const {
-    for (size_t i = 0; i < layerOrder_.size(); ++i)
-        if (layerOrder_[i] == currentLayer_) return i;
-    return 0;
-}
+size_t Document::currentLayerIndex() const { return layers_.currentIndex(); }
 
 std::vector<AIArtHandle> Document::layerArt(size_t index) const {
     std::vector<AIArtHandle> out;
@@ -80,36 +94,23 @@ std::vector<AIArtHandle> Document::layerArt(size_t index) const {
 
 // ---- Slots and handles ----
 
-AIArtHandle Document::handleOf(uint32_t slot) const {
-    uintptr_t bits = (uintptr_t(arts_[slot].generation & kGenerationMask) << kSlotBits) | (uintptr_t(slot) + 1);
-    return reinterpret_cast<AIArtHandle>(bits);
-}
-
-uint32_t Document::allocSlot(bool layerRoot) { return allocSlot(Art{}, layerRoot); }
-
-// A slot holding `contents` (taken by value: arts_ may move), unlinked.
+// A slot holding `contents` (taken by value: the table may move), unlinked.
 uint32_t Document::allocSlot(Art contents, bool layerRoot) {
-    uint32_t slot;
-    if (!freeSlots_.empty()) {
-        slot = freeSlots_.back();
-        freeSlots_.pop_back();
-        contents.generation = arts_[slot].generation;
-        arts_[slot] = contents;
-    } else {
-        slot = static_cast<uint32_t>(arts_.size());
-        contents.generation = 1;
-        makeRoom(arts_, 1);
-        arts_.push_back(contents);
-    }
+    uint32_t slot = arts_.allocate(contents);
     Art& art = arts_[slot];
     art.parent = art.prev = art.next = kNone;
     art.firstChild = art.lastChild = art.shape = kNone;
-    art.inUse = true;
-    art.alive = true;
     art.layerRoot = layerRoot;
-    art.bornAt = static_cast<uint32_t>(log_.size());
+    art.bornAt = static_cast<uint32_t>(changes_.size());
     if (!layerRoot) ++liveArt_;
     return slot;
+}
+
+// The invisible group that holds a new layer's top-level art.
+uint32_t Document::newLayerRoot() {
+    uint32_t root = allocSlot(true);
+    arts_[root].type = kGroupArt;
+    return root;
 }
 
 void Document::freeSlot(uint32_t slot) {
@@ -123,10 +124,8 @@ void Document::freeSlot(uint32_t slot) {
     }
     if (art.shape != kNone) arts_[art.shape].parent = kNone;
     if (art.alive && !art.layerRoot) --liveArt_;
-    art.inUse = art.alive = false;
     art.firstChild = art.lastChild = art.shape = kNone;
-    ++art.generation;
-    freeSlots_.push_back(slot);
+    arts_.release(slot);
 }
 
 // ---- Links ----
@@ -162,14 +161,14 @@ bool Document::isInside(uint32_t slot, uint32_t ancestor) const {
 
 // Links `slot` where the paint order puts it. The whole-layer orders use the current layer.
 ASErr Document::place(uint32_t slot, ASInt16 paintOrder, const Art* prep) {
-    uint32_t root = layers_[currentLayer_].root;
+    uint32_t root = layers_.currentRoot();
     switch (paintOrder) {
     case kPlaceAboveAll: link(slot, root, arts_[root].lastChild); return kNoErr;
     case kPlaceBelowAll: link(slot, root, kNone); return kNoErr;
     default: break;
     }
     if (!prep) return kBadArtHandleErr;
-    uint32_t p = static_cast<uint32_t>(prep - arts_.data());
+    uint32_t p = slotOf(prep);
     if (p == slot || isInside(p, slot)) return kBadParameterErr;
     switch (paintOrder) {
     case kPlaceAbove: link(slot, prep->parent, p); return kNoErr;
@@ -197,8 +196,8 @@ ASInt16 Document::artType(AIArtHandle art) const {
 
 std::span<const AIPathSegment> Document::segments(AIArtHandle art) const {
     const Art* a = resolve(art);
-    if (!a || a->segCount == 0) return {};
-    return {segmentArena_.data() + a->segOffset, a->segCount};
+    if (!a || a->segments.count == 0) return {};
+    return {segments_.at(a->segments.offset), a->segments.count};
 }
 
 bool Document::closed(AIArtHandle art) const {
@@ -225,8 +224,8 @@ std::vector<TagView> Document::tags(AIArtHandle art) const {
     std::vector<TagView> out;
     const Art* a = resolve(art);
     if (!a) return out;
-    for (const TagRef& t : tagSets_[a->tags])
-        out.push_back({strings_[t.name], strings_[t.type], strings_[t.value]});
+    for (const TagInterner::Tag& t : tags_.set(a->tags))
+        out.push_back({tags_.text(t.name), tags_.text(t.type), tags_.text(t.value)});
     return out;
 }
 
@@ -253,8 +252,8 @@ AIArtHandle Document::firstChild(AIArtHandle art) const {
 }
 
 AIArtHandle Document::firstLayerArt(size_t layer) const {
-    if (layer >= layerOrder_.size()) return nullptr;
-    uint32_t first = arts_[layers_[layerOrder_[layer]].root].firstChild;
+    if (layer >= layers_.count()) return nullptr;
+    uint32_t first = arts_[layers_.root(layer)].firstChild;
     return first != kNone ? handleOf(first) : nullptr;
 }
 
@@ -282,7 +281,8 @@ ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArt
         p = resolve(prep);
         if (!p) return kBadArtHandleErr;
     }
-    uint32_t prepSlot = p ? static_cast<uint32_t>(p - arts_.data()) : kNone;
+    uint32_t prepSlot = p ? slotOf(p) : kNone;
+    if (p && isEnvelopeShape(prepSlot)) return kBadParameterErr;
     uint32_t slot = allocSlot();  // may move arts_
     Art& art = arts_[slot];
     art.type = type;
@@ -310,7 +310,8 @@ void Document::killTree(uint32_t slot, bool alive) {
 ASErr Document::disposeArt(AIArtHandle handle) {
     Art* art = resolve(handle);
     if (!art) return kBadArtHandleErr;
-    uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    uint32_t slot = slotOf(art);
+    if (isEnvelopeShape(slot)) return kBadParameterErr;
     // The slot stays allocated: undo may bring the art back.
     Change change{ChangeKind::disposed, slot, art->parent, art->prev};
     bool record = recordsChangesOf(*art);
@@ -329,9 +330,11 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
         p = resolve(prep);
         if (!p) return kBadArtHandleErr;
     }
-    uint32_t slot = static_cast<uint32_t>(art - arts_.data());
+    uint32_t slot = slotOf(art);
+    if (isEnvelopeShape(slot)) return kBadParameterErr;
+    if (p && isEnvelopeShape(slotOf(p))) return kBadParameterErr;
     if (p == art) return kNoErr;  // placed relative to itself: stays where it is
-    if (p && isInside(static_cast<uint32_t>(p - arts_.data()), slot)) return kBadParameterErr;
+    if (p && isInside(slotOf(p), slot)) return kBadParameterErr;
     if (p && (paintOrder == kPlaceInsideOnTop || paintOrder == kPlaceInsideOnBottom) &&
         p->type != kGroupArt && p->type != kEnvelopeArt)
         return kBadParameterErr;
@@ -351,14 +354,7 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
 uint32_t Document::copyTree(uint32_t source) {
     uint32_t slot = allocSlot(arts_[source]);
     // The segments go to the end of the arena, which may grow and move.
-    uint32_t count = arts_[source].segCount;
-    size_t offset = segmentArena_.size();
-    makeRoom(segmentArena_, count);
-    segmentArena_.resize(offset + count);
-    std::memcpy(segmentArena_.data() + offset, segmentArena_.data() + arts_[source].segOffset,
-                count * sizeof(AIPathSegment));
-    arts_[slot].segOffset = static_cast<uint32_t>(offset);
-    arts_[slot].segCapacity = count;
+    arts_[slot].segments = segments_.copy(arts_[source].segments);
     logChange({ChangeKind::created, slot});
     for (uint32_t c = arts_[source].firstChild; c != kNone; c = arts_[c].next) {
         uint32_t child = copyTree(c);
@@ -384,9 +380,10 @@ ASErr Document::duplicateArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle
         if ((paintOrder == kPlaceInsideOnTop || paintOrder == kPlaceInsideOnBottom) && p->type != kGroupArt &&
             p->type != kEnvelopeArt)
             return kBadParameterErr;
-        prepSlot = static_cast<uint32_t>(p - arts_.data());
+        prepSlot = slotOf(p);
+        if (isEnvelopeShape(prepSlot)) return kBadParameterErr;
     }
-    uint32_t slot = copyTree(static_cast<uint32_t>(art - arts_.data()));
+    uint32_t slot = copyTree(slotOf(art));
     ASErr err = place(slot, paintOrder, prepSlot == kNone ? nullptr : &arts_[prepSlot]);
     if (err != kNoErr) return err;  // unreachable after the checks; the copy stays logged
     *newArt = handleOf(slot);

@@ -17,45 +17,25 @@ ASErr pathOnly(const void* art, ASInt16 type) {
 
 }  // namespace
 
-// Art made since the last recording point goes away as a whole on undo, so its edits need
-// no log entries; only older art is logged.
-bool Document::recordsChangesOf(const Art& art) const { return art.bornAt < marks_.back().logSize; }
-
 // Segment storage that may be written, sized for `newCount`. Storage allocated since the
 // last recording point is written in place; older storage is left untouched for undo and the
 // path moves to fresh space at the end of the arena (undo truncates the arena back).
 AIPathSegment* Document::writableSegments(uint32_t slot, uint32_t newCount) {
     Art& art = arts_[slot];
-    size_t fresh = marks_.back().arenaSize;
+    size_t fresh = changes_.lastPoint().arenaSize;
     // Older art owns fresh space only once it has moved (an empty path never has).
-    bool ownsFreshSpace = !recordsChangesOf(art) || (art.segCapacity > 0 && art.segOffset >= fresh);
-    if (ownsFreshSpace && newCount <= art.segCapacity) return segmentArena_.data() + art.segOffset;
-    if (ownsFreshSpace && art.segOffset + art.segCapacity == segmentArena_.size()) {
-        // Last in the arena: grow in place.
-        uint32_t capacity = std::max<uint32_t>(newCount, art.segCapacity * 2);
-        makeRoom(segmentArena_, art.segOffset + capacity - segmentArena_.size());
-        segmentArena_.resize(art.segOffset + capacity);
-        art.segCapacity = capacity;
-        return segmentArena_.data() + art.segOffset;
-    }
-    if (!ownsFreshSpace)
-        logChange({ChangeKind::segments, slot, art.segOffset, art.segCount, art.segCapacity});
-    uint32_t capacity = std::max<uint32_t>(newCount, ownsFreshSpace ? art.segCapacity * 2 : art.segCount);
-    uint32_t offset = static_cast<uint32_t>(segmentArena_.size());
-    makeRoom(segmentArena_, capacity);
-    segmentArena_.resize(offset + capacity);
-    std::memcpy(segmentArena_.data() + offset, segmentArena_.data() + art.segOffset,
-                std::min(art.segCount, capacity) * sizeof(AIPathSegment));
-    art.segOffset = offset;
-    art.segCapacity = capacity;
-    return segmentArena_.data() + offset;
+    bool ownsFreshSpace =
+        !recordsChangesOf(art) || (art.segments.capacity > 0 && art.segments.offset >= fresh);
+    if (!ownsFreshSpace)  // it moves, and undo must find the old place
+        logChange({ChangeKind::segments, slot, art.segments.offset, art.segments.count, art.segments.capacity});
+    return segments_.writable(art.segments, newCount, ownsFreshSpace);
 }
 
 ASErr Document::getSegmentCount(AIArtHandle path, ASInt16* count) const {
     const Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (!count) return kBadParameterErr;
-    *count = static_cast<ASInt16>(a->segCount);
+    *count = static_cast<ASInt16>(a->segments.count);
     return kNoErr;
 }
 
@@ -63,12 +43,12 @@ ASErr Document::setSegmentCount(AIArtHandle path, ASInt16 count) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (count < 0) return kBadParameterErr;
-    uint32_t slot = static_cast<uint32_t>(a - arts_.data());
-    uint32_t oldCount = a->segCount;
+    uint32_t slot = slotOf(a);
+    uint32_t oldCount = a->segments.count;
     AIPathSegment* segs = writableSegments(slot, static_cast<uint32_t>(count));
     // New segments start zeroed.
     for (uint32_t i = oldCount; i < static_cast<uint32_t>(count); ++i) segs[i] = AIPathSegment{};
-    arts_[slot].segCount = static_cast<uint32_t>(count);
+    arts_[slot].segments.count = static_cast<uint32_t>(count);
     return kNoErr;
 }
 
@@ -76,8 +56,8 @@ ASErr Document::getSegments(AIArtHandle path, ASInt16 first, ASInt16 count, AIPa
     const Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (first < 0 || count < 0 || (count > 0 && !out)) return kBadParameterErr;
-    if (static_cast<uint32_t>(first) + static_cast<uint32_t>(count) > a->segCount) return kBadParameterErr;
-    std::memcpy(out, segmentArena_.data() + a->segOffset + first, static_cast<size_t>(count) * sizeof(AIPathSegment));
+    if (static_cast<uint32_t>(first) + static_cast<uint32_t>(count) > a->segments.count) return kBadParameterErr;
+    std::memcpy(out, segments_.at(a->segments.offset) + first, static_cast<size_t>(count) * sizeof(AIPathSegment));
     return kNoErr;
 }
 
@@ -86,14 +66,14 @@ ASErr Document::setSegments(AIArtHandle path, ASInt16 first, ASInt16 count, cons
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (first < 0 || count < 0 || (count > 0 && !in)) return kBadParameterErr;
     // A write may start at the current count (appending) but leave no gap.
-    if (static_cast<uint32_t>(first) > a->segCount) return kBadParameterErr;
+    if (static_cast<uint32_t>(first) > a->segments.count) return kBadParameterErr;
     uint32_t end = static_cast<uint32_t>(first) + static_cast<uint32_t>(count);
     if (end > 32767) return kBadParameterErr;
-    uint32_t slot = static_cast<uint32_t>(a - arts_.data());
-    uint32_t newCount = std::max(end, a->segCount);
+    uint32_t slot = slotOf(a);
+    uint32_t newCount = std::max(end, a->segments.count);
     AIPathSegment* segs = writableSegments(slot, newCount);
     if (count > 0) std::memmove(segs + first, in, static_cast<size_t>(count) * sizeof(AIPathSegment));
-    arts_[slot].segCount = newCount;
+    arts_[slot].segments.count = newCount;
     return kNoErr;
 }
 
@@ -109,7 +89,7 @@ ASErr Document::setClosed(AIArtHandle path, ASBoolean closed) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (recordsChangesOf(*a))
-        logChange({ChangeKind::closed, static_cast<uint32_t>(a - arts_.data()), a->closed ? 1u : 0u});
+        logChange({ChangeKind::closed, slotOf(a), a->closed ? 1u : 0u});
     a->closed = closed != 0;
     return kNoErr;
 }
@@ -122,42 +102,19 @@ ASErr Document::getStyle(AIArtHandle path, AIPathStyle* style) const {
     return kNoErr;
 }
 
-namespace {
-
-bool sameColor(const AIColor& x, const AIColor& y) {
-    if (x.kind != y.kind) return false;
-    for (int i = 0; i < 4; ++i)
-        if (bitsOf(x.c.values[i]) != bitsOf(y.c.values[i])) return false;
-    return true;
-}
-
-bool sameBits(AIReal x, AIReal y) { return bitsOf(x) == bitsOf(y); }
-
-// Field by field: the struct has padding, and a style read back must be the one written.
-bool sameStyle(const AIPathStyle& x, const AIPathStyle& y) {
-    return x.fillPaint == y.fillPaint && x.strokePaint == y.strokePaint && x.evenodd == y.evenodd &&
-           sameColor(x.fill.color, y.fill.color) && x.fill.overprint == y.fill.overprint &&
-           sameColor(x.stroke.color, y.stroke.color) && x.stroke.overprint == y.stroke.overprint &&
-           sameBits(x.stroke.width, y.stroke.width) && x.stroke.cap == y.stroke.cap &&
-           x.stroke.join == y.stroke.join && sameBits(x.stroke.miterLimit, y.stroke.miterLimit);
-}
-
-}  // namespace
-
 // Points the art at `style`: the table's last entry when it is the same (copies styled alike
 // share it), else a new entry.
 void Document::restyle(uint32_t slot, const AIPathStyle& style) {
     Art& art = arts_[slot];
     if (sameStyle(styles_[art.style], style)) return;
     if (recordsChangesOf(art)) logChange({ChangeKind::style, slot, art.style});
-    if (!sameStyle(styles_.back(), style)) styles_.push_back(style);
-    art.style = static_cast<uint32_t>(styles_.size() - 1);
+    art.style = styles_.add(style);
 }
 
 ASErr Document::setStyle(AIArtHandle path, const AIPathStyle& style) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
-    restyle(static_cast<uint32_t>(a - arts_.data()), style);
+    restyle(slotOf(a), style);
     return kNoErr;
 }
 
@@ -165,7 +122,7 @@ ASErr Document::setOpacity(AIArtHandle art, AIReal opacity) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (recordsChangesOf(*a))
-        logChange({ChangeKind::opacity, static_cast<uint32_t>(a - arts_.data()), bitsOf(a->opacity)});
+        logChange({ChangeKind::opacity, slotOf(a), bitsOf(a->opacity)});
     a->opacity = opacity;
     return kNoErr;
 }
@@ -175,60 +132,18 @@ ASErr Document::setBlendMode(AIArtHandle art, ASInt32 mode) {
     if (!a) return kBadArtHandleErr;
     if (mode < kNormalBlendMode || mode > kLastBlendMode) return kBadParameterErr;
     if (recordsChangesOf(*a))
-        logChange({ChangeKind::blendMode, static_cast<uint32_t>(a - arts_.data()), a->blendMode});
+        logChange({ChangeKind::blendMode, slotOf(a), a->blendMode});
     a->blendMode = static_cast<uint8_t>(mode);
     return kNoErr;
-}
-
-uint32_t Document::intern(std::string_view text) {
-    auto found = stringIds_.find(text);
-    if (found != stringIds_.end()) return found->second;
-    uint32_t id = static_cast<uint32_t>(strings_.size());
-    strings_.emplace_back(text);
-    stringIds_.emplace(strings_.back(), id);
-    return id;
-}
-
-// The three texts of a tag as interned ids; the tag set last is compared first, since a drag
-// tags every copy alike.
-uint32_t Document::internTag(const char* name, const char* type, const char* value) {
-    if (lastTag_.name != UINT32_MAX && std::strcmp(lastTagTexts_[0], name) == 0 &&
-        std::strcmp(lastTagTexts_[1], type) == 0 && std::strcmp(lastTagTexts_[2], value) == 0)
-        return lastTag_.name;
-    lastTag_ = {intern(name), intern(type), intern(value)};
-    lastTagTexts_[0] = strings_[lastTag_.name].c_str();
-    lastTagTexts_[1] = strings_[lastTag_.type].c_str();
-    lastTagTexts_[2] = strings_[lastTag_.value].c_str();
-    return lastTag_.name;
-}
-
-// The set `set` with `tag` in it: a tag of the same name is replaced in place (the order stays
-// that of first setting), a new name goes last.
-uint32_t Document::tagSetWith(uint32_t set, const TagRef& tag) {
-    if (lastTagEdit_.from == set && lastTagEdit_.tag == tag) return lastTagEdit_.to;
-    std::vector<TagRef> tags = tagSets_[set];
-    auto same = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.name == tag.name; });
-    if (same != tags.end())
-        *same = tag;
-    else
-        tags.push_back(tag);
-    std::string key(reinterpret_cast<const char*>(tags.data()), tags.size() * sizeof(TagRef));
-    auto [found, added] = tagSetIds_.emplace(std::move(key), static_cast<uint32_t>(tagSets_.size()));
-    if (added) tagSets_.push_back(std::move(tags));
-    lastTagEdit_ = {set, tag, found->second};
-    return found->second;
 }
 
 ASErr Document::setTag(AIArtHandle art, const char* name, const char* type, const char* value) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (!name || !*name) return kBadParameterErr;
-    uint32_t slot = static_cast<uint32_t>(a - arts_.data());
-    internTag(name, type ? type : "", value ? value : "");
-    uint32_t set = tagSetWith(arts_[slot].tags, lastTag_);
-    a = &arts_[slot];
+    uint32_t set = tags_.setWith(a->tags, tags_.tag(name, type ? type : "", value ? value : ""));
     if (set == a->tags) return kNoErr;
-    if (recordsChangesOf(*a)) logChange({ChangeKind::tags, slot, a->tags});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::tags, slotOf(a), a->tags});
     a->tags = set;
     return kNoErr;
 }
@@ -238,11 +153,11 @@ ASErr Document::getTag(AIArtHandle art, const char* name, char* type, ASInt32 ma
     const Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (!name) return kBadParameterErr;
-    auto found = stringIds_.find(std::string_view(name));
-    const TagRef* hit = nullptr;
-    if (found != stringIds_.end())
-        for (const TagRef& t : tagSets_[a->tags])
-            if (t.name == found->second) hit = &t;
+    std::optional<uint32_t> id = tags_.find(name);
+    const TagInterner::Tag* hit = nullptr;
+    if (id)
+        for (const TagInterner::Tag& t : tags_.set(a->tags))
+            if (t.name == *id) hit = &t;
     if (!hit) return kBadParameterErr;  // no such tag
     auto copy = [](const std::string& text, char* out, ASInt32 max) {
         if (!out || max <= 0) return;
@@ -250,8 +165,8 @@ ASErr Document::getTag(AIArtHandle art, const char* name, char* type, ASInt32 ma
         std::memcpy(out, text.data(), n);
         out[n] = '\0';
     };
-    copy(strings_[hit->type], type, maxType);
-    copy(strings_[hit->value], value, maxLen);
+    copy(tags_.text(hit->type), type, maxType);
+    copy(tags_.text(hit->value), value, maxLen);
     return kNoErr;
 }
 

@@ -74,11 +74,12 @@ void Document::boundsOf(uint32_t slot, bool& any, AIRealRect& rect) const {
     const Art& art = arts_[slot];
     Box box;
     if (any) box = {true, rect.left, rect.top, rect.right, rect.bottom};
-    if (art.type == kPathArt && art.segCount > 0) {
-        const AIPathSegment* s = segmentArena_.data() + art.segOffset;
+    const uint32_t count = art.segments.count;
+    if (art.type == kPathArt && count > 0) {
+        const AIPathSegment* s = segments_.at(art.segments.offset);
         box.add(s[0].p.h, s[0].p.v);
-        for (uint32_t i = 1; i < art.segCount; ++i) addCurve(box, s[i - 1], s[i]);
-        if (art.closed && art.segCount > 1) addCurve(box, s[art.segCount - 1], s[0]);
+        for (uint32_t i = 1; i < count; ++i) addCurve(box, s[i - 1], s[i]);
+        if (art.closed && count > 1) addCurve(box, s[count - 1], s[0]);
     }
     if (box.any) {
         rect = {static_cast<AIReal>(box.left), static_cast<AIReal>(box.top), static_cast<AIReal>(box.right),
@@ -99,16 +100,16 @@ ASErr Document::getArtBounds(AIArtHandle art, AIRealRect* bounds) const {
     if (!bounds) return kBadParameterErr;
     bool any = false;
     AIRealRect rect{0.0f, 0.0f, 0.0f, 0.0f};
-    boundsOf(static_cast<uint32_t>(a - arts_.data()), any, rect);
+    boundsOf(slotOf(a), any, rect);
     *bounds = rect;
     return kNoErr;
 }
 
 void Document::transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineScale, ASInt32 flags) {
     if (arts_[slot].type == kPathArt) {
-        if ((flags & kTransformObjects) && arts_[slot].segCount > 0) {
-            AIPathSegment* s = writableSegments(slot, arts_[slot].segCount);
-            for (uint32_t i = 0, n = arts_[slot].segCount; i < n; ++i) {
+        if ((flags & kTransformObjects) && arts_[slot].segments.count > 0) {
+            AIPathSegment* s = writableSegments(slot, arts_[slot].segments.count);
+            for (uint32_t i = 0, n = arts_[slot].segments.count; i < n; ++i) {
                 s[i].p = apply(m, s[i].p);
                 s[i].in = apply(m, s[i].in);
                 s[i].out = apply(m, s[i].out);
@@ -127,7 +128,7 @@ void Document::transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineSc
 ASErr Document::transformArt(AIArtHandle art, const AIRealMatrix& matrix, AIReal lineScale, ASInt32 flags) {
     const Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
-    transformTree(static_cast<uint32_t>(a - arts_.data()), matrix, lineScale, flags);
+    transformTree(slotOf(a), matrix, lineScale, flags);
     return kNoErr;
 }
 

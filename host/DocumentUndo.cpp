@@ -1,20 +1,16 @@
-// Undo: recording points over the append-only change log. A revert walks the log backwards
-// to the point, so it costs time in proportion to the changes it undoes.
-#include <algorithm>
-
+// Undo: recording points over the change log, and the revert of each kind of change.
 #include "host/Bits.h"
 #include "host/Document.h"
 
 namespace qthost {
 
 size_t Document::placeRecordingPoint() {
-    marks_.push_back({log_.size(), segmentArena_.size(), styles_.size(), warps_.size()});
-    return marks_.size() - 1;
+    return changes_.place({0, segments_.size(), styles_.size(), warps_.size()});
 }
 
-size_t Document::recordingDepth() const { return marks_.size() - 1; }
+size_t Document::recordingDepth() const { return changes_.depth(); }
 
-size_t Document::changeLogSize() const { return log_.size(); }
+size_t Document::changeLogSize() const { return changes_.size(); }
 
 void Document::revertChange(const Change& change) {
     Art& art = arts_[change.slot];
@@ -32,9 +28,7 @@ void Document::revertChange(const Change& change) {
         link(change.slot, change.a, change.b);
         break;
     case ChangeKind::segments:
-        art.segOffset = change.a;
-        art.segCount = change.b;
-        art.segCapacity = change.c;
+        art.segments = {change.a, change.b, change.c};
         break;
     case ChangeKind::closed:
         art.closed = change.a != 0;
@@ -55,35 +49,25 @@ void Document::revertChange(const Change& change) {
         art.warp = change.a;
         break;
     case ChangeKind::layerInserted:
-        layerOrder_.erase(std::find(layerOrder_.begin(), layerOrder_.end(), change.a));
-        layers_[change.a].alive = false;
-        if (change.a + 1 == layers_.size()) layers_.pop_back();
+        layers_.revertInsert({change.a, change.b, change.c});
         freeSlot(change.slot);
-        currentLayer_ = change.b;
-        layerNumber_ = change.c;
         break;
     case ChangeKind::currentLayer:
-        currentLayer_ = change.a;
+        layers_.restoreCurrent(change.a);
         break;
     }
 }
 
 void Document::revertTo(size_t depth) {
-    depth = std::min(depth, marks_.size() - 1);
-    Mark mark = marks_[depth];
-    while (log_.size() > mark.logSize) {
-        revertChange(log_.back());
-        log_.pop_back();
-    }
+    RecordingPoint point = changes_.revertTo(depth, [this](const Change& change) { revertChange(change); });
     // Every segment, style and warp stored since the point belonged to art or edits just reverted.
-    segmentArena_.resize(mark.arenaSize);
-    styles_.resize(mark.styleCount);
-    warps_.resize(mark.warpCount);
-    marks_.resize(std::max<size_t>(depth, 1));
+    segments_.truncate(point.arenaSize);
+    styles_.truncate(point.styleCount);
+    warps_.truncate(point.warpCount);
 }
 
 void Document::revertToLastRecordingPoint() {
-    size_t depth = marks_.size() - 1;
+    size_t depth = changes_.depth();
     revertTo(depth);
     if (depth > 0) placeRecordingPoint();
 }

@@ -1,6 +1,8 @@
 // The document: paint orders, handles, duplication, segments, bounds, tags, envelopes, layers.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "host_document_helpers.h"
 
 namespace {
@@ -258,6 +260,46 @@ TEST(HostDocument, InsertedLayersBecomeCurrentAndTakeNewArt) {
     EXPECT_EQ(doc.currentLayer(), middle);
     AIArtHandle art = makePath(doc, {{0, 0}});
     EXPECT_EQ(doc.layerArt(2), std::vector<AIArtHandle>{art});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostDocument, NewArtIsWhiteAndBlackInTheDocumentsColourModel) {
+    struct Row {
+        qthost::ColorModel model;
+        ASInt32 kind;
+        std::array<AIReal, 4> fill, stroke;
+    };
+    const Row rows[] = {
+        {qthost::ColorModel::gray, kGrayColor, {0, 0, 0, 0}, {1, 0, 0, 0}},
+        {qthost::ColorModel::cmyk, kFourColor, {0, 0, 0, 0}, {0, 0, 0, 1}},
+        {qthost::ColorModel::rgb, kThreeColor, {1, 1, 1, 0}, {0, 0, 0, 0}},
+    };
+    auto values = [](const AIColor& c) {
+        return std::array<AIReal, 4>{c.c.values[0], c.c.values[1], c.c.values[2], c.c.values[3]};
+    };
+    for (const Row& row : rows) {
+        qthost::DocumentSetup setup;
+        setup.colorModel = row.model;
+        Document doc(setup);
+        AIPathStyle style = doc.style(makePath(doc, {{0, 0}}));
+        EXPECT_TRUE(style.fillPaint && style.strokePaint) << row.kind;
+        EXPECT_EQ(style.fill.color.kind, row.kind);
+        EXPECT_EQ(style.stroke.color.kind, row.kind);
+        EXPECT_EQ(values(style.fill.color), row.fill) << row.kind;
+        EXPECT_EQ(values(style.stroke.color), row.stroke) << row.kind;
+
+        // A fill or stroke given for new art wins over the model's, whatever its kind.
+        setup.fill = qthost::Paint::none();
+        setup.stroke = qthost::Paint::white(qthost::ColorModel::rgb);
+        Document given(setup);
+        style = given.style(makePath(given, {{0, 0}}));
+        EXPECT_FALSE(style.fillPaint) << row.kind;
+        EXPECT_EQ(style.stroke.color.kind, kThreeColor) << row.kind;
+        EXPECT_EQ(values(style.stroke.color), (std::array<AIReal, 4>{1, 1, 1, 0})) << row.kind;
+    }
 }
 
 }  // namespace

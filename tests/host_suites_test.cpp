@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "host/HostImpl.h"
+#include "host_document_helpers.h"
 
 namespace {
 
@@ -278,3 +279,51 @@ TEST(HostConfigSuites, TheDocumentAndToolAnswerFromTheConfig) {
 }
 
 }  // namespace
+
+// An envelope consumes the art it is shaped like: the shape is part of the envelope, not a
+// sibling of anything, so no call may place art beside it or move it out.
+TEST_F(SuitesTest, AnEnvelopesShapeIsNeitherAPlaceNorMovable) {
+    const auto* art = acquire<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
+    const auto* envelopes = acquire<AIEnvelopeSuite>(kAIEnvelopeSuite, kAIEnvelopeSuiteVersion);
+    const qthost::Document& doc = host->document();
+    AIArtHandle content = nullptr, shape = nullptr, envelope = nullptr, other = nullptr;
+    ASSERT_EQ(art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &content), kNoErr);
+    ASSERT_EQ(art->DuplicateArt(content, kPlaceAboveAll, nullptr, &shape), kNoErr);
+    ASSERT_EQ(art->NewArt(kPathArt, kPlaceAboveAll, nullptr, &other), kNoErr);
+    ASSERT_EQ(envelopes->MakeEnvelope(&content, 1, shape, nullptr, &envelope), kNoErr);
+    const std::string before = qttest::describe(doc);
+    const size_t log = doc.changeLogSize();
+
+    struct Row {
+        std::function<ASErr()> call;
+        const char* why;
+    };
+    AIArtHandle made = nullptr;
+    const Row rows[] = {
+        {[&] { return art->NewArt(kPathArt, kPlaceAbove, shape, &made); }, "new art above the shape"},
+        {[&] { return art->NewArt(kPathArt, kPlaceBelow, shape, &made); }, "new art below the shape"},
+        {[&] { return art->NewArt(kPathArt, kPlaceInsideOnTop, shape, &made); }, "new art inside the shape"},
+        {[&] { return art->DuplicateArt(other, kPlaceAbove, shape, &made); }, "a copy above the shape"},
+        {[&] { return art->ReorderArt(other, kPlaceBelow, shape); }, "art moved below the shape"},
+        {[&] { return art->ReorderArt(shape, kPlaceAboveAll, nullptr); }, "the shape moved out"},
+        {[&] { return art->ReorderArt(shape, kPlaceAbove, other); }, "the shape moved beside other art"},
+        {[&] { return art->DisposeArt(shape); }, "the shape disposed of on its own"},
+        {[&] { return envelopes->MakeEnvelope(&shape, 1, other, nullptr, &made); }, "the shape as content"},
+        {[&] { return envelopes->MakeEnvelope(&other, 1, shape, nullptr, &made); }, "the shape shaping another"},
+    };
+    for (const Row& row : rows) {
+        made = nullptr;
+        EXPECT_NE(row.call(), kNoErr) << row.why;
+        EXPECT_EQ(made, nullptr) << row.why;
+        EXPECT_EQ(qttest::describe(doc), before) << row.why;
+        EXPECT_EQ(doc.changeLogSize(), log) << row.why;
+    }
+    // The envelope's contents still chain from first to last, and the shape is still its own.
+    EXPECT_EQ(doc.children(envelope), std::vector<AIArtHandle>{content});
+    EXPECT_EQ(doc.envelopeShape(envelope), shape);
+    EXPECT_EQ(doc.nextSibling(shape), nullptr);
+    // Edits in place are fine: the shape is part of the envelope, as its contents are.
+    const AIRealMatrix shift{1, 0, 0, 1, 5, 0};
+    const auto* transform = acquire<AITransformArtSuite>(kAITransformArtSuite, kAITransformArtSuiteVersion);
+    EXPECT_EQ(transform->TransformArt(shape, &shift, 1, kTransformObjects), kNoErr);
+}
