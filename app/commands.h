@@ -31,8 +31,8 @@ struct DrawArgs {
     std::string page = "612,792";
     std::string view;
     std::string colorModel = "rgb";
-    std::string fill = "#ffffff";
-    std::string stroke = "#000000";
+    std::optional<std::string> fill;    // unset: white in the document's colour model
+    std::optional<std::string> stroke;  // unset: black in the document's colour model
     double strokeWidth = 1.0;
     std::string out;
     Limits limits;

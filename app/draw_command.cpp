@@ -76,8 +76,8 @@ DrawPlan plan(const DrawArgs& args) {
     p.config.pageHeight = page.v;
     if (!args.view.empty()) p.config.view = parseRect(args.view, "--view");
     p.config.colorModel = parseColorModel(args.colorModel);
-    p.config.fill = parsePaint(args.fill, "--fill");
-    p.config.stroke = parsePaint(args.stroke, "--stroke");
+    if (args.fill) p.config.fill = parsePaint(*args.fill, "--fill");
+    if (args.stroke) p.config.stroke = parsePaint(*args.stroke, "--stroke");
     p.config.pressureDevice = args.pressureDevice;
     p.config.maxArt = static_cast<size_t>(args.limits.art);
     if (gesture) {

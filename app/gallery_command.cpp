@@ -66,12 +66,10 @@ std::vector<GalleryPiece> pieces() {
 // New art in three-colour paint, so that the colour series come out in colour.
 qthost::HostConfig galleryConfig() {
     qthost::HostConfig config;
-    config.fill.paint = true;
-    config.fill.color.kind = kThreeColor;
-    config.fill.color.c.rgb = {1.0f, 1.0f, 1.0f};
-    config.stroke.paint = true;
-    config.stroke.color.kind = kThreeColor;
-    config.stroke.color.c.rgb = {0.1f, 0.1f, 0.2f};
+    config.fill = qthost::Paint::white(qthost::ColorModel::rgb);
+    qthost::Paint stroke = qthost::Paint::black(qthost::ColorModel::rgb);
+    stroke.color.c.rgb = {0.1f, 0.1f, 0.2f};
+    config.stroke = stroke;
     return config;
 }
 

@@ -24,8 +24,9 @@ struct HostConfig {
     AIReal pageHeight = 792.0f;
     std::optional<AIRealRect> view;  // default: the page
     ColorModel colorModel = ColorModel::rgb;
-    Paint fill = Paint::white();      // style of new path art
-    Paint stroke = Paint::black();
+    // Style of new path art; unset: white and black in the document's colour model.
+    std::optional<Paint> fill;
+    std::optional<Paint> stroke;
     AIReal strokeWidth = 1.0f;
     uint32_t seed = 1;
     bool pressureDevice = false;

@@ -147,6 +147,31 @@ TEST_F(CliTest, SameSeedSameBytesOtherSeedOtherArt) {
     EXPECT_NE(a, c);
 }
 
+TEST_F(CliTest, NewArtIsWhiteAndBlackInTheDocumentsColourModel) {
+    struct Row {
+        const char* model;
+        const char* kind;
+        std::vector<double> fill, stroke;
+    };
+    const Row rows[] = {
+        {"rgb", "rgb", {1, 1, 1}, {0, 0, 0}},
+        {"gray", "gray", {0}, {1}},  // an ink amount: 0 is white
+        {"cmyk", "cmyk", {0, 0, 0, 0}, {0, 0, 0, 1}},
+    };
+    for (const Row& row : rows) {
+        qtapp::DrawArgs args;
+        args.tool = "drag";
+        args.colorModel = row.model;
+        args.out = path(std::string(row.model) + ".json");
+        ASSERT_EQ(draw(args), 0) << row.model << ": " << err_.str();
+        nlohmann::json art = nlohmann::json::parse(read(args.out))["layers"][0]["art"];
+        ASSERT_FALSE(art.empty()) << row.model;
+        EXPECT_EQ(art[0]["fill"]["color"]["kind"], row.kind) << row.model;
+        EXPECT_EQ(art[0]["fill"]["color"]["values"].get<std::vector<double>>(), row.fill) << row.model;
+        EXPECT_EQ(art[0]["stroke"]["color"]["values"].get<std::vector<double>>(), row.stroke) << row.model;
+    }
+}
+
 TEST_F(CliTest, GestureFileDrivesToolsOptionsAndSeveralDrags) {
     std::ofstream(path("g.json")) << R"({"events": [
         {"type": "tool", "tool": "drag"},

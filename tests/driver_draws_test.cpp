@@ -31,8 +31,9 @@ class DriverDrawsTest : public DriverTest {
     qthost::HostConfig config() const override {
         qthost::HostConfig config;
         config.seed = seed_;
-        config.fill.color.kind = kThreeColor;  // three draws for random colours
-        config.fill.color.c.rgb = {0.5f, 0.5f, 0.5f};
+        qthost::Paint fill = qthost::Paint::white(qthost::ColorModel::rgb);  // three draws for random colours
+        fill.color.c.rgb = {0.5f, 0.5f, 0.5f};
+        config.fill = fill;
         return config;
     }
     void SetUp() override {

@@ -203,7 +203,7 @@ struct PressureRow {
 class DriverPressureTest : public DriverTest, public ::testing::WithParamInterface<PressureRow> {
   protected:
     qthost::HostConfig config() const override {
-        qthost::HostConfig config;
+        qthost::HostConfig config = qttest::grayArtConfig();
         config.pressureDevice = GetParam().device;
         return config;
     }

@@ -50,11 +50,20 @@ inline qthost::DialogItem* paletteItem(qthost::Host& host, ASInt32 id) {
     return dialog ? dialog->item(id) : nullptr;
 }
 
+// A document whose new art is gray white and black, whatever its colour model: the mode
+// tests read colour series as ink amounts.
+inline qthost::HostConfig grayArtConfig() {
+    qthost::HostConfig config;
+    config.fill = qthost::Paint::white();
+    config.stroke = qthost::Paint::black();
+    return config;
+}
+
 // The plug-in loaded, started and its tool selected, ready to draw.
 class PluginTest : public ::testing::Test {
 protected:
     // Override to change the document or the host before start-up.
-    virtual qthost::HostConfig config() const { return {}; }
+    virtual qthost::HostConfig config() const { return grayArtConfig(); }
 
     void SetUp() override {
         host_ = startedHost(config());

@@ -36,7 +36,7 @@ bool same(AIRealPoint a, AIRealPoint b) { return a.h == b.h && a.v == b.v; }
 class ZoomTest : public qttest::DriverTest {
   protected:
     qthost::HostConfig config() const override {
-        qthost::HostConfig config;
+        qthost::HostConfig config = qttest::grayArtConfig();
         config.view = kView;
         return config;
     }

@@ -43,8 +43,8 @@ int drawOne(const std::string& module, const char* tool, const char* shape, cons
     const qtapp::DrawArgs defaults;
     qthost::HostConfig config;
     config.colorModel = qtapp::parseColorModel(defaults.colorModel);
-    config.fill = qtapp::parsePaint(defaults.fill, "--fill");
-    config.stroke = qtapp::parsePaint(defaults.stroke, "--stroke");
+    if (defaults.fill) config.fill = qtapp::parsePaint(*defaults.fill, "--fill");
+    if (defaults.stroke) config.stroke = qtapp::parsePaint(*defaults.stroke, "--stroke");
     config.strokeWidth = static_cast<AIReal>(defaults.strokeWidth);
     config.seed = static_cast<uint32_t>(std::stoul(run.seed));
     qtapp::Session session(config, module);
