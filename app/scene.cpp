@@ -32,7 +32,7 @@ void growBounds(const Document& doc, AIArtHandle art, bool& any, AIRealRect& box
 }
 
 struct WarpFrame {
-    WarpSpec spec;
+    qthost::Warp warp;
     AIRealRect bounds;
 };
 
@@ -49,7 +49,7 @@ SceneNode nodeOf(const Document& doc, AIArtHandle art, std::vector<WarpFrame>& w
         node.style = doc.style(art);
         // Innermost warp first: it deformed the content inside its own envelope.
         for (auto it = warps.rbegin(); it != warps.rend(); ++it) {
-            node.segments = warpPath(it->spec, it->bounds, node.segments, node.closed);
+            node.segments = warpPath(it->warp, it->bounds, node.segments, node.closed);
         }
         return node;
     }
@@ -57,7 +57,7 @@ SceneNode nodeOf(const Document& doc, AIArtHandle art, std::vector<WarpFrame>& w
     bool pushed = false;
     if (type == kEnvelopeArt) {
         if (std::optional<qthost::Warp> warp = doc.warp(art)) {
-            WarpFrame frame{{warp->style, warp->bend, warp->horizontal, warp->vertical, warp->rotate}, {}};
+            WarpFrame frame{*warp, {}};
             bool any = false;
             AIArtHandle shape = doc.envelopeShape(art);
             growBounds(doc, shape ? shape : art, any, frame.bounds);

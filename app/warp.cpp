@@ -66,7 +66,7 @@ Vec deform(int style, double b, double u, double v) {
 
 }  // namespace
 
-AIRealPoint warpPoint(const WarpSpec& warp, const AIRealRect& bounds, AIRealPoint point) {
+AIRealPoint warpPoint(const qthost::Warp& warp, const AIRealRect& bounds, AIRealPoint point) {
     double halfW = (static_cast<double>(bounds.right) - bounds.left) / 2.0;
     double halfH = (static_cast<double>(bounds.top) - bounds.bottom) / 2.0;
     double cx = bounds.left + halfW, cy = bounds.bottom + halfH;
@@ -119,7 +119,7 @@ Cubic piece(const Cubic& c, double t0, double t1) {
 
 }  // namespace
 
-std::vector<AIPathSegment> warpPath(const WarpSpec& warp, const AIRealRect& bounds,
+std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& bounds,
                                     const std::vector<AIPathSegment>& path, bool closed, int pieces) {
     if (warp.style < kWarpStyleFirst || warp.style > kWarpStyleLast || path.empty() || pieces < 1) return path;
     auto f = [&](AIRealPoint p) { return warpPoint(warp, bounds, p); };

@@ -5,27 +5,19 @@
 
 #include <vector>
 
+#include "host/warp.h"
 #include "sdk/QuenTarbSDK.h"
 
 namespace qtapp {
 
-struct WarpSpec {
-    int style = 0;           // 1..15: arc, arc lower, arc upper, arch, bulge, shell lower,
-                             // shell upper, flag, wave, fish, rise, fisheye, inflate, squeeze, twist
-    double bend = 0.0;       // -1..1
-    double horizontal = 0.0; // -1..1: perspective along h
-    double vertical = 0.0;   // -1..1: perspective along v
-    bool rotate = false;     // the warp acts along v instead of h
-};
-
 // Where the point (h, v) goes under the warp inside `bounds` (top > bottom).
-AIRealPoint warpPoint(const WarpSpec& warp, const AIRealRect& bounds, AIRealPoint point);
+AIRealPoint warpPoint(const qthost::Warp& warp, const AIRealRect& bounds, AIRealPoint point);
 
 // The path warped: every curve is first cut into `pieces` parts so that the result follows
 // the deformation smoothly. A style outside 1..15 (style 0 among them), an empty path or
 // `pieces` below 1 return the path unchanged. A box with no width (or no height) maps every
 // point onto its centre line across that axis, where content inside such a box already lies.
-std::vector<AIPathSegment> warpPath(const WarpSpec& warp, const AIRealRect& bounds,
+std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& bounds,
                                     const std::vector<AIPathSegment>& path, bool closed, int pieces = 8);
 
 }  // namespace qtapp

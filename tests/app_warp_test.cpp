@@ -7,7 +7,7 @@
 
 namespace {
 
-using qtapp::WarpSpec;
+using qthost::Warp;
 
 const AIRealRect kBox{0.0f, 100.0f, 200.0f, 0.0f};
 
@@ -26,7 +26,7 @@ std::vector<AIRealPoint> probes() {
 
 TEST(Warp, EveryStyleMovesSomePointAndStaysFinite) {
     for (int style = 1; style <= 15; ++style) {
-        WarpSpec warp{style, 0.6, 0.0, 0.0, false};
+        Warp warp{style, 0.6f, 0.0f, 0.0f, false};
         bool moved = false;
         for (AIRealPoint p : probes()) {
             AIRealPoint q = qtapp::warpPoint(warp, kBox, p);
@@ -39,7 +39,7 @@ TEST(Warp, EveryStyleMovesSomePointAndStaysFinite) {
 
 TEST(Warp, ZeroBendAndNoDistortionIsTheIdentity) {
     for (int style = 1; style <= 15; ++style) {
-        WarpSpec warp{style, 0.0, 0.0, 0.0, false};
+        Warp warp{style, 0.0f, 0.0f, 0.0f, false};
         for (AIRealPoint p : probes()) {
             EXPECT_TRUE(near(qtapp::warpPoint(warp, kBox, p), p)) << "style " << style;
         }
@@ -72,7 +72,7 @@ TEST(Warp, RotateActsAcrossTheOtherAxis) {
 }
 
 TEST(Warp, DistortionTapersTheHeight) {
-    WarpSpec warp{1, 0.0, 0.5, 0.0, false};
+    Warp warp{1, 0.0f, 0.5f, 0.0f, false};
     AIRealPoint left = qtapp::warpPoint(warp, kBox, {0.0f, 100.0f});
     AIRealPoint right = qtapp::warpPoint(warp, kBox, {200.0f, 100.0f});
     EXPECT_LT(left.v, right.v);
@@ -80,7 +80,7 @@ TEST(Warp, DistortionTapersTheHeight) {
 
 TEST(Warp, PathIsSubdividedAndKeepsItsEnds) {
     std::vector<AIPathSegment> line = {{{0, 50}, {0, 50}, {0, 50}, false}, {{200, 50}, {200, 50}, {200, 50}, false}};
-    WarpSpec warp{4, 0.5, 0, 0, false};  // arch
+    Warp warp{4, 0.5f, 0, 0, false};  // arch
     std::vector<AIPathSegment> out = qtapp::warpPath(warp, kBox, line, false, 8);
     ASSERT_EQ(out.size(), 9u);
     EXPECT_TRUE(near(out.front().p, qtapp::warpPoint(warp, kBox, line.front().p)));
