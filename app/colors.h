@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qtapp {
 

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qtapp {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/limits.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qtapp {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qtapp {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/json_export.h"
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qtapp {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qtapp {
 

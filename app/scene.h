@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qtapp {
 

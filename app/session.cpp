@@ -11,7 +11,7 @@
 #include "app/messages.h"
 #include "app/option_catalog.h"
 #include "app/parse.h"
-#include "sdk/QuenTarbNames.h"
+#include "sdk/quen_tarb_names.h"
 
 namespace qtapp {
 

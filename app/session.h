@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "app/gesture.h"
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace qtapp {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/warp.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qtapp {
 

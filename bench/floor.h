@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qtbench {
 

@@ -4,7 +4,7 @@
 #include "drag/drag_state.h"
 #include "drag/driver.h"
 #include "drag/keys.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

@@ -3,7 +3,7 @@
 // the drag path's centre after its shift by the drag vector along its row and column.
 #include "drag/drag_state.h"
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

@@ -1,6 +1,6 @@
 // The per-copy opacity and blending-mode steps.
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The per-copy steps that make, colour, size, tag and move a copy.
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 #include "styling/colors.h"
 

@@ -5,7 +5,7 @@
 #include "drag/driver.h"
 
 #include "drag/shapes.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #ifndef QT_DRAG_DRIVER_H
 #define QT_DRAG_DRIVER_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 // Called by the mouse-drag handler with the event's cursor and pressure; flag is always 0.
 ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t flag);

@@ -1,6 +1,6 @@
 // The envelope step: wrap the copy in an envelope of its own shape, then maybe warp it.
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace {
 

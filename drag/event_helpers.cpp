@@ -1,6 +1,6 @@
 // Small helpers the branches share: art centre, random sign, modifier state.
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace drag {
 

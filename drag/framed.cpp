@@ -6,7 +6,7 @@
 #include "drag/jitter.h"
 #include "drag/keys.h"
 #include "drag/framed_edges.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

@@ -3,7 +3,7 @@
 // ways, Flip turns every other cell along each edge.
 #include "drag/framed_edges.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace drag {
 

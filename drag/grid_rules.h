@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "drag/scale_factors.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

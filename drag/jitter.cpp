@@ -2,7 +2,7 @@
 #include "drag/jitter.h"
 
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace drag {
 

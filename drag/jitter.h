@@ -2,7 +2,7 @@
 #ifndef QT_DRAG_JITTER_H
 #define QT_DRAG_JITTER_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

@@ -2,7 +2,7 @@
 #include "drag/keys.h"
 
 #include "drag/driver.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/option_table.h"
 
 namespace drag {

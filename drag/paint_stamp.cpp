@@ -2,7 +2,7 @@
 #include "drag/drag_state.h"
 #include "drag/paint_stamp.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

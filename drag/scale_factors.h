@@ -3,7 +3,7 @@
 #ifndef QT_DRAG_SCALE_FACTORS_H
 #define QT_DRAG_SCALE_FACTORS_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

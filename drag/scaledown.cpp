@@ -6,7 +6,7 @@
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "drag/scaledown_scaling.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

@@ -4,7 +4,7 @@
 
 #include "drag/mirror_rules.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

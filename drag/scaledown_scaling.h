@@ -3,7 +3,7 @@
 #define QT_DRAG_SCALEDOWN_SCALING_H
 
 #include "drag/scale_factors.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

@@ -6,7 +6,7 @@
 #include "drag/drag_state.h"
 #include "drag/shapes.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

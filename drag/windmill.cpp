@@ -7,7 +7,7 @@
 #include "drag/keys.h"
 #include "drag/windmill_scaling.h"
 #include "drag/windmill_turn.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

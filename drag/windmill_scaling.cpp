@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace drag {
 

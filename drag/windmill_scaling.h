@@ -4,7 +4,7 @@
 #define QT_DRAG_WINDMILL_SCALING_H
 
 #include "drag/scale_factors.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

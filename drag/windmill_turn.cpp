@@ -2,7 +2,7 @@
 // (i + 1) * 360 / n degrees, through the host's real math.
 #include "drag/windmill_turn.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace drag {
 

@@ -2,7 +2,7 @@
 #ifndef QT_DRAG_WINDMILL_TURN_H
 #define QT_DRAG_WINDMILL_TURN_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

@@ -3,7 +3,7 @@
 #include "drag/driver.h"
 #include "drag/keys.h"
 #include "drag/zoom_points.h"
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

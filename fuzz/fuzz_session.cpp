@@ -16,7 +16,7 @@
 
 #include "app/json_export.h"
 #include "byte_reader.h"
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "host/segment_arena.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qthost {
 

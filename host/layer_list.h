@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qthost {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/vector_growth.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qthost {
 

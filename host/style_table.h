@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/Bits.h"
-#include "sdk/QuenTarbSDK.h"
+#include "host/bits.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace qthost {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace options {
 

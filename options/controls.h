@@ -9,7 +9,7 @@
 #include <span>
 
 #include "options/option_table.h"
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace options {
 

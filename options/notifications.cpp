@@ -1,6 +1,6 @@
 // The palette's notification procedures. Each hands the notice to the host's default
 // handling first, then brings the store and the palette in step; none reports an error.
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/control_values.h"
 #include "options/controls.h"
 #include "options/palette.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "options/control_values.h"
 #include "options/controls.h"
 #include "options/store.h"

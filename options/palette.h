@@ -3,7 +3,7 @@
 #ifndef QT_OPTIONS_PALETTE_H
 #define QT_OPTIONS_PALETTE_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 // Applies the first-time defaults, places and sizes the palette and builds every control.
 ASErr ToolPluginInitProc0(ADMDialogRef dialog);

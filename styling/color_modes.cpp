@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace styling {
 namespace {

@@ -3,7 +3,7 @@
 #ifndef QT_STYLING_COLOR_MODES_H
 #define QT_STYLING_COLOR_MODES_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace styling {
 

@@ -2,7 +2,7 @@
 // whole style back (also when nothing changed). Mode 0 touches nothing, not even the host.
 #include "styling/colors.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 #include "styling/color_modes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #ifndef QT_STYLING_COLORS_H
 #define QT_STYLING_COLORS_H
 
-#include "sdk/QuenTarbSDK.h"
+#include "sdk/quen_tarb_sdk.h"
 
 // mode: popup entry 0..14; S: swatch count; w: swatch option; h: P / 2; i: copy index;
 // P: the cycle. Mode 0 makes no host call.

@@ -3,7 +3,7 @@
 // again before every transform of it.
 #include "styling/patterns.h"
 
-#include "frame/SuitePointers.h"
+#include "frame/suite_pointers.h"
 
 namespace {
 

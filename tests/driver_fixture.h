@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fixture.h"
-#include "sdk/Messages.h"
+#include "sdk/messages.h"
 
 namespace qttest {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace qttest {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "driver_fixture.h"
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fixture.h"
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace {
 

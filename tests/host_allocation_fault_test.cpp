@@ -9,7 +9,7 @@
 #include <new>
 
 #include "fixture.h"
-#include "host/HostImpl.h"
+#include "host/host_impl.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The dialog manager model: ranges, rounding, popups, notification and missing items.
 #include <gtest/gtest.h>
 
-#include "host/DialogModel.h"
-#include "host/HostImpl.h"
+#include "host/dialog_model.h"
+#include "host/host_impl.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Document.h"
+#include "host/document.h"
 
 namespace qttest {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "host/HostImpl.h"
+#include "host/host_impl.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <functional>
 
-#include "host/HostImpl.h"
+#include "host/host_impl.h"
 #include "host_document_helpers.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "app/json_export.h"
 #include "app/session.h"
-#include "host/Host.h"
+#include "host/host.h"
 
 namespace qtrel {
 

@@ -18,8 +18,8 @@
 #include "app/parse.h"
 #include "app/scene.h"
 #include "app/svg_export.h"
-#include "host/Host.h"
-#include "sdk/QuenTarbNames.h"
+#include "host/host.h"
+#include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/Document.h"
+#include "host/document.h"
 #include "web/draw_list.h"
 
 namespace qtweb {

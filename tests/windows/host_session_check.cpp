@@ -6,8 +6,8 @@
 
 #include "app/option_catalog.h"
 #include "checks.h"
-#include "host/Host.h"
-#include "host/HostImpl.h"
+#include "host/host.h"
+#include "host/host_impl.h"
 
 namespace wintest {
 

@@ -1,0 +1,98 @@
+// The QuenTarb plug-in object: creation and rebinding, start-up registration (plug-in
+// options, the tool, the About entry), the About item and the exception boundary.
+#include "frame/multi_arrow_tool_plugin.h"
+
+#include <cstring>
+#include <new>
+
+#include "frame/about_plugins_helper.h"
+#include "frame/error.h"
+#include "frame/host_memory.h"
+#include "frame/plugin_texts.h"
+#include "frame/suite_pointers.h"
+#include "frame/unicode_string.h"
+
+namespace {
+
+constexpr ASInt32 kPluginOptionBit = 2;
+constexpr ASInt32 kTitleBufferSize = 256;
+
+}  // namespace
+
+MultiArrowToolPlugin::MultiArrowToolPlugin(SPPluginRef ref) : Plugin(ref) {
+    std::strncpy(pluginName, texts::kPluginName, kPluginNameLength);
+    pluginName[kPluginNameLength - 1] = '\0';
+}
+
+Plugin* AllocatePlugin(SPPluginRef pluginRef) { return hostNew<MultiArrowToolPlugin>(pluginRef); }
+
+void DestroyPlugin(Plugin* plugin) { hostDelete(plugin); }
+
+void FixupReload(Plugin* plugin) {
+    // Copy the fields out, then rebuild the object in place from the copy: the object gets
+    // the class of the code now loaded and keeps every value. The copy is not destroyed, as
+    // it shares the object's Suites.
+    alignas(MultiArrowToolPlugin) unsigned char saved[sizeof(MultiArrowToolPlugin)];
+    auto* fields = new (saved) MultiArrowToolPlugin(*static_cast<MultiArrowToolPlugin*>(plugin));
+    new (plugin) MultiArrowToolPlugin(*fields);
+}
+
+ASErr MultiArrowToolPlugin::Message(const char* caller, const char* selector, void* message) {
+    ASErr error = kNoErr;
+    try {
+        error = Plugin::Message(caller, selector, message);
+    } catch (const ai::Error& e) {
+        error = e;
+    } catch (...) {
+        error = kCantHappenErr;
+    }
+    // PluginMain reports what comes back: an error is shown once, where it leaves the plug-in.
+    return error == kUnhandledMsgErr ? kNoErr : error;
+}
+
+ASErr MultiArrowToolPlugin::StartupPlugin(SPInterfaceMessage* message) {
+    if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
+
+    ASInt32 options = 0;
+    if (ASErr error = sAIPlugin->GetPluginOptions(pluginRef, &options); error != kNoErr) return error;
+    if (ASErr error = sAIPlugin->SetPluginOptions(pluginRef, options | kPluginOptionBit); error != kNoErr)
+        return error;
+
+    if (ASErr error = AddTools(message); error != kNoErr) return error;
+    return AddMenus(message);
+}
+
+ASErr MultiArrowToolPlugin::AddTools(SPInterfaceMessage*) {
+    char title[kTitleBufferSize] = "";
+    if (ASErr error =
+            sADMBasic->GetIndexString(pluginRef, texts::kToolTitleStrings, 1, title, kTitleBufferSize);
+        error != kNoErr)
+        return error;
+
+    ADMIconRef icon = sADMIcon->GetFromResource(pluginRef, texts::kToolIcons, 1);
+    // A missing image is as unusable as one of an unknown type.
+    if (icon == nullptr || sADMIcon->GetType(icon) == kADMUnknownIconType) return kBadToolIconErr;
+
+    AIAddToolData data{title, title, icon, kNoTool, kNoTool};
+    AIToolHandle tool = nullptr;
+    if (ASErr error = sAITool->AddTool(pluginRef, title, &data, kToolWantsToTrackCursorOption, &tool);
+        error != kNoErr)
+        return error;
+
+    ADMIconRef rolloverIcon = sADMIcon->GetFromResource(pluginRef, texts::kToolIcons, 2);
+    return sTool->SetToolRolloverIcon(tool, rolloverIcon);
+}
+
+ASErr MultiArrowToolPlugin::AddMenus(SPInterfaceMessage* message) {
+    SDKAboutPluginsHelper aboutPluginsHelper;
+    return aboutPluginsHelper.AddAboutPluginsMenuItem(message, texts::kFamilyMenuGroupName,
+                                                      ai::UnicodeString(texts::kFamilyMenuEntry),
+                                                      texts::kAboutMenuItem, &aboutMenuItem);
+}
+
+ASErr MultiArrowToolPlugin::GoMenuItem(AIMenuMessage* message) {
+    if (message->menuItem != aboutMenuItem) return kNoErr;
+    SDKAboutPluginsHelper aboutPluginsHelper;
+    aboutPluginsHelper.PopAboutBox(message, texts::kAboutBoxCaption, texts::kAboutBoxText);
+    return kNoErr;
+}

@@ -1,0 +1,97 @@
+// Loading the module's code: dlopen on POSIX systems, LoadLibrary on Windows.
+#include "host/module_loader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace qthost {
+
+namespace fs = std::filesystem;
+
+#if defined(_WIN32)
+
+void* openModule(const std::string& path) {
+    // Wide API: the path may hold any character the file system allows.
+    std::wstring wide = fs::path(path).wstring();
+    return static_cast<void*>(LoadLibraryW(wide.c_str()));
+}
+
+PluginMainProc findPluginMain(void* module) {
+    FARPROC proc = GetProcAddress(static_cast<HMODULE>(module), "PluginMain");
+    return reinterpret_cast<PluginMainProc>(reinterpret_cast<void*>(proc));
+}
+
+void closeModule(void* module) {
+    if (module) FreeLibrary(static_cast<HMODULE>(module));
+}
+
+std::string moduleBesideProgram() {
+    wchar_t program[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    fs::path folder = n > 0 && n < MAX_PATH ? fs::path(program).parent_path() : fs::path(".");
+    return (folder / "ZU41_QuenTarb.aip").string();
+}
+
+ModuleResourceFile::ModuleResourceFile(void* module, const std::string& modulePath) {
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) return;
+    // A folder of our own, so that two hosts in one process or two processes never share it.
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path folder = base / ("quentarb-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++));
+        if (fs::create_directory(folder, ec)) {
+            temporaryFolder_ = folder.string();
+            break;
+        }
+    }
+    if (temporaryFolder_.empty()) return;
+    path_ = (fs::path(temporaryFolder_) / fs::path(modulePath).filename().replace_extension(".rsrc")).string();
+    std::ofstream out(path_, std::ios::binary);
+    out << windowsModuleResources(module);
+}
+
+ModuleResourceFile::~ModuleResourceFile() {
+    if (temporaryFolder_.empty()) return;
+    std::error_code ec;
+    fs::remove_all(temporaryFolder_, ec);
+}
+
+#else
+
+void* openModule(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+
+PluginMainProc findPluginMain(void* module) {
+    return reinterpret_cast<PluginMainProc>(dlsym(module, "PluginMain"));
+}
+
+void closeModule(void* module) {
+    if (module) dlclose(module);
+}
+
+std::string moduleBesideProgram() {
+    std::error_code ec;
+    fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ((ec ? fs::path(".") : program.parent_path()) / "ZU41_QuenTarb.so").string();
+}
+
+// Beside the module; in a Mac bundle (.../Contents/MacOS/NAME) in .../Contents/Resources.
+ModuleResourceFile::ModuleResourceFile(void*, const std::string& modulePath) {
+    fs::path module(modulePath);
+    fs::path folder = module.parent_path();
+    if (folder.filename() == "MacOS") folder = folder.parent_path() / "Resources";
+    path_ = (folder / module.filename().replace_extension(".rsrc")).string();
+}
+
+ModuleResourceFile::~ModuleResourceFile() = default;
+
+#endif
+
+}  // namespace qthost
