@@ -57,7 +57,7 @@ ASErr Document::getSegments(AIArtHandle path, ASInt16 first, ASInt16 count, AIPa
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (first < 0 || count < 0 || (count > 0 && !out)) return kBadParameterErr;
     if (static_cast<uint32_t>(first) + static_cast<uint32_t>(count) > a->segments.count) return kBadParameterErr;
-    std::memcpy(out, segments_.at(a->segments.offset) + first, static_cast<size_t>(count) * sizeof(AIPathSegment));
+    if (count > 0) std::memcpy(out, segments_.at(a->segments.offset) + first, static_cast<size_t>(count) * sizeof(AIPathSegment));
     return kNoErr;
 }
 

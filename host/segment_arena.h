@@ -27,7 +27,10 @@ public:
     // A copy of the range's segments at the end of the arena, reserving just their count.
     SegmentRange copy(const SegmentRange& from) {
         uint32_t offset = extend(from.count);
-        std::memcpy(segments_.data() + offset, segments_.data() + from.offset, from.count * sizeof(AIPathSegment));
+        // An empty arena has no storage to name, not even for zero bytes.
+        if (from.count) {
+            std::memcpy(segments_.data() + offset, segments_.data() + from.offset, from.count * sizeof(AIPathSegment));
+        }
         return {offset, from.count, from.count};
     }
 
@@ -44,8 +47,9 @@ public:
         }
         uint32_t capacity = std::max<uint32_t>(newCount, inPlace ? range.capacity * 2 : range.count);
         uint32_t offset = extend(capacity);
-        std::memcpy(segments_.data() + offset, segments_.data() + range.offset,
-                    std::min(range.count, capacity) * sizeof(AIPathSegment));
+        if (uint32_t kept = std::min(range.count, capacity)) {
+            std::memcpy(segments_.data() + offset, segments_.data() + range.offset, kept * sizeof(AIPathSegment));
+        }
         range.offset = offset;
         range.capacity = capacity;
         return segments_.data() + offset;
