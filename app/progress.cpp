@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/parse.h"
 
@@ -11,8 +12,17 @@ namespace qtapp {
 
 namespace {
 
-constexpr auto kFirstAfter = std::chrono::seconds(1);
 constexpr auto kEvery = std::chrono::milliseconds(100);
+
+// Work shorter than this shows no progress. QUENTARB_PROGRESS_AFTER_MS sets another delay, so
+// that a test sees the line without a long run.
+std::chrono::milliseconds firstAfter() {
+    const char* text = std::getenv("QUENTARB_PROGRESS_AFTER_MS");
+    if (!text || !*text) return std::chrono::seconds(1);
+    char* end = nullptr;
+    long ms = std::strtol(text, &end, 10);
+    return *end == '\0' && ms >= 0 ? std::chrono::milliseconds(ms) : std::chrono::seconds(1);
+}
 
 void writeAll(const std::string& text) {
     const char* p = text.data();
@@ -41,7 +51,7 @@ void Progress::clear() {
 bool Progress::due() {
     if (!on_) return false;
     Clock::time_point now = Clock::now();
-    if (now - start_ < kFirstAfter || (shown_ && now - last_ < kEvery)) return false;
+    if (now - start_ < firstAfter() || (shown_ && now - last_ < kEvery)) return false;
     last_ = now;
     return true;
 }
@@ -61,7 +71,7 @@ void Progress::events(size_t done, size_t total, size_t art) {
 }
 
 void Progress::step(const std::string& what) {
-    if (!on_ || Clock::now() - start_ < kFirstAfter) return;
+    if (!on_ || Clock::now() - start_ < firstAfter()) return;
     last_ = Clock::now();
     show(what);
 }
