@@ -41,6 +41,25 @@ std::string failure(const Sink& sink, cairo_status_t status) {
     return sink.error.empty() ? cairo_status_to_string(status) : sink.error;
 }
 
+// The file is kept only when cairo finished without an error; otherwise its temporary goes.
+std::string finish(Sink& sink, cairo_status_t status) {
+    if (status != CAIRO_STATUS_SUCCESS) return failure(sink, status);
+    sink.file.commit();
+    return {};
+}
+
+// Runs one export; an exception becomes its message, so nothing escapes to the caller.
+template <class Export>
+std::string guarded(Export exportFile) {
+    try {
+        return exportFile();
+    } catch (const std::bad_alloc&) {
+        return cairo_status_to_string(CAIRO_STATUS_NO_MEMORY);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+}
+
 }  // namespace
 
 std::string pdfCreationDate() {
@@ -63,7 +82,7 @@ std::string pdfCreationDate() {
 }
 
 std::string writePng(const Scene& scene, const std::string& path, double pixelsPerPoint) {
-    try {
+    return guarded([&]() -> std::string {
         PageImage image;
         image.width = static_cast<int>(std::ceil(scene.pageWidth * pixelsPerPoint));
         image.height = static_cast<int>(std::ceil(scene.pageHeight * pixelsPerPoint));
@@ -79,18 +98,12 @@ std::string writePng(const Scene& scene, const std::string& path, double pixelsP
                                                                        image.width, image.height, image.stride);
         cairo_status_t status = cairo_surface_write_to_png_stream(surface, writeToSink, &sink);
         cairo_surface_destroy(surface);
-        if (status != CAIRO_STATUS_SUCCESS) return failure(sink, status);
-        sink.file.commit();
-        return {};
-    } catch (const std::bad_alloc&) {
-        return cairo_status_to_string(CAIRO_STATUS_NO_MEMORY);
-    } catch (const std::exception& e) {
-        return e.what();
-    }
+        return finish(sink, status);
+    });
 }
 
 std::string writePdf(const Scene& scene, const std::string& path) {
-    try {
+    return guarded([&]() -> std::string {
         Sink sink{AtomicFile(path), {}};
         cairo_surface_t* surface =
             cairo_pdf_surface_create_for_stream(writeToSink, &sink, scene.pageWidth, scene.pageHeight);
@@ -102,14 +115,8 @@ std::string writePdf(const Scene& scene, const std::string& path) {
         cairo_surface_finish(surface);
         if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
         cairo_surface_destroy(surface);
-        if (status != CAIRO_STATUS_SUCCESS) return failure(sink, status);
-        sink.file.commit();
-        return {};
-    } catch (const std::bad_alloc&) {
-        return cairo_status_to_string(CAIRO_STATUS_NO_MEMORY);
-    } catch (const std::exception& e) {
-        return e.what();
-    }
+        return finish(sink, status);
+    });
 }
 
 }  // namespace qtapp
