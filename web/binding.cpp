@@ -11,13 +11,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/colors.h"
-#include "app/finite.h"
-#include "app/json_export.h"
-#include "app/option_catalog.h"
-#include "app/parse.h"
-#include "app/scene.h"
-#include "app/svg_export.h"
+#include "export/srgb.h"
+#include "export/finite.h"
+#include "export/json_export.h"
+#include "session/option_catalog.h"
+#include "session/parse.h"
+#include "export/scene.h"
+#include "export/svg_export.h"
 #include "host/host.h"
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
@@ -33,17 +33,17 @@ qtweb::RedrawPlan gRedrawPlan;
 
 qthost::HostConfig configFrom(const nlohmann::json& j) {
     qthost::HostConfig config;
-    if (j.contains("seed")) config.seed = qtapp::checkedSeed(j.at("seed").get<long long>(), "seed");
+    if (j.contains("seed")) config.seed = qtsession::checkedSeed(j.at("seed").get<long long>(), "seed");
     if (j.contains("page")) {
         const AIRealPoint page{j.at("page").at(0).get<AIReal>(), j.at("page").at(1).get<AIReal>()};
-        const AIRealPoint checked = qtapp::checkedPageSize(page, "page");
+        const AIRealPoint checked = qtsession::checkedPageSize(page, "page");
         config.pageWidth = checked.h;
         config.pageHeight = checked.v;
     }
-    if (j.contains("colorModel")) config.colorModel = qtapp::parseColorModel(j.at("colorModel").get<std::string>());
-    if (j.contains("fill")) config.fill = qtapp::parsePaint(j.at("fill").get<std::string>(), "fill");
-    if (j.contains("stroke")) config.stroke = qtapp::parsePaint(j.at("stroke").get<std::string>(), "stroke");
-    if (j.contains("strokeWidth")) config.strokeWidth = qtapp::checkedStrokeWidth(j.at("strokeWidth").get<double>(), "stroke width");
+    if (j.contains("colorModel")) config.colorModel = qtsession::parseColorModel(j.at("colorModel").get<std::string>());
+    if (j.contains("fill")) config.fill = qtsession::parsePaint(j.at("fill").get<std::string>(), "fill");
+    if (j.contains("stroke")) config.stroke = qtsession::parsePaint(j.at("stroke").get<std::string>(), "stroke");
+    if (j.contains("strokeWidth")) config.strokeWidth = qtsession::checkedStrokeWidth(j.at("strokeWidth").get<double>(), "stroke width");
     if (j.contains("pressureDevice")) config.pressureDevice = j.at("pressureDevice").get<bool>();
     return config;
 }
@@ -149,11 +149,11 @@ std::string paletteJson(bool withEntries) {
 
 std::string documentJson() {
     if (!gHost) return "null";
-    qtapp::RunInfo run{gHost->config().seed, gHost->results().all(), gHost->records().alerts};
-    return qtapp::documentJson(gHost->document(), run);
+    qtexport::RunInfo run{gHost->config().seed, gHost->results().all(), gHost->records().alerts};
+    return qtexport::documentJson(gHost->document(), run);
 }
 
-std::string documentSvg() { return gHost ? qtapp::sceneSvg(qtapp::buildScene(gHost->document())) : ""; }
+std::string documentSvg() { return gHost ? qtexport::sceneSvg(qtexport::buildScene(gHost->document())) : ""; }
 
 // The art to draw since the last call (see RedrawPlan): 0 nothing, 1 new art above what the
 // canvas shows, 2 new art beneath it, 3 everything; -1 without a host. The arrays below then
@@ -176,7 +176,7 @@ unsigned documentPathCount() { return gRedrawPlan.pathCount(); }
 std::string blendModeNames() {
     nlohmann::json names = nlohmann::json::array();
     for (int mode = 0; mode <= 15; ++mode) {
-        std::string css = qtapp::blendModeCss(mode);
+        std::string css = qtexport::blendModeCss(mode);
         names.push_back(css == "normal" ? "source-over" : css);
     }
     return names.dump();
@@ -191,16 +191,16 @@ std::string statusJson(int from) {
     for (size_t i = static_cast<size_t>(std::max(from, 0)); i < alerts.size(); ++i) newAlerts.push_back(alerts[i]);
     nlohmann::json out = {{"alerts", std::move(newAlerts)},
                           {"alertCount", alerts.size()},
-                          {"nonFinite", qtapp::countNonFinite(gHost->document())}};
+                          {"nonFinite", qtexport::countNonFinite(gHost->document())}};
     return out.dump();
 }
 
 // Every option the palette edits, for the page's gesture log (store names by item).
 std::string optionCatalogJson() {
     nlohmann::json out = nlohmann::json::array();
-    for (const qtapp::OptionInfo& o : qtapp::optionCatalog()) {
-        const char* type = o.type == qtapp::OptionType::boolean ? "bool"
-                           : o.type == qtapp::OptionType::real  ? "float"
+    for (const qtsession::OptionInfo& o : qtsession::optionCatalog()) {
+        const char* type = o.type == qtsession::OptionType::boolean ? "bool"
+                           : o.type == qtsession::OptionType::real  ? "float"
                                                                 : "int32";
         out.push_back({{"name", std::string(o.name)},
                        {"type", type},
