@@ -1,9 +1,17 @@
 // Drag mode: a row of styled copies of the drag path spread evenly along the drag, the
 // first turned about its centre, every one jittered. Shift cycles the copy count; Shift
 // with Alt moves the drag path along instead of copying it.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -24,23 +32,17 @@ ASErr moveDragPath(const Event& event, AIArtHandle path) {
     AIRealMatrix matrix{};
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, dx, dy);
     tagStep(path);
-    const ASErr error = transformStep(event, path, matrix, 1.0f);
-    if (error) return error;
+    QT_PROPAGATE(transformStep(event, path, matrix, 1.0f));
     drag::state.startingPoint = drag::state.endPoint;
     return kNoErr;
 }
 
-}  // namespace
-
-ASErr dragTool(Event& event) {
-    AIArtHandle path = event.path;
-
-    // Shift and Alt move the drag path along; Shift alone adds a copy per event, wrapping
-    // from 40 back to 2.
+// Shift and Alt move the drag path along; Shift alone adds a copy per event, wrapping from
+// 40 back to 2.
+ASErr applyModifierKeys(const Event& event) {
     switch (keysHeld()) {
         case Keys::shiftAlt:
-            if (const ASErr error = moveDragPath(event, path)) return error;
-            break;
+            return moveDragPath(event, event.path);
         case Keys::shift:
             stepWrapping(g::copiesvalue_1, 1, kMostCopiesByKey, kFewestCopies);
             show(&g::copiesvalue_1);
@@ -48,6 +50,14 @@ ASErr dragTool(Event& event) {
         case Keys::none:
             break;
     }
+    return kNoErr;
+}
+
+}  // namespace
+
+ASErr dragTool(Event& event) {
+    QT_PROPAGATE(applyModifierKeys(event));
+    AIArtHandle path = event.path;
 
     const int32_t n = g::copiesvalue_1;
     const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
@@ -62,8 +72,7 @@ ASErr dragTool(Event& event) {
     const AIReal angle = sAIRealMath->DegreeToRadian(g::rotatevalue_1);
     AIReal ox = 0, oy = 0;
     AIReal cx = 0, cy = 0;
-    ASErr error = artCentre(path, &cx, &cy);
-    if (error) return error;
+    QT_PROPAGATE(artCentre(path, &cx, &cy));
 
     for (int32_t i = 0; i < n; ++i) {
         const int32_t b = beneathFlag(event, i, 0, 0);
@@ -73,36 +82,25 @@ ASErr dragTool(Event& event) {
             AIArtHandle copy = path;
             if (i == 0) {
                 // The drag path itself, turned about its centre.
-                sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-                sAIRealMath->AIRealMatrixConcatRotate(&matrix, angle);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+                aboutCentre(&matrix, cx, cy,
+                            [&](AIRealMatrix* m) { sAIRealMath->AIRealMatrixConcatRotate(m, angle); });
             } else {
-                error = duplicateCopy(path, b, &copy);
-                if (error) return error;
+                QT_PROPAGATE(duplicateCopy(path, b, &copy));
             }
             sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
-
-            // Jitter draws: vertical sign, horizontal sign, vertical and horizontal magnitude.
-            const AIReal sv = randomSign();
-            const AIReal sh = randomSign();
-            const AIReal rv = sAIRandom->FloatRnd();
-            const AIReal rh = sAIRandom->FloatRnd();
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, rh * sh * g::jitterxvalue_1,
-                                                     rv * sv * g::jitteryvalue_1);
+            // Every copy is jittered, even with both limits at 0: the draws are always taken.
+            concatJitter(&matrix, g::jitterxvalue_1, g::jitteryvalue_1);
 
             fillStep(event, copy, i, fallback);
             strokeStep(event, copy, i, fallback);
             widthStep(event, copy);
             tagStep(copy);
-            error = transformStep(event, copy, matrix, 1.0f);
-            if (error) return error;
+            QT_PROPAGATE(transformStep(event, copy, matrix, 1.0f));
             opacityStep(copy);
             pressureOpacityStep(event, copy);
             blendStep(copy);
-            error = patternStep(event, copy, b, cx, cy);
-            if (error) return error;
-            error = envelopeStep(copy, g::envelopevalue_1);
-            if (error) return error;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_1));
         }
         // Dropped copies still advance, so the made ones keep their places.
         ox += sx;

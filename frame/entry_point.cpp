@@ -1,48 +1,37 @@
-// PluginMain: the module's only export. It creates the plug-in object at "Startup",
-// destroys it at "Shutdown", rebinds it at "Reload" and hands every other message to it.
+// The entry point's work: the plug-in object is created at "Startup", destroyed at
+// "Shutdown", rebound at "Reload", and every other message is handed to it.
+#include "frame/entry_point.h"
+
 #include <cstdio>
 #include <cstring>
 
 #include "frame/error.h"
-#include "frame/multi_arrow_tool_plugin.h"
 #include "frame/suite_pointers.h"
 
 namespace {
 
-// Exceptions must not cross into the host: the life-cycle calls made here, outside
-// MultiArrowToolPlugin::Message, get the same translation to codes.
-template <class Call>
-ASErr guarded(Call call) noexcept {
-    try {
-        return call();
-    } catch (const ai::Error& e) {
-        return e;
-    } catch (...) {
-        return kCantHappenErr;
-    }
-}
-
-ASErr startup(SPMessageData* data, void* message) {
-    Plugin* plugin = AllocatePlugin(data->self);
+ASErr startup(const PluginClass& pluginClass, SPMessageData* data, void* message) noexcept {
+    Plugin* plugin = pluginClass.allocate(data->self);
     if (plugin == nullptr) {
-        Plugin::DefaultError(data->self, kOutOfMemoryErr);
-        return kOutOfMemoryErr;
+        const ASErr error = makeError(kOutOfMemoryErr);
+        Plugin::DefaultError(data->self, error);
+        return error;
     }
     data->globals = plugin;
     const ASErr error =
-        guarded([&] { return plugin->StartupPlugin(static_cast<SPInterfaceMessage*>(message)); });
+        exceptionBoundary([&] { return plugin->StartupPlugin(static_cast<SPInterfaceMessage*>(message)); });
     if (error != kNoErr) {
-        DestroyPlugin(plugin);
+        pluginClass.destroy(plugin);
         data->globals = nullptr;
         Plugin::DefaultError(data->self, error);
     }
     return error;
 }
 
-ASErr shutdown(SPMessageData* data, Plugin* plugin, void* message) {
+ASErr shutdown(const PluginClass& pluginClass, SPMessageData* data, Plugin* plugin, void* message) noexcept {
     const ASErr error =
-        guarded([&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
-    DestroyPlugin(plugin);
+        exceptionBoundary([&] { return plugin->ShutdownPlugin(static_cast<SPInterfaceMessage*>(message)); });
+    pluginClass.destroy(plugin);
     data->globals = nullptr;
     if (error != kNoErr) Plugin::DefaultError(data->self, error);
     return error;
@@ -50,8 +39,9 @@ ASErr shutdown(SPMessageData* data, Plugin* plugin, void* message) {
 
 }  // namespace
 
-extern "C" QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* selector, void* message) {
-    if (caller == nullptr || selector == nullptr || message == nullptr) return kBadParameterErr;
+ASErr runEntryPoint(const PluginClass& pluginClass, const char* caller, const char* selector,
+                    void* message) noexcept {
+    if (caller == nullptr || selector == nullptr || message == nullptr) return makeError(kBadParameterErr);
     auto* data = static_cast<SPMessageData*>(message);
     sSPBasic = data->basic;
     auto* plugin = static_cast<Plugin*>(data->globals);
@@ -61,12 +51,11 @@ extern "C" QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* sel
             // A repeated start-up finds the object in place and is routed like any other
             // message; a second object would orphan the first with every suite it holds.
             if (plugin == nullptr) {
-                const ASErr error = startup(data, message);
-                if (error != kNoErr) return error;
+                QT_PROPAGATE(startup(pluginClass, data, message));
                 plugin = static_cast<Plugin*>(data->globals);
             }
         } else if (std::strcmp(selector, kSPInterfaceShutdownSelector) == 0) {
-            return plugin != nullptr ? shutdown(data, plugin, message) : kNoErr;
+            return plugin != nullptr ? shutdown(pluginClass, data, plugin, message) : kNoErr;
         } else if (plugin == nullptr) {
             return kNoErr;
         }
@@ -76,8 +65,9 @@ extern "C" QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* sel
 
     ASErr error = kNoErr;
     if (Plugin::IsReloadMsg(caller, selector)) {
-        FixupReload(plugin);
-        error = guarded([&] { return plugin->ReloadPlugin(static_cast<SPAccessMessage*>(message)); });
+        pluginClass.fixupReload(plugin);
+        error =
+            exceptionBoundary([&] { return plugin->ReloadPlugin(static_cast<SPAccessMessage*>(message)); });
     } else {
         if (plugin->GetSuites() == nullptr) return kNoErr;  // unloaded: only "Reload" gets through
         error = plugin->Message(caller, selector, message);

@@ -1,6 +1,6 @@
 // The QuenTarb plug-in object: creation and rebinding, start-up registration (plug-in
 // options, the tool, the About entry), the About item and the exception boundary.
-#include "frame/multi_arrow_tool_plugin.h"
+#include "tool/multi_arrow_tool_plugin.h"
 
 #include <cstring>
 #include <new>
@@ -15,20 +15,19 @@
 namespace {
 
 constexpr ASInt32 kPluginOptionBit = 2;
-constexpr ASInt32 kTitleBufferSize = 256;
 
 }  // namespace
 
 MultiArrowToolPlugin::MultiArrowToolPlugin(SPPluginRef ref) : Plugin(ref) {
-    std::strncpy(pluginName, texts::kPluginName, kPluginNameLength);
-    pluginName[kPluginNameLength - 1] = '\0';
+    std::strncpy(pluginName, texts::kPluginName, kTextBufferSize);
+    pluginName[kTextBufferSize - 1] = '\0';
 }
 
-Plugin* AllocatePlugin(SPPluginRef pluginRef) { return hostNew<MultiArrowToolPlugin>(pluginRef); }
+Plugin* AllocatePlugin(SPPluginRef pluginRef) noexcept { return hostNew<MultiArrowToolPlugin>(pluginRef); }
 
-void DestroyPlugin(Plugin* plugin) { hostDelete(plugin); }
+void DestroyPlugin(Plugin* plugin) noexcept { hostDelete(plugin); }
 
-void FixupReload(Plugin* plugin) {
+void FixupReload(Plugin* plugin) noexcept {
     // Copy the fields out, then rebuild the object in place from the copy: the object gets
     // the class of the code now loaded and keeps every value. The copy is not destroyed, as
     // it shares the object's Suites.
@@ -38,46 +37,34 @@ void FixupReload(Plugin* plugin) {
 }
 
 ASErr MultiArrowToolPlugin::Message(const char* caller, const char* selector, void* message) {
-    ASErr error = kNoErr;
-    try {
-        error = Plugin::Message(caller, selector, message);
-    } catch (const ai::Error& e) {
-        error = e;
-    } catch (...) {
-        error = kCantHappenErr;
-    }
-    // PluginMain reports what comes back: an error is shown once, where it leaves the plug-in.
+    const ASErr error = exceptionBoundary([&] { return Plugin::Message(caller, selector, message); });
+    // The entry point reports what comes back: an error is shown once, where it leaves the
+    // plug-in.
     return error == kUnhandledMsgErr ? kNoErr : error;
 }
 
 ASErr MultiArrowToolPlugin::StartupPlugin(SPInterfaceMessage* message) {
-    if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
+    QT_PROPAGATE(Plugin::StartupPlugin(message));
 
     ASInt32 options = 0;
-    if (ASErr error = sAIPlugin->GetPluginOptions(pluginRef, &options); error != kNoErr) return error;
-    if (ASErr error = sAIPlugin->SetPluginOptions(pluginRef, options | kPluginOptionBit); error != kNoErr)
-        return error;
+    QT_PROPAGATE(sAIPlugin->GetPluginOptions(pluginRef, &options));
+    QT_PROPAGATE(sAIPlugin->SetPluginOptions(pluginRef, options | kPluginOptionBit));
 
-    if (ASErr error = AddTools(message); error != kNoErr) return error;
+    QT_PROPAGATE(AddTools(message));
     return AddMenus(message);
 }
 
 ASErr MultiArrowToolPlugin::AddTools(SPInterfaceMessage*) {
-    char title[kTitleBufferSize] = "";
-    if (ASErr error =
-            sADMBasic->GetIndexString(pluginRef, texts::kToolTitleStrings, 1, title, kTitleBufferSize);
-        error != kNoErr)
-        return error;
+    char title[kTextBufferSize] = "";
+    QT_PROPAGATE(sADMBasic->GetIndexString(pluginRef, texts::kToolTitleStrings, 1, title, kTextBufferSize));
 
     ADMIconRef icon = sADMIcon->GetFromResource(pluginRef, texts::kToolIcons, 1);
     // A missing image is as unusable as one of an unknown type.
-    if (icon == nullptr || sADMIcon->GetType(icon) == kADMUnknownIconType) return kBadToolIconErr;
+    if (icon == nullptr || sADMIcon->GetType(icon) == kADMUnknownIconType) return makeError(kBadToolIconErr);
 
     AIAddToolData data{title, title, icon, kNoTool, kNoTool};
     AIToolHandle tool = nullptr;
-    if (ASErr error = sAITool->AddTool(pluginRef, title, &data, kToolWantsToTrackCursorOption, &tool);
-        error != kNoErr)
-        return error;
+    QT_PROPAGATE(sAITool->AddTool(pluginRef, title, &data, kToolWantsToTrackCursorOption, &tool));
 
     ADMIconRef rolloverIcon = sADMIcon->GetFromResource(pluginRef, texts::kToolIcons, 2);
     return sTool->SetToolRolloverIcon(tool, rolloverIcon);

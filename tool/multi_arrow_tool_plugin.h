@@ -1,8 +1,10 @@
-// MultiArrowToolPlugin: the QuenTarb plug-in. It registers the tool and the About entry at
-// start-up, shows the about box and hands the tool's events to the tool handlers (tool/),
-// which drive the options palette and the drag engine.
-#ifndef QT_FRAME_MULTIARROWTOOLPLUGIN_H
-#define QT_FRAME_MULTIARROWTOOLPLUGIN_H
+// MultiArrowToolPlugin: the QuenTarb plug-in object. It registers the tool and the About
+// entry at start-up, shows the about box and hands the tool's events to the options palette
+// and the drag engine. Every override is defined in this folder: the start-up, the About item
+// and the exception boundary in multi_arrow_tool_plugin.cpp, the tool handlers in
+// tool_handlers.cpp.
+#ifndef QT_TOOL_MULTIARROWTOOLPLUGIN_H
+#define QT_TOOL_MULTIARROWTOOLPLUGIN_H
 
 #include "frame/plugin.h"
 
@@ -15,7 +17,7 @@ class MultiArrowToolPlugin : public Plugin {
     ASErr Message(const char* caller, const char* selector, void* message) override;
     ASErr GoMenuItem(AIMenuMessage* message) override;
 
-    // The tool handlers, defined above the options and the drag engine in tool/.
+    // The tool handlers (tool_handlers.cpp).
     ASErr EditTool(AIToolMessage* message) override;
     ASErr TrackToolCursor(AIToolMessage* message) override;
     ASErr ToolMouseDown(AIToolMessage* message) override;
@@ -32,11 +34,11 @@ class MultiArrowToolPlugin : public Plugin {
 };
 
 // A new plug-in object on the host's heap, or null when memory is short.
-Plugin* AllocatePlugin(SPPluginRef pluginRef);
+Plugin* AllocatePlugin(SPPluginRef pluginRef) noexcept;
 // Binds an object that survived an unload of the module's code to this code's class,
 // keeping all its fields.
-void FixupReload(Plugin* plugin);
+void FixupReload(Plugin* plugin) noexcept;
 // Destroys an object made by AllocatePlugin.
-void DestroyPlugin(Plugin* plugin);
+void DestroyPlugin(Plugin* plugin) noexcept;
 
 #endif
