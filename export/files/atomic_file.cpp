@@ -55,6 +55,28 @@ extern "C" void removeTemporariesAndDie(int signal) {
     raise(signal);
 }
 
+// SIGINT and SIGTERM held back for a scope: the creation of a temporary file and its entry
+// in the cleanup list, or the rename and the entry's release, happen as one step for the
+// handler, which so never misses a file of ours nor removes one that is no longer ours. (No
+// other thread is alive while a file is created or renamed: the PNG's band threads are joined
+// before.)
+class SignalsHeld {
+public:
+    SignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        sigaddset(&held, SIGINT);
+        sigaddset(&held, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t before_;
+};
+
 std::string folderOf(const std::string& path) {
     size_t slash = path.rfind('/');
     if (slash == std::string::npos) return "";
@@ -69,13 +91,18 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
     const std::string folder = folderOf(target_);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp_ = folder + ".qt" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        // Claimed only once it is ours: the name may already be someone else's file.
-        fd_ = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
-            slot_ = claimSlot(temp_);
-            return;
+        int error = 0;
+        {
+            SignalsHeld held;
+            // Claimed only once it is ours: the name may already be someone else's file.
+            fd_ = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd_ >= 0) {
+                slot_ = claimSlot(temp_);
+                return;
+            }
+            error = errno;
         }
-        if (errno != EEXIST) fail("cannot create a temporary file beside", errno);
+        if (error != EEXIST) fail("cannot create a temporary file beside", error);
     }
     fail("cannot create a temporary file beside", EEXIST);
 }
@@ -122,6 +149,7 @@ void AtomicFile::commit() {
     fd_ = -1;
     committing_ = true;  // closed, but still ours to remove until the rename
     if (close(fd) != 0) fail("cannot write", errno);
+    SignalsHeld held;
     if (rename(temp_.c_str(), target_.c_str()) != 0) fail("cannot write", errno);
     committing_ = false;
     releaseSlot(slot_);
