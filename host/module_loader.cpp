@@ -1,5 +1,6 @@
 // Loading the module's code: dlopen on POSIX systems, LoadLibrary on Windows.
 #include "host/module_loader.h"
+#include "host/module_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,16 +16,34 @@ namespace qthost {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+thread_local std::string gLoadError;
+
+// The file is checked first: a file cut short would be mapped past its end.
+bool loadable(const std::string& path) {
+    gLoadError = moduleFileProblem(path);
+    return gLoadError.empty();
+}
+
+}  // namespace
+
+const std::string& moduleLoadError() { return gLoadError; }
+
 #if defined(_WIN32)
 
 void* openModule(const std::string& path) {
     // Wide API: the path may hold any character the file system allows.
+    if (!loadable(path)) return nullptr;
     std::wstring wide = fs::path(path).wstring();
-    return static_cast<void*>(LoadLibraryW(wide.c_str()));
+    HMODULE module = LoadLibraryW(wide.c_str());
+    if (!module) gLoadError = "LoadLibrary failed with error " + std::to_string(GetLastError());
+    return static_cast<void*>(module);
 }
 
 PluginMainProc findPluginMain(void* module) {
     FARPROC proc = GetProcAddress(static_cast<HMODULE>(module), "PluginMain");
+    gLoadError = proc ? "" : "it has no PluginMain";
     return reinterpret_cast<PluginMainProc>(reinterpret_cast<void*>(proc));
 }
 
@@ -66,10 +85,21 @@ ModuleResourceFile::~ModuleResourceFile() {
 
 #else
 
-void* openModule(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* openModule(const std::string& path) {
+    if (!loadable(path)) return nullptr;
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        const char* why = dlerror();
+        gLoadError = why ? why : "dlopen failed";
+    }
+    return module;
+}
 
 PluginMainProc findPluginMain(void* module) {
-    return reinterpret_cast<PluginMainProc>(dlsym(module, "PluginMain"));
+    dlerror();
+    auto proc = reinterpret_cast<PluginMainProc>(dlsym(module, "PluginMain"));
+    gLoadError = proc ? "" : "it has no PluginMain";
+    return proc;
 }
 
 void closeModule(void* module) {

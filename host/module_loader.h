@@ -10,10 +10,14 @@
 
 namespace qthost {
 
-// dlopen / LoadLibrary; null when the module cannot be loaded.
+// dlopen / LoadLibrary, once the file passes the checks of host/module_file.h; null when the
+// module cannot be loaded.
 void* openModule(const std::string& path);
 // The module's PluginMain (dlsym / GetProcAddress); null when it has none.
 PluginMainProc findPluginMain(void* module);
+// Why the last openModule or findPluginMain of this thread failed, in words; empty after a
+// success.
+const std::string& moduleLoadError();
 void closeModule(void* module);
 // The module's file in the running program's folder: ZU41_QuenTarb.aip on Windows,
 // ZU41_QuenTarb.so elsewhere.
