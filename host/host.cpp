@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "host/allocation_watch.h"
 #include "host/host_impl.h"
 #include "host/module_loader.h"
 
@@ -42,13 +43,22 @@ ASErr Host::Impl::dispatch(const char* caller, const char* selector, void* messa
         header->globals = globals;
         header->basic = basicSuite();
     }
+    const uint64_t failedBefore = allocationFailures();
     ASErr result = entry(caller, selector, message);
     if (message) globals = static_cast<SPMessageData*>(message)->globals;
+    // An error after an allocation failed in the plug-in's heap is the plug-in out of memory,
+    // whatever code it answered ("CANT" for the std::bad_alloc): the run cannot go on.
+    if (result != kNoErr && allocationFailures() != failedBefore && fault == HostFault::none) {
+        fault = HostFault::outOfMemory;
+    }
     results.push(result);
     return result;
 }
 
-Host::Host(HostConfig config) : impl_(std::make_unique<Impl>(config)) { setActiveHost(impl_.get()); }
+Host::Host(HostConfig config) : impl_(std::make_unique<Impl>(config)) {
+    watchAllocationFailures();
+    setActiveHost(impl_.get());
+}
 
 Host::~Host() {
     // A host that goes away with the plug-in still running ends it, as quitting the

@@ -33,7 +33,8 @@ struct HostConfig {
     size_t maxArt = 0;  // live art objects the document may hold; 0: no limit
 };
 
-// Why the host stopped serving the plug-in: it ran out of memory inside a suite call, the
+// Why the host stopped serving the plug-in: it ran out of memory inside a suite call (or the
+// plug-in did in its own heap and answered with an error: host/allocation_watch.h), the
 // document reached HostConfig::maxArt, or a suite call failed in a way it cannot name.
 enum class HostFault { none, outOfMemory, limit, internal };
 

@@ -1,0 +1,35 @@
+// The counting new-handler.
+#include "host/allocation_watch.h"
+
+#include <atomic>
+#include <mutex>
+#include <new>
+
+namespace qthost {
+
+namespace {
+
+std::atomic<uint64_t> gFailures{0};
+std::new_handler gPrevious = nullptr;
+
+// Called by operator new when the heap has no block: counted, then as the runtime would have
+// done without a handler (or as the one set before this one does).
+void countFailure() {
+    gFailures.fetch_add(1, std::memory_order_relaxed);
+    if (gPrevious == nullptr) throw std::bad_alloc();
+    gPrevious();
+}
+
+}  // namespace
+
+void watchAllocationFailures() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gPrevious = std::set_new_handler(countFailure);
+        if (gPrevious == countFailure) gPrevious = nullptr;
+    });
+}
+
+uint64_t allocationFailures() { return gFailures.load(std::memory_order_relaxed); }
+
+}  // namespace qthost
