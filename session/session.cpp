@@ -8,6 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "host/module_loader.h"
 #include "host/run_errors.h"
 #include "session/option_catalog.h"
 #include "session/parse.h"
@@ -45,20 +46,33 @@ std::string Session::defaultModule() {
 
 Session::Session(const qthost::HostConfig& config, const std::string& modulePath)
     : host_(std::make_unique<qthost::Host>(config)) {
-    if (ASErr err = host_->loadModule(modulePath)) {
-        // A module named by the user is a bad input; the built-in one failing is a broken install.
-        const char* chosen = std::getenv("QUENTARB_MODULE");
-        std::string what = "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorText(err);
-        if (chosen && modulePath == chosen) throw UsageError("QUENTARB_MODULE: " + what);
+    // A module the user named is a bad input; the built-in one failing is a broken install.
+    const char* chosen = std::getenv("QUENTARB_MODULE");
+    const bool named = chosen && modulePath == chosen;
+    auto refuse = [&](const std::string& what) {
+        if (named) throw UsageError("QUENTARB_MODULE: " + what);
         throw RunFailure(what);
+    };
+    if (ASErr err = host_->loadModule(modulePath)) {
+        const std::string& why = qthost::moduleLoadError();
+        refuse("cannot load the plug-in " + inQuotes(modulePath) + ": " + (why.empty() ? "error " + errorText(err) : why));
     }
-    if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorText(err));
+    // Out of memory while it starts ends the run whichever module it is.
+    if (ASErr err = host_->startup()) {
+        checkHost();
+        refuse("the plug-in " + inQuotes(modulePath) + " did not start: error " + errorText(err));
+    }
     host_->selectTool();
-    if (!host_->dialogs().find(kQuenTarbPaletteName)) throw std::runtime_error("the plug-in built no options palette");
+    checkHost();
+    if (!host_->dialogs().find(kQuenTarbPaletteName)) refuse("the plug-in " + inQuotes(modulePath) + " built no options palette");
 }
 
 Session::~Session() {
-    if (host_) host_->shutdown();
+    // Ending the plug-in may meet the fault that ended the run; nothing may escape here.
+    try {
+        if (host_) host_->shutdown();
+    } catch (...) {
+    }
 }
 
 qthost::Dialog& Session::palette() { return *host_->dialogs().find(kQuenTarbPaletteName); }

@@ -17,8 +17,9 @@ namespace qtsession {
 
 class Session {
 public:
-    // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load is a
-    // UsageError; any other failure to start is a RunFailure or std::runtime_error.
+    // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load or
+    // start is a UsageError naming it; the built-in module failing so, or the host running out
+    // of memory while it starts, is a RunFailure.
     explicit Session(const qthost::HostConfig& config, const std::string& modulePath = defaultModule());
     ~Session();
 
