@@ -3,8 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "host/run_errors.h"
 #include "session/parse.h"
@@ -13,157 +11,46 @@ namespace qtsession {
 
 using qthost::UsageError;
 using qthost::inQuotes;
-using qthost::printable;
 
 namespace {
 
-using nlohmann::json;
-
-struct EventReader {
-    const json& event;
-    std::string where;
-
-    [[noreturn]] void fail(const std::string& what) const { throw UsageError(where + ": " + what); }
-
-    const json& field(const char* name) const {
-        auto it = event.find(name);
-        if (it == event.end()) fail(std::string("missing \"") + name + "\"");
-        return *it;
-    }
-
-    AIRealPoint point() const {
-        const json& at = field("at");
-        if (!at.is_array() || at.size() != 2 || !at[0].is_number() || !at[1].is_number()) {
-            fail("\"at\" must be [x, y]");
-        }
-        double x = at[0].get<double>(), y = at[1].get<double>();
-        if (!fitsReal(x) || !fitsReal(y)) fail("\"at\" must be finite");
-        return {static_cast<AIReal>(x), static_cast<AIReal>(y)};
-    }
-
-    long long integer(const char* name, long long lo, long long hi) const {
-        const json& value = field(name);
-        if (!value.is_number_integer()) fail(std::string("\"") + name + "\" must be a whole number");
-        long long n = value.get<long long>();
-        if (n < lo || n > hi) {
-            fail(std::string("\"") + name + "\" must be " + std::to_string(lo) + " to " + std::to_string(hi));
-        }
-        return n;
-    }
-};
-
-GestureEvent readEvent(const json& event, size_t index) {
-    EventReader r{event, "gesture event " + std::to_string(index)};
-    if (!event.is_object()) r.fail("not an object");
-    const json& type = r.field("type");
-    if (!type.is_string()) r.fail("\"type\" must be a string");
-    std::string kind = type.get<std::string>();
-    GestureEvent e;
-    if (kind == "down") {
-        e.type = GestureEvent::Type::down;
-        e.at = r.point();
-    } else if (kind == "drag") {
-        e.type = GestureEvent::Type::drag;
-        e.at = r.point();
-        if (event.contains("pressure")) e.pressure = static_cast<int>(r.integer("pressure", 0, 255));
-        if (event.contains("modifiers")) e.modifiers = static_cast<uint32_t>(r.integer("modifiers", 0, 0xFFFFFFFFLL));
-    } else if (kind == "up") {
-        e.type = GestureEvent::Type::up;
-    } else if (kind == "set") {
-        e.type = GestureEvent::Type::set;
-        const json& option = r.field("option");
-        if (!option.is_string()) r.fail("\"option\" must be a string");
-        e.option = option.get<std::string>();
-        const json& value = r.field("value");
-        if (value.is_boolean()) {
-            e.value = value.get<bool>() ? "true" : "false";
-        } else if (value.is_number_integer()) {
-            e.value = std::to_string(value.get<long long>());
-        } else if (value.is_number()) {
-            std::ostringstream text;
-            text.precision(17);
-            text << value.get<double>();
-            e.value = text.str();
-        } else if (value.is_string()) {
-            e.value = value.get<std::string>();
-        } else {
-            r.fail("\"value\" must be a number, a boolean or a string");
-        }
-    } else if (kind == "tool") {
-        e.type = GestureEvent::Type::tool;
-        const json& tool = r.field("tool");
-        if (tool.is_string()) {
-            try {
-                e.number = parseTool(tool.get<std::string>());
-            } catch (const UsageError& error) {
-                r.fail(error.what());
-            }
-        } else {
-            e.number = static_cast<int>(r.integer("tool", 0, 12));
-        }
-    } else if (kind == "shape") {
-        e.type = GestureEvent::Type::shape;
-        e.number = static_cast<int>(r.integer("shape", 0, 23));
-    } else if (kind == "reset") {
-        e.type = GestureEvent::Type::reset;
-    } else if (kind == "undo") {
-        e.type = GestureEvent::Type::undo;
+// The length of the UTF-8 sequence at `p` (of `left` bytes), or 0 when it is not one: no
+// overlong form, no surrogate, nothing past U+10FFFF.
+size_t utf8Length(const unsigned char* p, size_t left) {
+    const unsigned char b = p[0];
+    if (b < 0x80) return 1;
+    size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        if (b == 0xE0) lo = 0xA0;
+        if (b == 0xED) hi = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        if (b == 0xF0) lo = 0x90;
+        if (b == 0xF4) hi = 0x8F;
     } else {
-        r.fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo)");
+        return 0;
     }
-    return e;
-}
-
-// A mouse button is either up or down: a drag or an up needs a down before it, and a down
-// needs the previous drag's up. An undo takes back the last finished drag not yet undone, so
-// it needs one, and it cannot come between a down and its up.
-void checkMouseOrder(const std::vector<GestureEvent>& events) {
-    using Type = GestureEvent::Type;
-    bool down = false;
-    size_t undoable = 0;  // finished drags not yet undone
-    for (size_t i = 0; i < events.size(); ++i) {
-        std::string where = "gesture event " + std::to_string(i) + ": ";
-        switch (events[i].type) {
-            case Type::down:
-                if (down) throw UsageError(where + "a down while the mouse is already down");
-                down = true;
-                break;
-            case Type::drag:
-                if (!down) throw UsageError(where + "a drag with no down before it");
-                break;
-            case Type::up:
-                if (!down) throw UsageError(where + "an up with no down before it");
-                down = false;
-                ++undoable;
-                break;
-            case Type::undo:
-                if (down) throw UsageError(where + "an undo in the middle of a drag (before its up)");
-                if (undoable == 0) throw UsageError(where + "an undo with no finished drag to undo");
-                --undoable;
-                break;
-            default:
-                break;
-        }
+    if (left < n || p[1] < lo || p[1] > hi) return 0;
+    for (size_t i = 2; i < n; ++i) {
+        if (p[i] < 0x80 || p[i] > 0xBF) return 0;
     }
+    return n;
 }
 
 }  // namespace
 
-std::vector<GestureEvent> parseGesture(const std::string& text) {
-    json doc;
-    try {
-        doc = json::parse(text);
-    } catch (const json::exception& error) {  // bad syntax, or a number no double holds
-        throw UsageError(std::string("gesture file is not JSON: ") + error.what());
+void checkGestureText(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    for (size_t i = 0; i < text.size();) {
+        if (bytes[i] == 0) throw UsageError("gesture file: byte " + std::to_string(i) + " is a NUL byte");
+        const size_t n = utf8Length(bytes + i, text.size() - i);
+        if (n == 0) throw UsageError("gesture file: byte " + std::to_string(i) + " is not UTF-8");
+        i += n;
     }
-    if (!doc.is_object() || !doc.contains("events") || !doc["events"].is_array()) {
-        throw UsageError("gesture file must be an object with an \"events\" array");
-    }
-    std::vector<GestureEvent> events;
-    const json& list = doc["events"];
-    for (size_t i = 0; i < list.size(); ++i) events.push_back(readEvent(list[i], i));
-    checkMouseOrder(events);
-    return events;
 }
 
 std::string readGestureText(const std::string& path, uint64_t maxBytes) {
@@ -190,8 +77,8 @@ std::string readGestureText(const std::string& path, uint64_t maxBytes) {
     return text;
 }
 
-std::vector<GestureEvent> readGestureFile(const std::string& path, uint64_t maxBytes) {
-    return parseGesture(readGestureText(path, maxBytes));
+std::vector<GestureEvent> readGestureFile(const std::string& path, const Limits& limits) {
+    return parseGesture(readGestureText(path, limits.gestureBytes), limits.steps);
 }
 
 bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
@@ -201,12 +88,6 @@ bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
         if (e.type == GestureEvent::Type::up) down = false;
     }
     return down;
-}
-
-size_t dragEventCount(const std::vector<GestureEvent>& events) {
-    size_t n = 0;
-    for (const GestureEvent& e : events) n += e.type == GestureEvent::Type::drag;
-    return n;
 }
 
 std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers) {

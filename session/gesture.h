@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session/limits.h"
@@ -23,17 +24,20 @@ struct GestureEvent {
     int number = 0;           // tool, shape
 };
 
-// Parses a gesture document; a UsageError names the event and what is wrong with it. Mouse
-// events come in order and every undo has a finished drag to undo.
-std::vector<GestureEvent> parseGesture(const std::string& text);
+// Parses a gesture document; a UsageError names the event and what is wrong with it. The text
+// is UTF-8 without NUL bytes, mouse events come in order, every undo has a finished drag to
+// undo, and there are at most `maxDrags` drag events.
+std::vector<GestureEvent> parseGesture(const std::string& text, uint64_t maxDrags = UINT64_MAX);
+// UsageError when `text` holds a NUL byte or is not UTF-8, naming the first bad byte.
+void checkGestureText(std::string_view text);
 // The file's text, refused (UsageError) when it holds more than `maxBytes` bytes: a device
 // such as /dev/zero is read only that far.
 std::string readGestureText(const std::string& path, uint64_t maxBytes = Limits{}.gestureBytes);
-std::vector<GestureEvent> readGestureFile(const std::string& path, uint64_t maxBytes = Limits{}.gestureBytes);
+// The file read and parsed within the limits' gesture size and drag events.
+std::vector<GestureEvent> readGestureFile(const std::string& path, const Limits& limits = {});
 
 // True when the last mouse event leaves the button down (a down with no up after it).
 bool endsWithMouseDown(const std::vector<GestureEvent>& events);
-size_t dragEventCount(const std::vector<GestureEvent>& events);
 
 // The events of a straight drag: a down at `from`, `steps` drags evenly spaced with the last
 // exactly at `to`, an up.
