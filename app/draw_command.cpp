@@ -8,6 +8,7 @@
 #include "app/standard_output.h"
 #include "export/finite.h"
 #include "app/messages.h"
+#include "app/numbers.h"
 #include "export/files/document_file.h"
 #include "session/parse.h"
 #include "app/progress.h"
@@ -30,7 +31,8 @@ struct DrawPlan {
     int tool = 0;
     std::vector<std::pair<std::string, std::string>> sets;
     std::vector<GestureEvent> events;
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings;  // shown only when the run ends with a document
+    uint64_t failCall = 0;
 };
 
 std::string overLimit(const std::string& what, uint64_t value, uint64_t limit, const char* flag) {
@@ -89,11 +91,14 @@ DrawPlan plan(const DrawArgs& args) {
     if (args.stroke) p.config.stroke = parsePaint(*args.stroke, "--stroke");
     p.config.pressureDevice = args.pressureDevice;
     p.config.maxArt = static_cast<size_t>(args.limits.art);
+    // QUENTARB_FAIL_CALL=N makes the host fail its Nth call from the first drag on, so
+    // embedders can watch how the plug-in reports a host failure.
+    if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
+        p.failCall = static_cast<uint64_t>(integerIn(n, "QUENTARB_FAIL_CALL", 0, INT64_MAX));
+    }
+    progressDelay();  // refused here when it is not a number
     if (gesture) {
-        p.events = readGestureFile(args.gesture, args.limits.gestureBytes);
-        if (size_t drags = dragEventCount(p.events); drags > args.limits.steps) {
-            throw UsageError(overLimit("--gesture: drag events", drags, args.limits.steps, "--max-steps"));
-        }
+        p.events = readGestureFile(args.gesture, args.limits);
         // A person lets go of the button in the end: the host sends the mouse-up itself.
         if (endsWithMouseDown(p.events)) {
             GestureEvent up;
@@ -113,18 +118,13 @@ DrawPlan plan(const DrawArgs& args) {
 int runDraw(const DrawArgs& args, std::ostream& err) {
     try {
         DrawPlan p = plan(args);
-        for (const std::string& warning : p.warnings) err << "quentarb draw: " << printable(warning) << "\n";
         Progress progress;
         Session session(p.config);
         session.selectTool(p.tool);
         session.selectShape(args.shape);
         for (const auto& [name, value] : p.sets) session.setOption(name, value);
         session.checkHost();
-        // QUENTARB_FAIL_CALL=N makes the host fail its Nth call from the first drag on, so
-        // embedders can watch how the plug-in reports a host failure.
-        if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
-            session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")), kInjectedFaultErr);
-        }
+        if (p.failCall != 0) session.host().failNthCall(p.failCall, kInjectedFaultErr);
         session.play(p.events, [&](size_t done, size_t total, size_t art) { progress.events(done, total, art); });
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
@@ -135,16 +135,16 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
             writeDocument(host.document(), run, args.out);
         }
         progress.clear();
+        // The run is over and its document written: what it has to say comes now, so that a
+        // run that fails says one line only.
+        for (const std::string& warning : p.warnings) err << "quentarb draw: " << printable(warning) << "\n";
         if (size_t skipped = countNonFinite(host.document())) {
             err << "quentarb draw: left out " << skipped << " object(s) whose geometry is not finite\n";
         }
         for (const std::string& alert : run.alerts) err << printable(alert) << "\n";
         return session.pluginFailed() ? kExitPluginError : 0;
     } catch (...) {
-        std::string line;
-        int status = failureStatus(std::current_exception(), line);
-        err << "quentarb draw: " << printable(line) << "\n";
-        return status;
+        return reportFailure("quentarb draw", std::current_exception(), err);
     }
 }
 

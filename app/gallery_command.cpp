@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <iostream>
 #include <stdexcept>
 
@@ -99,6 +100,16 @@ std::string escapeHtml(const std::string& text) {
 // gallery goes on; a file that cannot be written stops it with status 3.
 int runGallery(const std::string& directory, std::ostream& out, std::ostream& err) {
     namespace fs = std::filesystem;
+    const std::vector<GalleryPiece> all = pieces();
+    // The module and the settings are checked before the folder is made: a refused run
+    // creates nothing. The first piece's session is that check.
+    std::unique_ptr<Session> first;
+    try {
+        progressDelay();
+        first = std::make_unique<Session>(galleryConfig());
+    } catch (...) {
+        return reportFailure("quentarb gallery", std::current_exception(), err);
+    }
     std::error_code ec;
     fs::create_directories(directory, ec);
     if (ec || !fs::is_directory(directory, ec) || access(directory.c_str(), W_OK | X_OK) != 0) {
@@ -112,13 +123,13 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         "</head><body>\n<h1>QuenTarb: every mode</h1>\n";
     int status = 0;
     int index = 0;
-    const std::vector<GalleryPiece> all = pieces();
     Progress progress;
     try {
         for (const GalleryPiece& piece : all) {
             std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
             progress.step("piece " + std::to_string(index) + " of " + std::to_string(all.size()));
-            Session session(galleryConfig());
+            std::unique_ptr<Session> made = first ? std::move(first) : std::make_unique<Session>(galleryConfig());
+            Session& session = *made;
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
             for (const auto& [option, value] : piece.sets) session.setOption(option, value);
@@ -149,10 +160,7 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         return status;
     } catch (...) {
         progress.clear();
-        std::string line;
-        int failed = failureStatus(std::current_exception(), line);
-        err << "quentarb gallery: " << printable(line) << "\n";
-        return failed;
+        return reportFailure("quentarb gallery", std::current_exception(), err);
     }
 }
 

@@ -1,15 +1,20 @@
 // quentarb: the command-line host of the plug-in.
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
+#include <string_view>
 
 #include "export/files/atomic_file.h"
 #include "app/commands.h"
 #include "app/standard_output.h"
 #include "app/messages.h"
+#include "app/numbers.h"
 #include "host/run_errors.h"
 #include "session/parse.h"
 
 namespace {
+
+using qtapp::integerIn;
 
 // Every number is taken as text and read by the command line's own parsers: one syntax for
 // every flag (decimal; hex only for --modifiers), and an empty value is refused.
@@ -17,15 +22,6 @@ struct NumberFlags {
     std::optional<std::string> shape, steps, pressure, seed, strokeWidth;
     std::optional<std::string> maxSteps, maxGestureBytes, maxArt, maxPngPixels;
 };
-
-long long integerIn(const std::string& text, const char* flag, long long lo, long long hi) {
-    long long n = qtsession::parseInteger(text, flag);
-    if (n < lo || n > hi) {
-        throw qthost::UsageError(std::string(flag) + ": " + qthost::inQuotes(text) + " is not " + std::to_string(lo) +
-                                " to " + std::to_string(hi));
-    }
-    return n;
-}
 
 uint64_t limitFrom(const std::optional<std::string>& text, const char* flag, uint64_t fallback) {
     return text ? static_cast<uint64_t>(integerIn(*text, flag, 1, INT64_MAX)) : fallback;
@@ -42,6 +38,63 @@ void applyNumbers(const NumberFlags& n, qtapp::DrawArgs& draw) {
     draw.limits.gestureBytes = limitFrom(n.maxGestureBytes, "--max-gesture-bytes", draw.limits.gestureBytes);
     draw.limits.art = limitFrom(n.maxArt, "--max-art", draw.limits.art);
     draw.limits.pngPixels = limitFrom(n.maxPngPixels, "--max-png-pixels", draw.limits.pngPixels);
+}
+
+// A flag given without its value, or with an empty one: named, and refused before any work.
+struct FlagError : std::runtime_error {
+    FlagError(std::string commandName, const std::string& what)
+        : std::runtime_error(what), command(std::move(commandName)) {}
+    std::string command;
+};
+
+bool takesValue(const CLI::Option& option) { return option.get_type_size_min() > 0; }
+
+// The option of `command` that `word` names ("--tool", "--tool=x"), if any.
+const CLI::Option* optionNamed(const CLI::App& command, std::string_view word) {
+    if (word.size() < 3 || word.substr(0, 2) != "--") return nullptr;
+    word.remove_prefix(2);
+    const std::string_view name = word.substr(0, word.find('='));
+    for (const CLI::Option* option : command.get_options()) {
+        for (const std::string& long_name : option->get_lnames()) {
+            if (long_name == name) return option;
+        }
+    }
+    return nullptr;
+}
+
+// A flag that takes a value must not be followed by another flag or by nothing: the parser
+// would take the next flag for the value ("--tool --out o.json") and then complain about
+// o.json, which names the wrong thing.
+void checkValuesGiven(const CLI::App& app, int argc, char** argv) {
+    const CLI::App* command = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (!command) {
+            for (const CLI::App* sub : app.get_subcommands({})) {
+                if (sub->get_name() == word) command = sub;
+            }
+            continue;
+        }
+        const CLI::Option* option = optionNamed(*command, word);
+        if (!option || !takesValue(*option)) continue;
+        if (const size_t eq = word.find('='); eq != std::string_view::npos) {
+            if (eq + 1 == word.size()) throw FlagError(command->get_name(), std::string(word.substr(0, eq)) + ": the value is empty");
+            continue;
+        }
+        if (i + 1 == argc || optionNamed(*command, argv[i + 1]) || std::string_view(argv[i + 1]).starts_with("--help")) {
+            throw FlagError(command->get_name(), std::string(word) + ": the value is missing");
+        }
+        ++i;  // the value, whatever it looks like
+    }
+}
+
+void checkNoEmptyValue(const CLI::App& command) {
+    for (const CLI::Option* option : command.get_options()) {
+        if (!takesValue(*option)) continue;
+        for (const std::string& value : option->results()) {
+            if (value.empty()) throw FlagError(command.get_name(), option->get_name() + ": the value is empty");
+        }
+    }
 }
 
 int run(int argc, char** argv) {
@@ -91,7 +144,11 @@ int run(int argc, char** argv) {
     optionsCmd->add_flag("--json", optionsJson, "one JSON array");
 
     try {
+        checkValuesGiven(app, argc, argv);
         app.parse(argc, argv);
+        for (CLI::App* command : {drawCmd, galleryCmd, optionsCmd}) {
+            if (command->parsed()) checkNoEmptyValue(*command);
+        }
     } catch (const CLI::CallForHelp& e) {
         int status = app.exit(e);
         if (!std::cout.flush() || qtapp::standardOutputClosed()) {
@@ -101,6 +158,9 @@ int run(int argc, char** argv) {
         return status;
     } catch (const CLI::ParseError& e) {
         std::cerr << "quentarb: " << qthost::printable(e.what()) << "\n";
+        return qtapp::kExitBadInput;
+    } catch (const FlagError& e) {
+        std::cerr << "quentarb " << e.command << ": " << qthost::printable(e.what()) << "\n";
         return qtapp::kExitBadInput;
     }
     if (drawCmd->parsed()) {
@@ -121,13 +181,14 @@ int run(int argc, char** argv) {
 int main(int argc, char** argv) {
     qtapp::guardStandardStreams();
     qtexport::installSignalCleanup();
+    // A reader that went away or a file-size limit is a write error, reported as one (status
+    // 3, one line, the temporary file removed), not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     // The process boundary: whatever escapes a command is one line and status 3, never an abort.
     try {
         return run(argc, argv);
     } catch (...) {
-        std::string line;
-        int status = qtapp::failureStatus(std::current_exception(), line);
-        std::cerr << "quentarb: " << qthost::printable(line) << "\n";
-        return status;
+        return qtapp::reportFailure("quentarb", std::current_exception(), std::cerr);
     }
 }

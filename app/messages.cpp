@@ -1,6 +1,8 @@
 // The exit status of a failed command.
 #include "app/messages.h"
 
+#include <unistd.h>
+
 #include <new>
 
 #include "session/parse.h"
@@ -28,6 +30,22 @@ int failureStatus(const std::exception_ptr& failure, std::string& line) {
         line = "stopped by an unknown failure";
     }
     return kExitCouldNotFinish;
+}
+
+int reportFailure(std::string_view command, const std::exception_ptr& failure, std::ostream& err) noexcept {
+    try {
+        std::string line;
+        const int status = failureStatus(failure, line);
+        err << command << ": " << qthost::printable(line) << "\n";
+        return status;
+    } catch (...) {
+        // Nothing here allocates.
+        static constexpr std::string_view kOutOfMemory = ": out of memory\n";
+        if (write(STDERR_FILENO, command.data(), command.size()) >= 0) {
+            (void)!write(STDERR_FILENO, kOutOfMemory.data(), kOutOfMemory.size());
+        }
+        return kExitCouldNotFinish;
+    }
 }
 
 }  // namespace qtapp

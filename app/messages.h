@@ -4,8 +4,10 @@
 #define QT_APP_MESSAGES_H
 
 #include <exception>
+#include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace qtapp {
 
@@ -17,6 +19,11 @@ constexpr int kExitCouldNotFinish = 3;  // nothing written
 // The exit status and the one line for the exception that ended a command: a UsageError
 // (parse.h) is 2, anything else 3, with out of memory named as such.
 int failureStatus(const std::exception_ptr& failure, std::string& line);
+
+// Writes "COMMAND: LINE" for the failure on `err` and returns its status. When even that runs
+// out of memory, the line "COMMAND: out of memory" goes straight to standard error, so a
+// failure never ends the program unreported.
+int reportFailure(std::string_view command, const std::exception_ptr& failure, std::ostream& err) noexcept;
 
 }  // namespace qtapp
 

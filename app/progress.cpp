@@ -6,28 +6,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "session/parse.h"
+#include "app/numbers.h"
 #include "host/run_errors.h"
 
 namespace qtapp {
-
-using namespace qtsession;
 
 using qthost::printable;
 
 namespace {
 
 constexpr auto kEvery = std::chrono::milliseconds(100);
-
-// Work shorter than this shows no progress. QUENTARB_PROGRESS_AFTER_MS sets another delay, so
-// that a test sees the line without a long run.
-std::chrono::milliseconds firstAfter() {
-    const char* text = std::getenv("QUENTARB_PROGRESS_AFTER_MS");
-    if (!text || !*text) return std::chrono::seconds(1);
-    char* end = nullptr;
-    long ms = std::strtol(text, &end, 10);
-    return *end == '\0' && ms >= 0 ? std::chrono::milliseconds(ms) : std::chrono::seconds(1);
-}
 
 void writeAll(const std::string& text) {
     const char* p = text.data();
@@ -42,9 +30,18 @@ void writeAll(const std::string& text) {
 
 }  // namespace
 
+// Work shorter than this shows no progress. QUENTARB_PROGRESS_AFTER_MS sets another delay, so
+// that a test sees the line without a long run; a delay past a year is never.
+std::chrono::milliseconds progressDelay() {
+    constexpr long long kNever = 365LL * 24 * 3600 * 1000;
+    const char* text = std::getenv("QUENTARB_PROGRESS_AFTER_MS");
+    if (!text || !*text) return std::chrono::seconds(1);
+    return std::chrono::milliseconds(millisecondsUpTo(text, "QUENTARB_PROGRESS_AFTER_MS", kNever));
+}
+
 Progress::Progress() : Progress(isatty(STDERR_FILENO) == 1) {}
 
-Progress::Progress(bool on) : on_(on), start_(Clock::now()), last_(start_) {}
+Progress::Progress(bool on) : on_(on), after_(on ? progressDelay() : std::chrono::milliseconds(0)), start_(Clock::now()), last_(start_) {}
 
 Progress::~Progress() { clear(); }
 
@@ -56,7 +53,7 @@ void Progress::clear() {
 bool Progress::due() {
     if (!on_) return false;
     Clock::time_point now = Clock::now();
-    if (now - start_ < firstAfter() || (shown_ && now - last_ < kEvery)) return false;
+    if (now - start_ < after_ || (shown_ && now - last_ < kEvery)) return false;
     last_ = now;
     return true;
 }
@@ -76,7 +73,7 @@ void Progress::events(size_t done, size_t total, size_t art) {
 }
 
 void Progress::step(const std::string& what) {
-    if (!on_ || Clock::now() - start_ < firstAfter()) return;
+    if (!on_ || Clock::now() - start_ < after_) return;
     last_ = Clock::now();
     show(what);
 }

@@ -1,5 +1,5 @@
 // Progress of long work on standard error, only when it is a terminal: one line rewritten in
-// place, first shown after a second, at most ten times a second, cleared at the end.
+// place, first shown after a second (or QUENTARB_PROGRESS_AFTER_MS), at most ten times a second, cleared at the end.
 #ifndef QT_APP_PROGRESS_H
 #define QT_APP_PROGRESS_H
 
@@ -7,6 +7,11 @@
 #include <string>
 
 namespace qtapp {
+
+// The delay before the first line: QUENTARB_PROGRESS_AFTER_MS, or a second when it is unset or
+// empty.
+// A UsageError when it is not a whole number of milliseconds; a very large one is never.
+std::chrono::milliseconds progressDelay();
 
 class Progress {
 public:
@@ -29,6 +34,7 @@ private:
 
     using Clock = std::chrono::steady_clock;
     bool on_;
+    std::chrono::milliseconds after_;
     bool shown_ = false;
     Clock::time_point start_;
     Clock::time_point last_;
