@@ -151,7 +151,7 @@ class QuenTarb(inkex.EffectExtension):
                                                             s["modifiers"])]
             new = (paths, s, self.draw(s, page, events))
         for old, group in redrawn:
-            quentarb_result.replace(old, group, page)
+            quentarb_result.replace(old, group)
         if new:
             paths, s, group = new
             group.set_id(self.svg.get_unique_id("quentarb"))

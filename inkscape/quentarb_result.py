@@ -67,10 +67,9 @@ def insert_above(source, group, page):
     _place(group, source.getparent(), page)
 
 
-def replace(old, group, page):
-    """The group takes the old one's place and id."""
+def replace(old, group):
+    """The group takes the old one's place, id and transform (so a group moved since stays where it is)."""
     group.set_id(old.get_id())
+    group.transform = old.transform
     old.addnext(group)
-    parent = old.getparent()
     old.delete()
-    _place(group, parent, page)

@@ -29,12 +29,28 @@ def pytest_addoption(parser):
                      help="the build folder whose inkscape/ and quentarb are tested")
 
 
-@pytest.fixture(scope="session")
-def build(request):
-    folder = Path(request.config.getoption("--build")).resolve()
+def build_folder(config):
+    folder = Path(config.getoption("--build")).resolve()
     if not (folder / "inkscape" / "quentarb.py").exists():
         pytest.exit(f"{folder}/inkscape/quentarb.py is missing: build first (make build)", 2)
     return folder
+
+
+@pytest.fixture(scope="session")
+def build(request):
+    return build_folder(request.config)
+
+
+def tool_names(build):
+    """The tools as the dialog offers them (make_inx.py takes them from the program)."""
+    sys.path.insert(0, str(build / "inkscape"))
+    from quentarb_params import read_params
+    return read_params(build / "inkscape" / "quentarb.inx")["tool"].choices
+
+
+def pytest_generate_tests(metafunc):
+    if "tool" in metafunc.fixturenames:
+        metafunc.parametrize("tool", tool_names(build_folder(metafunc.config)))
 
 
 class Extension:

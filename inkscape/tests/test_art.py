@@ -6,10 +6,6 @@ import pytest
 
 from conftest import SVG, exported_art, group_art, points_of, the_result
 
-TOOLS = ["grid", "drag", "zoom", "framed", "rim-random", "windmill", "scaledown", "bounce-along", "spiral",
-         "checkerboard", "paint", "basic-tile", "background"]
-
-
 def flat(points):
     return [c for p in points for c in p]
 
@@ -22,7 +18,6 @@ def composed(element):
     return transform @ inkex.Transform(element.get("transform"))
 
 
-@pytest.mark.parametrize("tool", TOOLS)
 def test_every_mode_draws_as_the_command_line(extension, program, tool):
     # Ten events evenly along a straight path are --from, --to and --steps 10: no gesture of
     # ours stands between the two runs.

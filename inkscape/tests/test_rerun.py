@@ -1,4 +1,5 @@
 """A result group run again is replaced, starting from its settings; the source path's fate."""
+import inkex
 import pytest
 from lxml import etree
 
@@ -9,8 +10,10 @@ def test_a_rerun_replaces_its_group_from_its_settings(extension, program, tmp_pa
     first = tmp_path / "first.svg"
     run = extension.run("letter.svg", ["curve"], ["--tool=spiral", "--copiesvalue_8=30", "--seed=5"])
     assert run.returncode == 0, run.stderr
-    first.write_bytes(run.stdout)
-    old, made = the_result(etree.fromstring(run.stdout))
+    drawn = etree.fromstring(run.stdout)
+    old, made = the_result(drawn)
+    old.set("transform", "translate(10,20)")  # moved by the user since
+    first.write_bytes(etree.tostring(drawn))
     root = extension.draw(first, [old.get("id")], ["--copiesvalue_8=12"])
     group, remade = the_result(root)
     assert group.get("id") == old.get("id")
@@ -19,6 +22,7 @@ def test_a_rerun_replaces_its_group_from_its_settings(extension, program, tmp_pa
     assert remade["events"] == made["events"]
     assert root.find(f".//*[@id='curve']") is not None
     assert group.getprevious().get("id") == "curve", "the new group stands where the old one stood"
+    assert inkex.Transform(group.get("transform")) == inkex.Transform("translate(10,20)")
     assert group_art(group) == exported_art(program.replay(remade))
 
 
