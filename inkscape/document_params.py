@@ -40,8 +40,8 @@ PARAMS = [
     {"name": "source", "type": "optiongroup", "label": "Source path",
      "choices": [("keep", "Keep"), ("hide", "Hide"), ("delete", "Delete")],
      "tip": "what becomes of the selected path"},
-    {"name": "max_steps", "type": "int", "label": "Limit: drag events (0: the program's)", "default": 0,
-     "min": 0, "max": 2147483647, "tip": "quentarb draw --max-steps"},
-    {"name": "max_art", "type": "int", "label": "Limit: art objects (0: the program's)", "default": 0,
-     "min": 0, "max": 2147483647, "tip": "quentarb draw --max-art"},
+    {"name": "max_steps", "type": "int", "label": "Limit: drag events", "default": 0,
+     "min": 0, "max": 2147483647, "tip": "quentarb draw --max-steps; 0: its own limit"},
+    {"name": "max_art", "type": "int", "label": "Limit: art objects", "default": 0,
+     "min": 0, "max": 2147483647, "tip": "quentarb draw --max-art; 0: its own limit"},
 ]

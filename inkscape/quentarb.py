@@ -7,7 +7,6 @@ plug-in runs unchanged inside our headless host, through the quentarb program an
 file; the art it draws comes back as one group above the path, as our SVG export writes it.
 A group made here keeps what made it in data-quentarb; run again on it, it is redrawn.
 """
-import json
 import sys
 from pathlib import Path
 
@@ -71,7 +70,8 @@ class QuenTarb(inkex.EffectExtension):
         if text.isdigit() and int(text) < len(names):
             return names[int(text)]
         if text not in names:
-            raise inkex.AbortExtension(f"--tool: \"{text}\" is not a tool ({', '.join(names)}, or 0 to {len(names) - 1})")
+            raise inkex.AbortExtension(
+                f"--tool: \"{text}\" is not a tool ({', '.join(names)}, or 0 to {len(names) - 1})")
         return text
 
     @staticmethod

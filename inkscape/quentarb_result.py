@@ -23,6 +23,8 @@ def stored(group):
         made = json.loads(group.get(ATTRIBUTE))
         if not isinstance(made, dict) or not isinstance(made.get("events"), list):
             raise ValueError("no events")
+        if not isinstance(made.get("options", {}), dict):
+            raise ValueError("its options are not a list of names and values")
         return made
     except ValueError as error:
         raise inkex.AbortExtension(f"The group {group.get_id()} has a {ATTRIBUTE} that cannot be read "

@@ -1,5 +1,4 @@
 """The art the extension inserts is what `quentarb draw` draws for the same drag."""
-import json
 
 import inkex
 import pytest

@@ -13,10 +13,12 @@ from conftest import NO_PATH, Extension
     (["layer1"], [], {}, NO_PATH, "a group that is no result of ours"),
     (["empty"], [], {}, NO_PATH, "a path with no points"),
     (["line"], [], {"QUENTARB_FAIL_CALL": "3"}, "QuenTarb could not complete the operation", "the plug-in's alert"),
-    (["curve"], ["--max_steps=5"], {}, "is over the limit of 5; raise it with \u201cLimit: drag events",
+    # (Not below 8: quentarb checks its own default --steps against the limit even with a gesture.)
+    (["curve"], ["--max_steps=20"], {},
+     "is over the limit of 20; raise it with \u201cLimit: drag events\u201d on the Document page",
      "a limit the gesture shows, with how to raise it here"),
-    (["curve"], ["--tool=spiral", "--max_art=20"], {}, "its limit; raise it with \u201cLimit: art objects",
-     "a limit reached mid-run"),
+    (["curve"], ["--tool=spiral", "--max_art=20"], {},
+     "its limit; raise it with \u201cLimit: art objects\u201d on the Document page", "a limit reached mid-run"),
     (["line"], ["--fill=mauve"], {}, "--fill", "a bad value the program refuses"),
     (["line"], ["--tool=lasso"], {}, "\"lasso\" is not a tool", "an unknown tool"),
 ])
