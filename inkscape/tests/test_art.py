@@ -87,12 +87,15 @@ def test_several_paths_are_drags_in_paint_order(extension, program):
      "the path's own transform and its group's apply; the art is where the path was drawn"),
     ("a4mm.svg", "line", [(10 * 72 / 25.4, 277 * 72 / 25.4), (110 * 72 / 25.4, 277 * 72 / 25.4)],
      inkex.Transform(scale=25.4 / 72), "millimetres: the document's scale"),
+    ("offset.svg", "line", [(50, 742), (200, 742)], inkex.Transform(translate=(100, 50)),
+     "the viewBox's origin is the page's top-left corner"),
 ])
 def test_user_units_become_points_and_back(extension, program, document, ident, events, transform, why):
     root = extension.draw(document, [ident], ["--tool=drag"])
     group, made = the_result(root)
     assert flat(points_of(made)) == pytest.approx(flat(events), abs=1e-9), why
-    assert made["page"] == pytest.approx([612, 792] if document != "a4mm.svg" else [210 * 72 / 25.4, 297 * 72 / 25.4])
+    a4 = [210 * 72 / 25.4, 297 * 72 / 25.4]
+    assert made["page"] == pytest.approx(a4 if document == "a4mm.svg" else [612, 792]), why
     # The group's transform and its parents' take the export's coordinates to the document's.
     assert list(composed(group).to_hexad()) == pytest.approx(list(transform.to_hexad())), why
     assert group.getparent() is root.find(f".//*[@id='{ident}']").getparent()
