@@ -84,14 +84,14 @@ def option_param(option, control, indent):
 
 
 def tool_selector(option, names, indent):
-    default = names[int(option["default"])]
+    """The tools in the order of their numbers. Inkscape takes an optiongroup's first entry as its
+    default, so the table's default tool must be tool 0."""
+    if int(option["default"]) != 0:
+        sys.exit(f"make_inx: the default tool is {option['default']}; the dialog can only default to tool 0")
     lines = [f'{indent}<param name="tool" type="optiongroup" appearance="combo" gui-text="Tool" '
              f'gui-description="currenttool: the palette\'s tool selector">']
     lines += [f'{indent}  <option value="{n}">{escape(n)}</option>' for n in names]
     lines.append(f'{indent}</param>')
-    # Inkscape takes an optiongroup's default from its first option: put the default first.
-    first = lines.index(f'{indent}  <option value="{default}">{escape(default)}</option>')
-    lines.insert(1, lines.pop(first))
     return lines
 
 
