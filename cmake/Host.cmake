@@ -40,6 +40,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   target_link_libraries(quentarb PRIVATE quentarb_app)
 endif()
 
+# The Inkscape extension in <build>/inkscape/ (CMake's own files for it in inkscape-cmake/).
+add_subdirectory(inkscape ${CMAKE_BINARY_DIR}/inkscape-cmake)
+
 enable_testing()
 include(GoogleTest)
 file(GLOB QT_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)
