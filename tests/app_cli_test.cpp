@@ -117,8 +117,8 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     wrongExtension.out = path("a.bmp");
     EXPECT_EQ(draw(wrongExtension), 2);
     EXPECT_FALSE(fs::exists(path("a.bmp")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
-        << "no temporary left beside keep.json and the two gesture files";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 5)
+        << "no temporary left beside keep.json and the four gesture files";
 }
 
 TEST_F(CliTest, APluginErrorExitsOneShowsTheAlertAndStillWrites) {

@@ -36,7 +36,8 @@ class PaletteTipsTest : public qttest::PluginTest {};
 // Captions by the palette's own controls: a spin edit's is in the option table, a check box and
 // a button carry theirs, a popup has none.
 TEST_F(PaletteTipsTest, EveryControlHasATipAndANameOfItsOwn) {
-    std::map<std::string, std::set<std::string>> whatByCaption;
+    // Short names by (tool page, caption): only controls of one page are shown together.
+    std::map<std::pair<int, std::string>, std::multiset<std::string>> whatByCaption;
     int controls = 0;
     for (const auto& owned : palette()->items()) {
         const qthost::DialogItem& item = *owned;
@@ -45,30 +46,26 @@ TEST_F(PaletteTipsTest, EveryControlHasATipAndANameOfItsOwn) {
         const qtapp::ControlTip* tip = qtapp::tipForItem(item.id());
         ASSERT_NE(tip, nullptr) << "item " << item.id() << " has no tip";
         std::string caption;
-        if (item.isSpinEdit()) {
-            for (const qtapp::OptionInfo& option : qtapp::optionCatalog())
-                if (option.item == item.id()) caption = std::string(option.caption);
-        } else if (!item.isPopup()) {
-            caption = item.text();
+        int tool = -1;
+        for (const qtapp::OptionInfo& option : qtapp::optionCatalog()) {
+            if (option.item != item.id()) continue;
+            tool = option.tool;
+            if (item.isSpinEdit()) caption = std::string(option.caption);
         }
+        if (!item.isSpinEdit() && !item.isPopup()) caption = item.text();
         if (caption.empty()) {
             EXPECT_FALSE(tip->what.empty()) << "item " << item.id() << " has neither a caption nor a short name";
-        } else {
-            whatByCaption[caption].insert(std::string(tip->what));
+        } else if (item.isSpinEdit()) {
+            whatByCaption[{tool, caption}].insert(std::string(tip->what));
         }
     }
     EXPECT_GT(controls, 100);
-    // Controls that share a caption ("Columns / rows") each say which they are.
-    std::map<std::string, int> shared;
-    for (const auto& owned : palette()->items())
-        if (owned->isSpinEdit())
-            for (const qtapp::OptionInfo& option : qtapp::optionCatalog())
-                if (option.item == owned->id() && !option.caption.empty()) ++shared[std::string(option.caption)];
-    for (const auto& [caption, count] : shared) {
-        if (count < 2) continue;
-        const auto& whats = whatByCaption[caption];
-        EXPECT_EQ(whats.size(), static_cast<size_t>(count)) << "\"" << caption << "\": each control its own short name";
-        EXPECT_FALSE(whats.count("")) << "\"" << caption << "\"";
+    // Spin edits of one page that share a caption ("Columns / rows") each say which they are.
+    for (const auto& [key, whats] : whatByCaption) {
+        if (whats.size() < 2) continue;
+        EXPECT_EQ(std::set<std::string>(whats.begin(), whats.end()).size(), whats.size())
+            << "\"" << key.second << "\" on page " << key.first << ": each control its own short name";
+        EXPECT_FALSE(whats.count("")) << "\"" << key.second << "\" on page " << key.first;
     }
 }
 

@@ -37,7 +37,7 @@ TEST(Presets, ABrokenTableNamesThePresetAndTheField) {
         const char* message;
     } rows[] = {
         {"[]", "an object with a \"presets\" array"},
-        {"{\"presets\": [{" + good + ", \"tool\": \"lasso\"}]}", "preset 0 (p): 'lasso' is not a tool"},
+        {"{\"presets\": [{" + good + ", \"tool\": \"lasso\"}]}", "preset 0 (p): --tool: 'lasso' is not a tool"},
         {R"({"presets": [{"name": "q", "title": "t", "tool": "grid", "shape": 0}]})", "preset 0 (q)"},
         {"{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\"]]}]}", "each set is [option, value]"},
         {"{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\", \"yes\"]]}]}", "a number or a boolean"},
