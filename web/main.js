@@ -614,8 +614,9 @@ try {
   await firstDocument();
   setUpPanels();
   document.body.dataset.ready = '1';
+  // The thumbnails take the main thread for a moment; scripts that time the page wait for them.
   modes.drawThumbnails(thumbnails, state.presets);
-  presetList.drawThumbnails(thumbnails);
+  presetList.drawThumbnails(thumbnails).then(() => { document.body.dataset.thumbnails = 'done'; });
 } catch (e) {
   message(`The playground could not start: ${e.message}`);
   console.error(e);

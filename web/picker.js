@@ -95,7 +95,7 @@ export class PresetList {
   }
 
   drawThumbnails(engine) {
-    const jobs = this.presets.map((p) => ({ tool: p.toolNumber, shape: p.shape, sets: p.sets, from: p.drag.from, to: p.drag.to, steps: p.drag.steps ?? 8 }));
+    const jobs = this.presets.map((p) => ({ tool: p.toolNumber, shape: p.shape, sets: p.sets, from: p.drag.from, to: p.drag.to, steps: p.drag.steps ?? 8, wholePage: true }));
     return engine.draw(jobs, (i, url) => { if (url) this.items[i].img.src = url; });
   }
 }

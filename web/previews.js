@@ -18,10 +18,12 @@ export const PREVIEWED_POPUPS = new Map([
 
 const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
-// The SVG cropped to the art with a margin, or null without art.
-function cropped(session) {
+// The SVG cropped to the art with a margin (or the page, as the window shows it), or null
+// without art.
+function cropped(session, wholePage) {
   const bounds = session.artBounds();
   if (!bounds) return null;
+  if (wholePage) return URL.createObjectURL(new Blob([session.documentSvg()], { type: 'image/svg+xml' }));
   const [l, b, r, t] = bounds;
   const margin = Math.max(r - l, t - b) * 0.04 + 1;
   const svg = svgOfArea(session.documentSvg(), [l - margin, b - margin, r + margin, t + margin], session.config.page[1]);
@@ -39,7 +41,7 @@ export class ThumbnailEngine {
     return this.session;
   }
 
-  // Draws each job ({tool, shape, sets: [[option, value]], from, to, steps}) in turn and hands
+  // Draws each job ({tool, shape, sets: [[option, value]], from, to, steps, wholePage}) in turn and hands
   // its image URL (or null) to `done(index, url)`; jobs run one batch at a time.
   draw(jobs, done, stillWanted = () => true) {
     this.queue = this.queue.then(async () => {
@@ -59,7 +61,7 @@ export class ThumbnailEngine {
           session.mouseDrag(at, 255, 0);
         }
         session.mouseUp();
-        done(i, cropped(session));
+        done(i, cropped(session, job.wholePage));
         session.undoLastDrag();
         session.log.length = 0;  // nothing here is ever exported
         await nextTask();
