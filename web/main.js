@@ -36,6 +36,7 @@ const state = {
   beforeClear: null,  // the document a Clear (or a preset, or an opened file) replaced: Undo brings it back
   afterClear: null,   // the document an Undo of that left: Redo goes to it again
   saves: 0,
+  reader: null,       // a host of its own for reading gestures (see checkedEvents)
 };
 
 const view = new PageView($('stage'), $('sheet'), $('art'));
@@ -351,23 +352,24 @@ function exportArea() {
   return bounds ? { name: 'all', rect: bounds } : { name: 'page', rect: [0, 0, page[0], page[1]] };
 }
 
+// Events from outside (a file, a link, the autosave) are read as `quentarb draw` reads a
+// gesture file, with its checks, before any reaches the host.
+function checkedEvents(events) {
+  const read = state.reader.normalizeGesture(JSON.stringify({ events }));
+  if (read.error) throw new Error(read.error);
+  return read.events;
+}
+
 async function openFile(file) {
-  const record = await readDrawingFile(file);
-  if (record.error) {
-    message(record.error);
-    return;
-  }
-  let events = record.events;
-  if (record.text !== undefined) {
-    const read = state.session.normalizeGesture(record.text);
-    if (read.error) {
-      message(`${file.name}: ${read.error}`);
+  try {
+    const record = await readDrawingFile(file);
+    if (record.error) {
+      message(record.error);
       return;
     }
-    events = read.events;
-  }
-  try {
-    await newDocument(fullDocument(record.document ?? {}), { replay: events, undoable: true });
+    const read = record.text !== undefined ? state.reader.normalizeGesture(record.text) : { events: checkedEvents(record.events) };
+    if (read.error) throw new Error(read.error);
+    await newDocument(fullDocument(record.document ?? {}), { replay: read.events, undoable: true });
     message(record.note ?? `Opened ${file.name}.`, true);
   } catch (e) {
     message(`${file.name}: ${e.message}`);
@@ -589,7 +591,7 @@ async function firstDocument() {
   const sameSettings = saved && fragment && JSON.stringify(saved.settings) === JSON.stringify(fragment);
   const open = async (record, what) => {
     try {
-      if (record.events) await newDocument(fullDocument(record.doc), { replay: record.events });
+      if (record.events) await newDocument(fullDocument(record.doc), { replay: checkedEvents(record.events) });
       else await newDocument(fullDocument(record.doc), { settings: record });
       return true;
     } catch (e) {
@@ -605,10 +607,10 @@ async function firstDocument() {
 // ---- Start ----
 try {
   await loadEngine();
-  const probe = await HostSession.start({ ...DEFAULT_DOCUMENT });
-  state.tips = probe.controlTips();
-  state.toolNames = probe.toolNames();
-  probe.stop();
+  // An instance that reads files and links, and tells tooltips and tool names; it draws nothing.
+  state.reader = await HostSession.start({ ...DEFAULT_DOCUMENT });
+  state.tips = state.reader.controlTips();
+  state.toolNames = state.reader.toolNames();
   palette.setTips(state.tips);
   state.presets = await loadPresets();
   await firstDocument();

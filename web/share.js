@@ -29,9 +29,31 @@ function fromBase64Url(text) {
   return bytes;
 }
 
-async function through(stream, bytes) {
-  const out = new Blob([bytes]).stream().pipeThrough(stream);
-  return new Uint8Array(await new Response(out).arrayBuffer());
+// What a link or the autosave may unpack to at most: the command line's limit for a gesture
+// file, so a small link cannot inflate past what the page can hold.
+const MAX_UNPACKED_BYTES = 64 << 20;
+
+async function through(stream, bytes, limit = Infinity) {
+  const reader = new Blob([bytes]).stream().pipeThrough(stream).getReader();
+  const parts = [];
+  let size = 0;
+  for (;;) {
+    const { done, value } = await reader.read();
+    if (done) break;
+    size += value.length;
+    if (size > limit) {
+      await reader.cancel();
+      throw new Error(`it unpacks to more than ${limit} bytes`);
+    }
+    parts.push(value);
+  }
+  const out = new Uint8Array(size);
+  let at = 0;
+  for (const part of parts) {
+    out.set(part, at);
+    at += part.length;
+  }
+  return out;
 }
 
 export async function pack(value) {
@@ -40,7 +62,7 @@ export async function pack(value) {
 }
 
 export async function unpack(text) {
-  const json = await through(new DecompressionStream('deflate-raw'), fromBase64Url(text));
+  const json = await through(new DecompressionStream('deflate-raw'), fromBase64Url(text), MAX_UNPACKED_BYTES);
   return JSON.parse(new TextDecoder().decode(json));
 }
 

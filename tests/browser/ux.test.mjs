@@ -230,6 +230,33 @@ test('every file the page writes opens again; exports carry the drawing and say 
   await close();
 });
 
+test('files and links that hold no drawing, or a broken one, are refused with a reason', async () => {
+  const plainPng = path.join(scratch, 'plain.png');
+  cli(['draw', '--out', plainPng]);
+  const badGesture = path.join(scratch, 'bad.json');
+  fs.writeFileSync(badGesture, JSON.stringify({ events: [{ type: 'undo' }] }));
+  const notOurs = path.join(scratch, 'other.json');
+  fs.writeFileSync(notOurs, '{"hello": 1}');
+  const { page, close } = await openPage(browser, server.url);
+  await drag(page, [200, 200], [260, 240]);
+  const json = await documentJson(page);
+  const rows = [
+    [plainPng, /this PNG carries no drawing/],
+    [badGesture, /gesture event 0: an undo with no finished drag to undo/],
+    [notOurs, /neither "events"/],
+  ];
+  for (const [file, reason] of rows) {
+    await page.setInputFiles('#open-file', file);
+    await page.waitForFunction((r) => new RegExp(r).test(document.getElementById('stat-message').textContent), reason.source);
+    assert.equal(await documentJson(page), json, `${path.basename(file)}: the drawing stays`);
+  }
+  const damaged = await openPage(browser, `${server.url}#q=${'A'.repeat(40)}`);
+  assert.match(await damaged.page.textContent('#stat-message'), /could not be opened|damaged/);
+  assert.equal(await pathCount(damaged.page), 0);
+  await damaged.close();
+  await close();
+});
+
 test('redo, Ctrl+Shift+Z and Ctrl+Y; Clear can be undone; the buttons say when there is nothing to do', async () => {
   const { page, close } = await openPage(browser, server.url);
   assert.equal(await page.isDisabled('#undo'), true);
