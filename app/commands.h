@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/limits.h"
+#include "session/limits.h"
 
 namespace qtapp {
 
@@ -35,7 +35,7 @@ struct DrawArgs {
     std::optional<std::string> stroke;  // unset: black in the document's colour model
     double strokeWidth = 1.0;
     std::string out;
-    Limits limits;
+    qtsession::Limits limits;
 };
 
 

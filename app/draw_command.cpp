@@ -3,16 +3,25 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/cairo_export.h"
+#include "export/files/cairo_export.h"
 #include "app/commands.h"
-#include "app/finite.h"
+#include "app/standard_output.h"
+#include "export/finite.h"
 #include "app/messages.h"
-#include "app/output.h"
-#include "app/parse.h"
+#include "export/files/document_file.h"
+#include "session/parse.h"
 #include "app/progress.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "host/run_errors.h"
 
 namespace qtapp {
+
+using namespace qtsession;
+using namespace qtexport;
+
+using qthost::UsageError;
+using qthost::inQuotes;
+using qthost::printable;
 
 namespace {
 
@@ -120,7 +129,11 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
         progress.step("writing " + args.out);
-        writeDocument(host.document(), run, args.out);
+        if (args.out == "-") {
+            writeStandardOutput(documentJson(host.document(), run));
+        } else {
+            writeDocument(host.document(), run, args.out);
+        }
         progress.clear();
         if (size_t skipped = countNonFinite(host.document())) {
             err << "quentarb draw: left out " << skipped << " object(s) whose geometry is not finite\n";

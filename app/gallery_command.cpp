@@ -7,19 +7,28 @@
 #include <stdexcept>
 
 #include "app/commands.h"
-#include "app/atomic_file.h"
-#include "app/json_export.h"
+#include "app/standard_output.h"
+#include "export/files/atomic_file.h"
+#include "export/json_export.h"
 #include "app/messages.h"
-#include "app/output.h"
-#include "app/parse.h"
+#include "export/files/document_file.h"
+#include "session/parse.h"
 #include "app/presets.h"
 #include "app/progress.h"
-#include "app/scene.h"
-#include "app/cairo_export.h"
-#include "app/session.h"
-#include "app/svg_export.h"
+#include "export/scene.h"
+#include "export/files/cairo_export.h"
+#include "session/session.h"
+#include "export/svg_export.h"
+#include "host/run_errors.h"
 
 namespace qtapp {
+
+using namespace qtsession;
+using namespace qtexport;
+
+using qthost::RunFailure;
+using qthost::inQuotes;
+using qthost::printable;
 
 namespace {
 

@@ -2,10 +2,12 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "app/atomic_file.h"
+#include "export/files/atomic_file.h"
 #include "app/commands.h"
+#include "app/standard_output.h"
 #include "app/messages.h"
-#include "app/parse.h"
+#include "host/run_errors.h"
+#include "session/parse.h"
 
 namespace {
 
@@ -17,9 +19,9 @@ struct NumberFlags {
 };
 
 long long integerIn(const std::string& text, const char* flag, long long lo, long long hi) {
-    long long n = qtapp::parseInteger(text, flag);
+    long long n = qtsession::parseInteger(text, flag);
     if (n < lo || n > hi) {
-        throw qtapp::UsageError(std::string(flag) + ": " + qtapp::inQuotes(text) + " is not " + std::to_string(lo) +
+        throw qthost::UsageError(std::string(flag) + ": " + qthost::inQuotes(text) + " is not " + std::to_string(lo) +
                                 " to " + std::to_string(hi));
     }
     return n;
@@ -34,8 +36,8 @@ void applyNumbers(const NumberFlags& n, qtapp::DrawArgs& draw) {
     if (n.shape) draw.shape = static_cast<int>(integerIn(*n.shape, "--shape", INT32_MIN, INT32_MAX));
     if (n.steps) draw.steps = static_cast<int>(integerIn(*n.steps, "--steps", INT32_MIN, INT32_MAX));
     if (n.pressure) draw.pressure = static_cast<int>(integerIn(*n.pressure, "--pressure", INT32_MIN, INT32_MAX));
-    if (n.seed) draw.seed = qtapp::parseInteger(*n.seed, "--seed");
-    if (n.strokeWidth) draw.strokeWidth = qtapp::parseNumber(*n.strokeWidth, "--stroke-width");
+    if (n.seed) draw.seed = qtsession::parseInteger(*n.seed, "--seed");
+    if (n.strokeWidth) draw.strokeWidth = qtsession::parseNumber(*n.strokeWidth, "--stroke-width");
     draw.limits.steps = limitFrom(n.maxSteps, "--max-steps", draw.limits.steps);
     draw.limits.gestureBytes = limitFrom(n.maxGestureBytes, "--max-gesture-bytes", draw.limits.gestureBytes);
     draw.limits.art = limitFrom(n.maxArt, "--max-art", draw.limits.art);
@@ -68,7 +70,7 @@ int run(int argc, char** argv) {
     drawCmd->add_option("--stroke", draw.stroke, "stroke of new art");
     drawCmd->add_option("--stroke-width", numbers.strokeWidth, "stroke width of new art")->type_name("N");
     drawCmd->add_option("--out", draw.out, ".svg, .pdf, .png or .json; - for JSON on stdout");
-    const qtapp::Limits limits;
+    const qtsession::Limits limits;
     drawCmd->add_option("--max-steps", numbers.maxSteps,
                         "limit on drag events (default " + std::to_string(limits.steps) + ")")->type_name("N");
     drawCmd->add_option("--max-gesture-bytes", numbers.maxGestureBytes,
@@ -98,14 +100,14 @@ int run(int argc, char** argv) {
         }
         return status;
     } catch (const CLI::ParseError& e) {
-        std::cerr << "quentarb: " << qtapp::printable(e.what()) << "\n";
+        std::cerr << "quentarb: " << qthost::printable(e.what()) << "\n";
         return qtapp::kExitBadInput;
     }
     if (drawCmd->parsed()) {
         try {
             applyNumbers(numbers, draw);
-        } catch (const qtapp::UsageError& e) {
-            std::cerr << "quentarb draw: " << qtapp::printable(e.what()) << "\n";
+        } catch (const qthost::UsageError& e) {
+            std::cerr << "quentarb draw: " << qthost::printable(e.what()) << "\n";
             return qtapp::kExitBadInput;
         }
         return qtapp::runDraw(draw, std::cerr);
@@ -118,14 +120,14 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     qtapp::guardStandardStreams();
-    qtapp::installSignalCleanup();
+    qtexport::installSignalCleanup();
     // The process boundary: whatever escapes a command is one line and status 3, never an abort.
     try {
         return run(argc, argv);
     } catch (...) {
         std::string line;
         int status = qtapp::failureStatus(std::current_exception(), line);
-        std::cerr << "quentarb: " << qtapp::printable(line) << "\n";
+        std::cerr << "quentarb: " << qthost::printable(line) << "\n";
         return status;
     }
 }

@@ -3,9 +3,14 @@
 
 #include <new>
 
-#include "app/parse.h"
+#include "session/parse.h"
+#include "host/run_errors.h"
 
 namespace qtapp {
+
+using namespace qtsession;
+
+using qthost::UsageError;
 
 int failureStatus(const std::exception_ptr& failure, std::string& line) {
     try {

@@ -14,12 +14,6 @@ constexpr int kExitPluginError = 1;     // the plug-in reported an error; the do
 constexpr int kExitBadInput = 2;        // refused before any work; nothing written
 constexpr int kExitCouldNotFinish = 3;  // nothing written
 
-// The run could not finish (out of memory, a limit reached mid-run, a write error): exit
-// status 3, nothing written.
-struct RunFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 // The exit status and the one line for the exception that ended a command: a UsageError
 // (parse.h) is 2, anything else 3, with out of memory named as such.
 int failureStatus(const std::exception_ptr& failure, std::string& line);

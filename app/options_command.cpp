@@ -7,15 +7,22 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/atomic_file.h"
+#include "export/files/atomic_file.h"
 #include "app/commands.h"
+#include "app/standard_output.h"
 #include "app/messages.h"
-#include "app/json_writer.h"
-#include "app/option_catalog.h"
-#include "app/parse.h"
-#include "app/session.h"
+#include "export/json_writer.h"
+#include "session/option_catalog.h"
+#include "session/parse.h"
+#include "session/session.h"
+#include "host/run_errors.h"
 
 namespace qtapp {
+
+using namespace qtsession;
+using namespace qtexport;
+
+using qthost::printable;
 
 namespace {
 

@@ -4,10 +4,15 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/document_settings.h"
-#include "app/parse.h"
+#include "host/run_errors.h"
+#include "session/document_settings.h"
+#include "session/parse.h"
 
 namespace qtapp {
+
+using qthost::UsageError;
+using qtsession::documentConfig;
+using qtsession::parseTool;
 
 extern const char kPresetsJson[];  // resources/presets.json, embedded by the build
 

@@ -6,9 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/parse.h"
+#include "session/parse.h"
+#include "host/run_errors.h"
 
 namespace qtapp {
+
+using namespace qtsession;
+
+using qthost::printable;
 
 namespace {
 

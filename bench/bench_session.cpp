@@ -14,9 +14,9 @@ Options styledOptions(int tool) {
     return options;
 }
 
-std::unique_ptr<qtapp::Session> modeSession(int tool, const Options& options) {
+std::unique_ptr<qtsession::Session> modeSession(int tool, const Options& options) {
     qthost::HostConfig config;
-    auto session = std::make_unique<qtapp::Session>(config);
+    auto session = std::make_unique<qtsession::Session>(config);
     // The module and its option store outlive a session: Reset starts each run from the defaults.
     session->reset();
     session->selectTool(tool);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/session.h"
+#include "session/session.h"
 
 namespace qtbench {
 
@@ -25,7 +25,7 @@ inline constexpr int kModeCount = 13;
 Options styledOptions(int tool);
 
 // A session with every option at its default, `tool` selected and `options` set through their palette controls.
-std::unique_ptr<qtapp::Session> modeSession(int tool, const Options& options);
+std::unique_ptr<qtsession::Session> modeSession(int tool, const Options& options);
 
 // The two cursor points the benchmarks alternate between, so every event moves the cursor.
 inline constexpr AIRealPoint kDragStart{150.0f, 200.0f};

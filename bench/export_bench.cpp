@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/cairo_bands.h"
-#include "app/cairo_export.h"
-#include "app/json_export.h"
-#include "app/scene.h"
-#include "app/svg_export.h"
+#include "export/files/cairo_bands.h"
+#include "export/files/cairo_export.h"
+#include "export/json_export.h"
+#include "export/scene.h"
+#include "export/svg_export.h"
 #include "bench_session.h"
 
 namespace qtbench {
@@ -19,8 +19,8 @@ constexpr size_t kExportPaths = 100'000;
 
 // Drag mode, 500 copies, Trail on: each event leaves its copies, until the document holds
 // at least kExportPaths paths. Built once, on first use.
-qtapp::Session& exportSession() {
-    static std::unique_ptr<qtapp::Session> session = [] {
+qtsession::Session& exportSession() {
+    static std::unique_ptr<qtsession::Session> session = [] {
         auto s = modeSession(1, {{"copiesvalue_1", "500"}, {"trailvalue_1", "1"}});
         qthost::Host& host = s->host();
         host.mouseDown(kDragStart);
@@ -41,7 +41,7 @@ void exportJson(benchmark::State& state) {
     const qthost::Document& document = exportSession().host().document();
     size_t bytes = 0;
     for (auto _ : state) {
-        std::string json = qtapp::documentJson(document, {});
+        std::string json = qtexport::documentJson(document, {});
         bytes = json.size();
         benchmark::DoNotOptimize(json.data());
     }
@@ -53,7 +53,7 @@ void exportSvg(benchmark::State& state) {
     const qthost::Document& document = exportSession().host().document();
     size_t bytes = 0;
     for (auto _ : state) {
-        std::string svg = qtapp::sceneSvg(qtapp::buildScene(document));
+        std::string svg = qtexport::sceneSvg(qtexport::buildScene(document));
         bytes = svg.size();
         benchmark::DoNotOptimize(svg.data());
     }
@@ -65,7 +65,7 @@ void exportPng(benchmark::State& state) {
     const qthost::Document& document = exportSession().host().document();
     const std::string path = "/tmp/quentarb_bench_export.png";
     for (auto _ : state) {
-        std::string error = qtapp::writePng(qtapp::buildScene(document), path);
+        std::string error = qtexport::writePng(qtexport::buildScene(document), path);
         if (!error.empty()) {
             state.SkipWithError(error.c_str());
             break;
@@ -73,7 +73,7 @@ void exportPng(benchmark::State& state) {
     }
     std::remove(path.c_str());
     setPathCount(state, document);
-    state.counters["bands"] = qtapp::defaultBandCount();
+    state.counters["bands"] = qtexport::defaultBandCount();
 }
 
 // The page drawn in a given number of bands (threads), without the PNG encoding: one band
@@ -82,13 +82,13 @@ void exportBands(benchmark::State& state) {
     const qthost::Document& document = exportSession().host().document();
     int bands = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        qtapp::Scene scene = qtapp::buildScene(document);
-        qtapp::PageImage image;
+        qtexport::Scene scene = qtexport::buildScene(document);
+        qtexport::PageImage image;
         image.width = static_cast<int>(std::ceil(scene.pageWidth));
         image.height = static_cast<int>(std::ceil(scene.pageHeight));
         image.stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, image.width);
         image.pixels.resize(static_cast<size_t>(image.stride) * image.height);
-        std::string error = qtapp::renderBands(scene, 1.0, image, bands);
+        std::string error = qtexport::renderBands(scene, 1.0, image, bands);
         if (!error.empty()) {
             state.SkipWithError(error.c_str());
             break;

@@ -1,4 +1,4 @@
-# libFuzzer targets (clang only). The plug-in, the host and the command line's parsers are
+# libFuzzer targets (clang only). The plug-in, the host and the layers above it are
 # compiled again with coverage, AddressSanitizer and UndefinedBehaviorSanitizer, and the plug-in
 # is linked into each target (the host loads it with loadStatic), so the fuzzer sees its code.
 #   cmake --preset fuzz && cmake --build --preset fuzz
@@ -17,7 +17,8 @@ add_library(quentarb_fuzz_plugin STATIC ${QT_PLUGIN_SOURCES})
 target_include_directories(quentarb_fuzz_plugin PRIVATE ${QT_PLUGIN_INCLUDE})
 target_compile_options(quentarb_fuzz_plugin PRIVATE ${QT_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link)
 
-add_library(quentarb_fuzz_host STATIC ${QT_HOST_SOURCES} ${QT_APP_SOURCES})
+add_library(quentarb_fuzz_host STATIC ${QT_HOST_SOURCES} ${QT_EXPORT_SOURCES} ${QT_EXPORT_FILES_SOURCES}
+            ${QT_SESSION_SOURCES} ${QT_APP_SOURCES})
 target_include_directories(quentarb_fuzz_host PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(quentarb_fuzz_host PRIVATE ${QT_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link)
 target_link_libraries(quentarb_fuzz_host PUBLIC nlohmann_json::nlohmann_json PkgConfig::CAIRO CLI11::CLI11

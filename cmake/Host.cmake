@@ -13,6 +13,23 @@ add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
 # Where the host finds the module (and its resource file beside it) by default.
 target_compile_definitions(quentarb_host PUBLIC QT_MODULE_PATH="$<TARGET_FILE:ZU41_QuenTarb>")
 
+# The export layer: the document as JSON and SVG and the scene every drawing exporter reads
+# (portable: the playground and the Windows test program take it too), and files written
+# whole or not at all, with PNG and PDF through cairo.
+file(GLOB QT_EXPORT_SOURCES CONFIGURE_DEPENDS export/*.cpp)
+add_library(quentarb_export STATIC ${QT_EXPORT_SOURCES})
+target_link_libraries(quentarb_export PUBLIC quentarb_host)
+file(GLOB QT_EXPORT_FILES_SOURCES CONFIGURE_DEPENDS export/files/*.cpp)
+add_library(quentarb_export_files STATIC ${QT_EXPORT_FILES_SOURCES})
+target_link_libraries(quentarb_export_files PUBLIC quentarb_export PkgConfig::CAIRO)
+
+# The session layer: the plug-in driven as a person drives it (the palette's controls,
+# gestures), and the values every front end checks.
+file(GLOB QT_SESSION_SOURCES CONFIGURE_DEPENDS session/*.cpp)
+add_library(quentarb_session STATIC ${QT_SESSION_SOURCES})
+target_link_libraries(quentarb_session PUBLIC quentarb_host)
+
+# The command line and the gallery.
 file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
 list(FILTER QT_APP_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
 # The presets table, which the gallery and the playground share, compiled in as text.
@@ -25,7 +42,7 @@ add_custom_command(
   COMMENT "Embedding resources/presets.json"
   VERBATIM)
 add_library(quentarb_app STATIC ${QT_APP_SOURCES} ${QT_PRESETS_SOURCE})
-target_link_libraries(quentarb_app PUBLIC quentarb_host PkgConfig::CAIRO CLI11::CLI11)
+target_link_libraries(quentarb_app PUBLIC quentarb_session quentarb_export_files CLI11::CLI11)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(quentarb app/main.cpp)

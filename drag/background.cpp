@@ -1,9 +1,16 @@
 // Background: copies of the drag path scattered at random inside the rectangle of the drag,
 // each at a random scale between the minimum and the maximum, optionally turned at random
 // and optionally kept to a band along the rectangle's sides. Delete removes the drag path.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -17,13 +24,28 @@ constexpr AIReal kTwoPi = 6.2831855f;
 // scattering below finds an empty rectangle.
 ASErr moveDragPath(const Event& event) {
     AIRealRect bounds;
-    if (ASErr err = sAIArt->GetArtBounds(event.path, &bounds)) return err;
+    QT_PROPAGATE(sAIArt->GetArtBounds(event.path, &bounds));
     AIRealMatrix matrix;
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, drag::state.endPoint.h - drag::state.startingPoint.h,
                                           drag::state.endPoint.v - drag::state.startingPoint.v);
     tagStep(event.path);
-    if (ASErr err = transformStep(event, event.path, matrix, 1.0f)) return err;
+    QT_PROPAGATE(transformStep(event, event.path, matrix, 1.0f));
     drag::state.startingPoint = drag::state.endPoint;
+    return kNoErr;
+}
+
+// Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+ASErr applyModifierKeys(const Event& event) {
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            return moveDragPath(event);
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_12, 1, 40, 2);
+            show(&g::copiesvalue_12);
+            break;
+        case Keys::none:
+            break;
+    }
     return kNoErr;
 }
 
@@ -51,31 +73,20 @@ AIRealPoint scatterOffset(AIReal dx, AIReal dy) {
 }  // namespace
 
 ASErr backgroundTool(Event& event) {
-    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
-    switch (keysHeld()) {
-        case Keys::shiftAlt:
-            if (ASErr err = moveDragPath(event)) return err;
-            break;
-        case Keys::shift:
-            stepWrapping(g::copiesvalue_12, 1, 40, 2);
-            show(&g::copiesvalue_12);
-            break;
-        case Keys::none:
-            break;
-    }
+    QT_PROPAGATE(applyModifierKeys(event));
 
     const int32_t n = g::copiesvalue_12;
     const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
     const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
     if (dy != 0.0f || dx != 0.0f) {
         AIReal cx = 0.0f, cy = 0.0f;
-        if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+        QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
         for (int32_t i = 0; i != n; ++i) {
             const int32_t b = beneathFlag(event, i, 0, 0);
             AIArtHandle copy = nullptr;
             // Every later step works on the duplicate, so a failed one ends the event.
-            if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+            QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
 
             // Every draw below the minimum is raised to it.
             AIReal sx = sAIRandom->FloatRnd() * g::scalemaxvalue_12;
@@ -85,27 +96,24 @@ ASErr backgroundTool(Event& event) {
             if (g::linkedvalue_12) sx = sy;
             const AIRealPoint offset = scatterOffset(dx, dy);
 
-            AIRealMatrix matrix;
-            sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-            if (g::applyrotatevalue_12) {
-                sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kTwoPi);
-            }
-            sAIRealMath->AIRealMatrixConcatScale(&matrix, sx / 100.0f, sy / 100.0f);
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+                if (g::applyrotatevalue_12)
+                    sAIRealMath->AIRealMatrixConcatRotate(m, sAIRandom->FloatRnd() * kTwoPi);
+                sAIRealMath->AIRealMatrixConcatScale(m, sx / 100.0f, sy / 100.0f);
+            });
             sAIRealMath->AIRealMatrixConcatTranslate(&matrix, offset.h, offset.v);
 
             AIReal lineScale = 1.0f;
-            if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0)) {
+            if (scalesLines(i % 2 == 0))
                 lineScale = sAIRealMath->AIRealSqrt(sx / 100.0f) * sAIRealMath->AIRealSqrt(sy / 100.0f);
-            }
 
             fillStep(event, copy, i, n - 1);
             strokeStep(event, copy, i, n - 1);
             widthStep(event, copy);
-            if (ASErr err = transformStep(event, copy, matrix, lineScale)) return err;
+            QT_PROPAGATE(transformStep(event, copy, matrix, lineScale));
             opacityBlendSteps(event, copy);
-            if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
-            if (ASErr err = envelopeStep(copy, g::envelopevalue_12)) return err;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_12));
         }
     }
 

@@ -1,8 +1,15 @@
 // Basic tile: a two-by-two reflection tile of the drag path. Cell (0, 0) is the drag path
 // itself; (0, 1) is mirrored left-right, (1, 0) top-bottom and (1, 1) both ways, each about
 // the drag path's centre after its shift by the drag vector along its row and column.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/jitter.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -34,7 +41,7 @@ ASErr basicTileTool(Event& event) {
     if (sy == 0.0f && sx == 0.0f) return kNoErr;
 
     AIReal cx = 0.0f, cy = 0.0f;
-    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     AIReal ox = 0.0f, oy = 0.0f;
     int32_t cell = 0;
@@ -44,33 +51,25 @@ ASErr basicTileTool(Event& event) {
             AIArtHandle copy = event.path;
             AIRealMatrix matrix;
             if (cell == 0) {
+                // The drag path keeps its place: nothing is applied about its centre.
                 cell = 1;
-                sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+                aboutCentre(&matrix, cx, cy, [](AIRealMatrix*) {});
             } else {
-                if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+                QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
                 sAIRealMath->AIRealMatrixSetTranslate(&matrix, ox, oy);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, -cx, -cy);
-                concatMirror(&matrix, cell);
+                const auto mirror = [&](AIRealMatrix* m) { concatMirror(m, cell); };
+                aboutCentre(&matrix, cx, cy, mirror, CentreMove::follows);
                 ++cell;
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
             }
-            if (g::jittervalue_11 != 0.0f) {
-                const AIReal signV = randomSign();
-                const AIReal signH = randomSign();
-                const AIReal sizeV = sAIRandom->FloatRnd();
-                const AIReal sizeH = sAIRandom->FloatRnd();
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_11,
-                                                         sizeV * signV * g::jittervalue_11);
-            }
+            if (g::jittervalue_11 != 0.0f) concatJitter(&matrix, g::jittervalue_11);
 
             tagStep(copy);
-            if (ASErr err = transformStep(event, copy, matrix, 1.0f)) return err;
+            QT_PROPAGATE(transformStep(event, copy, matrix, 1.0f));
             fillStep(event, copy, r + k, kCycle);
             strokeStep(event, copy, r + k, kCycle);
             widthStep(event, copy);
             opacityBlendSteps(event, copy);
-            if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
             ox += sx;
         }
         oy += sy;

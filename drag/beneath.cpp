@@ -1,5 +1,6 @@
 // Placement above or beneath: which copies of a series go below all other art.
-#include "drag/driver.h"
+#include "drag/beneath.h"
+
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 

@@ -1,5 +1,6 @@
 // The per-copy opacity and blending-mode steps.
-#include "drag/driver.h"
+#include "drag/blend_steps.h"
+
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 

@@ -1,9 +1,17 @@
 // Bounce-along: copies of the drag path evenly along the drag in groups; within a group
 // they shrink towards its middle and grow back after it (or, with crunch, only shrink).
 // The first copy made is the drag path itself.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -11,9 +19,8 @@ namespace drag {
 
 namespace {
 
-
 // Both bits add a group; Shift alone adds a copy per group.
-void applyModifiers() {
+void applyModifierKeys() {
     switch (keysHeld()) {
         case Keys::shiftAlt:
             stepWrapping(g::bouncevalue_7, 1, 20, 1);
@@ -37,24 +44,21 @@ AIReal stepScale(AIReal S, int32_t i, int32_t n) {
 
 // The drag path as the first copy: turned by rho about its centre and tagged.
 ASErr turnDragPath(const Event& event, AIReal rho, AIReal cx, AIReal cy) {
-    AIRealMatrix turn;
-    sAIRealMath->AIRealMatrixSetTranslate(&turn, -cx, -cy);
-    sAIRealMath->AIRealMatrixConcatRotate(&turn, rho);
-    sAIRealMath->AIRealMatrixConcatTranslate(&turn, cx, cy);
+    const AIRealMatrix turn =
+        aboutCentre(cx, cy, [&](AIRealMatrix* m) { sAIRealMath->AIRealMatrixConcatRotate(m, rho); });
     tagStep(event.path);
     return transformStep(event, event.path, turn, 1.0f);
 }
 
 AIReal lineScale(AIReal S, int32_t i) {
-    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
-    if (!standard) return 1.0f;
+    if (!scalesLines(i % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(S) * sAIRealMath->AIRealSqrt(S);
 }
 
 }  // namespace
 
 ASErr bounceAlongTool(Event& event) {
-    applyModifiers();
+    applyModifierKeys();
     const int32_t n = g::copiesvalue_7;
     const int32_t groups = g::bouncevalue_7;
     const AIReal places = static_cast<AIReal>(n * groups - 1);
@@ -64,8 +68,7 @@ ASErr bounceAlongTool(Event& event) {
 
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_7);
     AIReal cx = 0, cy = 0;
-    ASErr error = artCentre(event.path, &cx, &cy);
-    if (error) return error;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     const int32_t fallback = (n - 1) * (groups - 1);
     bool pathUsed = false;
@@ -78,41 +81,27 @@ ASErr bounceAlongTool(Event& event) {
 
             AIArtHandle copy = event.path;
             if (pathUsed) {
-                error = duplicateCopy(event.path, b, &copy);
-                if (error) return error;
+                QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
                 S = stepScale(S, i, n);
             } else {
                 pathUsed = true;
-                error = turnDragPath(event, rho, cx, cy);
-                if (error) return error;
+                QT_PROPAGATE(turnDragPath(event, rho, cx, cy));
             }
 
-            AIRealMatrix matrix;
-            sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-            sAIRealMath->AIRealMatrixConcatScale(&matrix, S, S);
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            AIRealMatrix matrix =
+                aboutCentre(cx, cy, [&](AIRealMatrix* m) { sAIRealMath->AIRealMatrixConcatScale(m, S, S); });
             sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
-            if (g::jittervalue_7 != 0) {
-                const AIReal signV = randomSign();
-                const AIReal signH = randomSign();
-                const AIReal magnitudeV = sAIRandom->FloatRnd();
-                const AIReal magnitudeH = sAIRandom->FloatRnd();
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, magnitudeH * signH * g::jittervalue_7,
-                                                         magnitudeV * signV * g::jittervalue_7);
-            }
+            if (g::jittervalue_7 != 0) concatJitter(&matrix, g::jittervalue_7);
             const AIReal lines = lineScale(S, i);
 
             tagStep(copy);
-            error = transformStep(event, copy, matrix, lines);
-            if (error) return error;
+            QT_PROPAGATE(transformStep(event, copy, matrix, lines));
             fillStep(event, copy, i * k, fallback);
             strokeStep(event, copy, i * k, fallback);
             widthStep(event, copy);
             opacityBlendSteps(event, copy);
-            error = patternStep(event, copy, b, cx, cy);
-            if (error) return error;
-            error = envelopeStep(copy, g::envelopevalue_7);
-            if (error) return error;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_7));
         }
     }
     return kNoErr;

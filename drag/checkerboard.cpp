@@ -3,16 +3,23 @@
 // itself, turned and (with Touch) stretched to one square; the rest are moved duplicates.
 #include <cmath>
 
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {
 
 namespace {
-
 
 // Both bits turn the board by 5 degrees (past 360 back to 0); Shift alone adds a column and
 // a row (past 40 back to 2).
@@ -61,7 +68,7 @@ ASErr checkerboardTool(Event& event) {
 
     const AIReal turn = sAIRealMath->DegreeToRadian(g::rotatevalue_9);
     AIRealRect bounds;
-    if (ASErr err = sAIArt->GetArtBounds(event.path, &bounds)) return err;
+    QT_PROPAGATE(sAIArt->GetArtBounds(event.path, &bounds));
     const AIReal cx = bounds.left + (bounds.right - bounds.left) / 2.0f;
     const AIReal cy = bounds.bottom + (bounds.top - bounds.bottom) / 2.0f;
     const AIReal th = touchFactor(sx, bounds.right - bounds.left);
@@ -84,39 +91,29 @@ ASErr checkerboardTool(Event& event) {
                 // The drag path stays where it is: its square's offset is not applied.
                 pathUsed = true;
                 lineScale = 1.0f;
-                sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-                if (g::scaledvalue_9) {
-                    sAIRealMath->AIRealMatrixConcatScale(&matrix, th, tv);
-                    const bool evenSquare = y % 2 == 0 && x % 2 == 0;
-                    if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && evenSquare)) {
-                        lineScale = touchLineScale(th, tv);
+                matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+                    if (g::scaledvalue_9) {
+                        sAIRealMath->AIRealMatrixConcatScale(m, th, tv);
+                        if (scalesLines(y % 2 == 0 && x % 2 == 0)) lineScale = touchLineScale(th, tv);
                     }
-                }
-                sAIRealMath->AIRealMatrixConcatRotate(&matrix, turn);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+                    sAIRealMath->AIRealMatrixConcatRotate(m, turn);
+                });
             } else {
-                if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+                QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
                 sAIRealMath->AIRealMatrixSetTranslate(&matrix, ox, oy);
             }
-            if (g::jittervalue_9 != 0.0f) {
-                const AIReal signV = randomSign();
-                const AIReal signH = randomSign();
-                const AIReal sizeV = sAIRandom->FloatRnd();
-                const AIReal sizeH = sAIRandom->FloatRnd();
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_9,
-                                                         sizeV * signV * g::jittervalue_9);
-            }
+            if (g::jittervalue_9 != 0.0f) concatJitter(&matrix, g::jittervalue_9);
 
             // The copy index y * x is negative for the first square of an odd row.
             const int32_t index = y * x;
             tagStep(copy);
-            if (ASErr err = transformStep(event, copy, matrix, lineScale)) return err;
+            QT_PROPAGATE(transformStep(event, copy, matrix, lineScale));
             fillStep(event, copy, index, fallback);
             strokeStep(event, copy, index, fallback);
             widthStep(event, copy);
             opacityBlendSteps(event, copy);
-            if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
-            if (ASErr err = envelopeStep(copy, g::envelopevalue_9)) return err;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_9));
         }
     }
     return kNoErr;

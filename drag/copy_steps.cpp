@@ -1,5 +1,6 @@
 // The per-copy steps that make, colour, size, tag and move a copy.
-#include "drag/driver.h"
+#include "drag/copy_steps.h"
+
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 #include "styling/colors.h"
@@ -56,6 +57,10 @@ void tagStep(AIArtHandle art) { sAITag->SetTag(art, kTagName, kTagType, kTagValu
 
 ASErr transformStep(const Event& event, AIArtHandle art, const AIRealMatrix& matrix, AIReal lineScale) {
     return sAITransformArt->TransformArt(art, &matrix, lineScale, event.transformFlags);
+}
+
+bool scalesLines(bool evenCopy) {
+    return g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && evenCopy);
 }
 
 }  // namespace drag

@@ -1,10 +1,14 @@
 // The drag driver: every drag event of every mode passes through tooldrag, which reverts
 // the drag's earlier art, works out the per-event values, builds the drag path and hands
 // over to the current mode's branch.
-#include "drag/drag_state.h"
 #include "drag/driver.h"
 
+#include "drag/drag_state.h"
+#include "drag/event.h"
+#include "drag/keys.h"
+#include "drag/modes.h"
 #include "drag/shapes.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -49,10 +53,8 @@ constexpr int32_t kToolCount = static_cast<int32_t>(sizeof(kBranches) / sizeof(k
 
 // The new path art D of this event, shaped by the line type (and closed on request).
 ASErr makeDragPath(drag::Event& event) {
-    ASErr error = sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &event.path);
-    if (error) return error;
-    error = drag::buildDragPath(event.path, g::currentpath, event.H);
-    if (error) return error;
+    QT_PROPAGATE(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &event.path));
+    QT_PROPAGATE(drag::buildDragPath(event.path, g::currentpath, event.H));
     if (g::closedpath) sAIPath->SetPathClosed(event.path, true);
     return kNoErr;
 }
@@ -63,13 +65,14 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
     const bool trail = trailSwitch(g::currenttool);
 
     // Without Trail only the latest event's art stays: undo back to the mouse-down state.
-    ASErr result = kNoErr;
-    if (!trail) result = sAIUndo->UndoChanges();
+    // The event never returns the revert's answer: the pause below needs Trail, and every
+    // later exit has the answer of a later call.
+    if (!trail) sAIUndo->UndoChanges();
 
     // Holding the pause key while trailing adds nothing, but the event still counts.
     if ((drag::modifiers() & kPauseModifier) && trail) {
         ++drag::state.count;
-        return result;
+        return kNoErr;
     }
 
     drag::Event event;
@@ -79,8 +82,7 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
     event.H = g::pr_lengthvalue ? event.V : 1.0f;
 
     AIDocumentSetup setup{};
-    result = sAIDocument->GetDocumentSetup(&setup);
-    if (result) return result;
+    QT_PROPAGATE(sAIDocument->GetDocumentSetup(&setup));
     event.pageWidth = setup.width;
     event.pageHeight = setup.height;
     event.halfWidth = setup.width / 2;
@@ -93,28 +95,25 @@ ASErr tooldrag(AIRealPoint point, ASInt16 pressure, uint8_t /*flag: always 0, ne
     if (g::layer) {
         g::beneathoptions = 0;
         AILayerHandle layer = nullptr;
-        result = sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer);
-        if (result) return result;
+        QT_PROPAGATE(sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer));
     }
 
     if (drag::state.count < g::countvalue) {
         ++drag::state.count;
-        return result;
+        return kNoErr;
     }
     drag::state.count = 0;
 
     if (g::currenttool != kZoomTool) {
-        result = makeDragPath(event);
-        if (result) return result;
+        QT_PROPAGATE(makeDragPath(event));
     }
     event.tally = drag::isPointListShape(g::currentpath) ? drag::state.pointcount : 0;
 
     if (g::currenttool >= 0 && g::currenttool < kToolCount) {
-        result = kBranches[g::currenttool](event);
         // A failing branch ends the event where it stands: its art stays, count does not move.
-        if (result) return result;
+        QT_PROPAGATE(kBranches[g::currenttool](event));
     }
 
     ++drag::state.count;
-    return result;
+    return kNoErr;
 }

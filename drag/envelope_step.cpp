@@ -1,5 +1,8 @@
 // The envelope step: wrap the copy in an envelope of its own shape, then maybe warp it.
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+
+#include "drag/random_sign.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 
 namespace {
@@ -21,14 +24,12 @@ ASErr envelopeStep(AIArtHandle art, bool warpSwitch) {
     if (!warpSwitch) return kNoErr;
 
     AIArtHandle shape = nullptr;
-    ASErr error = sAIArt->DuplicateArt(art, kPlaceAboveAll, art, &shape);
-    if (error) return error;
+    QT_PROPAGATE(sAIArt->DuplicateArt(art, kPlaceAboveAll, art, &shape));
 
     AIArtHandle contents[1] = {art};
     const AIEnvelopeOptions options{0, kEnvelopeFidelity};
     AIArtHandle envelope = nullptr;
-    error = sAIEnvelope->MakeEnvelope(contents, 1, shape, &options, &envelope);
-    if (error) return error;
+    QT_PROPAGATE(sAIEnvelope->MakeEnvelope(contents, 1, shape, &options, &envelope));
 
     // Eight draws in this order, whether or not the style warps.
     const auto style = static_cast<int32_t>(sAIRandom->FloatRnd() * kWarpSlots);

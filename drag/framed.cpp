@@ -1,18 +1,24 @@
 // Framed mode: duplicates of the drag path on the border cells of a grid spanning the drag,
 // each turned, scaled and jittered about the drag path's centre. The drag path is only the
 // model: it never moves, and Delete removes it once the frame is laid.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/framed_edges.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
-#include "drag/framed_edges.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {
 
 namespace {
-
 
 // Shift and Alt step the jitter by 5 (back to 0 above 200); Shift alone grows the frame by
 // a row and a column (back to 2 above 40). The palette shows the new values.
@@ -37,9 +43,7 @@ void applyModifierKeys() {
 // scaling on cells whose row and column are both even; 1 when the copies keep their size.
 AIReal cellLineScale(AIReal s, int32_t r, int32_t c) {
     if (s == 1.0f) return 1.0f;
-    const bool standard = g::scalelinesoptions == 1;
-    const bool alternate = g::scalelinesoptions == 2 && r % 2 == 0 && c % 2 == 0;
-    if (!standard && !alternate) return 1.0f;
+    if (!scalesLines(r % 2 == 0 && c % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(s) * sAIRealMath->AIRealSqrt(s);
 }
 
@@ -60,8 +64,7 @@ ASErr framedTool(Event& event) {
 
     AIReal cx = 0.0f;
     AIReal cy = 0.0f;
-    ASErr result = artCentre(event.path, &cx, &cy);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
     const AIReal angle = sAIRealMath->DegreeToRadian(g::rotateanglevalue_3);
     const FrameShape frame{rows, columns};
 
@@ -75,34 +78,29 @@ ASErr framedTool(Event& event) {
             if (!onFrameBorder(frame, r, c)) continue;
 
             AIArtHandle copy = nullptr;
-            result = duplicateCopy(event.path, b, &copy);
-            if (result != kNoErr) return result;
+            QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
 
-            AIRealMatrix matrix;
-            sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-            sAIRealMath->AIRealMatrixConcatRotate(&matrix, angle);
-            const EdgeTurn turn = framedEdgeTurn(g::edgeoptions_3, frame, r, c);
-            if (turn.turns) sAIRealMath->AIRealMatrixConcatRotate(&matrix, turn.angle);
-            if (s != 1.0f) sAIRealMath->AIRealMatrixConcatScale(&matrix, s, s);
-            if (g::jittervalue_3 != 0.0f) concatJitter(&matrix, g::jittervalue_3);
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+            AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+                sAIRealMath->AIRealMatrixConcatRotate(m, angle);
+                const EdgeTurn turn = framedEdgeTurn(g::edgeoptions_3, frame, r, c);
+                if (turn.turns) sAIRealMath->AIRealMatrixConcatRotate(m, turn.angle);
+                if (s != 1.0f) sAIRealMath->AIRealMatrixConcatScale(m, s, s);
+                if (g::jittervalue_3 != 0.0f) concatJitter(m, g::jittervalue_3);
+            });
             sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
 
             // Copies of this mode are not tagged.
             fillStep(event, copy, r * c, cycle);
             strokeStep(event, copy, r * c, cycle);
             widthStep(event, copy);
-            result = transformStep(event, copy, matrix, cellLineScale(s, r, c));
-            if (result != kNoErr) return result;
+            QT_PROPAGATE(transformStep(event, copy, matrix, cellLineScale(s, r, c)));
             opacityBlendSteps(event, copy);
-            result = patternStep(event, copy, b, cx, cy);
-            if (result != kNoErr) return result;
-            result = envelopeStep(copy, g::envelopevalue_3);
-            if (result != kNoErr) return result;
+            QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_3));
         }
     }
-    if (g::deletepathvalue_3) result = sAIArt->DisposeArt(event.path);
-    return result;
+    if (g::deletepathvalue_3) return sAIArt->DisposeArt(event.path);
+    return kNoErr;
 }
 
 }  // namespace drag

@@ -1,18 +1,24 @@
 // Grid mode: the drag path laid out in columns along the horizontal drag distance and rows
 // along the vertical one. The first made cell is the drag path itself and stays where it
 // is; every other cell is a duplicate of it, moved to its grid place.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/grid_rules.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
-#include "drag/grid_rules.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {
 
 namespace {
-
 
 // A quarter turn: the single-precision value of pi / 2 (bits 0x3FC90FDB).
 constexpr AIReal kQuarterTurn = 1.57079637f;
@@ -46,10 +52,9 @@ ScaleFactors cellScale(int32_t r, int32_t k) {
     return {column.h * row.h, column.v * row.v};
 }
 
+// Alternate line scaling scales the cells whose row and column are both even.
 AIReal cellLineScale(const ScaleFactors& scale, int32_t r, int32_t k) {
-    const bool standard = g::scalelinesoptions == 1;
-    const bool alternate = g::scalelinesoptions == 2 && r % 2 == 0 && k % 2 == 0;
-    if (!standard && !alternate) return 1.0f;
+    if (!scalesLines(r % 2 == 0 && k % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(scale.h) * sAIRealMath->AIRealSqrt(scale.v);
 }
 
@@ -72,8 +77,7 @@ ASErr gridTool(Event& event) {
     const AIReal angle = sAIRealMath->DegreeToRadian(g::rotatevalue_0);
     AIReal cx = 0.0f;
     AIReal cy = 0.0f;
-    ASErr result = artCentre(event.path, &cx, &cy);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     int32_t made = 0;
     AIReal oy = 0.0f;
@@ -86,42 +90,37 @@ ASErr gridTool(Event& event) {
             const ScaleFactors scale = cellScale(r, k);
             if (dropped) continue;
             const AIReal lineScale = cellLineScale(scale, r, k);
+            // D itself: turned by the fixed angle in place; its duplicates inherit it.
+            const bool isPath = made == 0;
+            made = 1;
             AIArtHandle cell = event.path;
             AIRealMatrix matrix;
-            sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-            sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.h, scale.v);
-            if (made == 0) {
-                // D itself: turned by the fixed angle in place; its duplicates inherit it.
-                made = 1;
-                sAIRealMath->AIRealMatrixConcatRotate(&matrix, angle);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
-            } else {
-                result = duplicateCopy(event.path, b, &cell);
-                if (result != kNoErr) return result;
-                if (g::rotation_0)
-                    sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * angle);
-                if (gridTurns(g::flipoptions_0, r, k))
-                    sAIRealMath->AIRealMatrixConcatRotate(&matrix, kQuarterTurn);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
-                sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
-            }
+            QT_PROPAGATE(aboutCentre(&matrix, cx, cy, [&](AIRealMatrix* m) -> ASErr {
+                sAIRealMath->AIRealMatrixConcatScale(m, scale.h, scale.v);
+                if (isPath) {
+                    sAIRealMath->AIRealMatrixConcatRotate(m, angle);
+                    return kNoErr;
+                }
+                QT_PROPAGATE(duplicateCopy(event.path, b, &cell));
+                if (g::rotation_0) sAIRealMath->AIRealMatrixConcatRotate(m, sAIRandom->FloatRnd() * angle);
+                if (gridTurns(g::flipoptions_0, r, k)) sAIRealMath->AIRealMatrixConcatRotate(m, kQuarterTurn);
+                return kNoErr;
+            }));
+            if (!isPath) sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
             if (g::jittervalue_0 != 0.0f) concatJitter(&matrix, g::jittervalue_0);
 
             tagStep(cell);
-            result = transformStep(event, cell, matrix, lineScale);
-            if (result != kNoErr) return result;
+            QT_PROPAGATE(transformStep(event, cell, matrix, lineScale));
             fillStep(event, cell, r, cycle);
             strokeStep(event, cell, r, cycle);
             widthStep(event, cell);
             opacityBlendSteps(event, cell);
-            result = patternStep(event, cell, b, cx, cy);
-            if (result != kNoErr) return result;
-            result = envelopeStep(cell, g::envelopevalue_0);
-            if (result != kNoErr) return result;
+            QT_PROPAGATE(patternStep(event, cell, b, cx, cy));
+            QT_PROPAGATE(envelopeStep(cell, g::envelopevalue_0));
         }
         oy += sy;
     }
-    return result;
+    return kNoErr;
 }
 
 }  // namespace drag

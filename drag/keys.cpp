@@ -1,7 +1,6 @@
 // The keys' gestures and showing an option in the palette.
 #include "drag/keys.h"
 
-#include "drag/driver.h"
 #include "frame/suite_pointers.h"
 #include "options/option_table.h"
 
@@ -34,6 +33,9 @@ ADMItemRef controlOf(const void* option) {
 }
 
 }  // namespace
+
+// A null tracker asks for the event in progress.
+ASUInt32 modifiers() { return sADMTracker->GetModifiers(nullptr); }
 
 Keys keysHeld() {
     const ASUInt32 keys = modifiers();

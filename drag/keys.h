@@ -11,6 +11,9 @@ namespace drag {
 
 enum class Keys { none, shift, shiftAlt };
 
+// Modifier state of the event in progress.
+ASUInt32 modifiers();
+
 // The gesture of the event in progress: Shift with Alt, Shift alone, or neither (Alt alone
 // counts as neither).
 Keys keysHeld();

@@ -1,10 +1,18 @@
 // Paint: a brush that leaves one stamp per processed event, a duplicate of the drag path
 // scaled by a running scale, turned, moved by the drag vector, faded and made more or less
 // intense from event to event. The drag path itself is removed on every event.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
 #include "drag/paint_stamp.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -37,29 +45,21 @@ void applyModifierKeys() {
 // The stamp's matrix: the running scale about D's centre, the turns, the jitter and the
 // drag vector, in that order of application; and the line scale of the running scale.
 AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
-    AIRealMatrix matrix;
-    sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-    sAIRealMath->AIRealMatrixConcatScale(&matrix, drag::state.scalehvalue_10, drag::state.scalevvalue_10);
-    *lineScale = 1.0f;
-    if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && g::count_10 % 2 == 0)) {
-        *lineScale = sAIRealMath->AIRealSqrt(drag::state.scalehvalue_10) * sAIRealMath->AIRealSqrt(drag::state.scalevvalue_10);
-    }
-    if (g::followvalue_10) {
-        sAIRealMath->AIRealMatrixConcatRotate(
-            &matrix, sAIRealMath->AIRealPointAngle(&drag::state.endPoint, &drag::state.lastposition_10));
-    }
-    if (g::anglevalue_10) {
-        sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kTwoPi);
-    }
-    sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
-    if (g::jittervalue_10 != 0.0f) {
-        const AIReal signV = randomSign();
-        const AIReal signH = randomSign();
-        const AIReal sizeV = sAIRandom->FloatRnd();
-        const AIReal sizeH = sAIRandom->FloatRnd();
-        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_10,
-                                                 sizeV * signV * g::jittervalue_10);
-    }
+    const AIReal h = drag::state.scalehvalue_10;
+    const AIReal v = drag::state.scalevvalue_10;
+    AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+        sAIRealMath->AIRealMatrixConcatScale(m, h, v);
+        // The stamp count stands for the copy index of the other modes.
+        *lineScale = 1.0f;
+        if (scalesLines(g::count_10 % 2 == 0))
+            *lineScale = sAIRealMath->AIRealSqrt(h) * sAIRealMath->AIRealSqrt(v);
+        if (g::followvalue_10) {
+            sAIRealMath->AIRealMatrixConcatRotate(
+                m, sAIRealMath->AIRealPointAngle(&drag::state.endPoint, &drag::state.lastposition_10));
+        }
+        if (g::anglevalue_10) sAIRealMath->AIRealMatrixConcatRotate(m, sAIRandom->FloatRnd() * kTwoPi);
+    });
+    if (g::jittervalue_10 != 0.0f) concatJitter(&matrix, g::jittervalue_10);
     sAIRealMath->AIRealMatrixConcatTranslate(&matrix, drag::state.endPoint.h - drag::state.startingPoint.h,
                                              drag::state.endPoint.v - drag::state.startingPoint.v);
     return matrix;
@@ -69,12 +69,12 @@ AIRealMatrix stampMatrix(AIReal cx, AIReal cy, AIReal* lineScale) {
 ASErr makeStamp(const Event& event, int32_t b, AIReal cx, AIReal cy) {
     AIArtHandle stamp = nullptr;
     // Every later step works on the stamp, so a failed duplicate ends the event.
-    if (ASErr err = duplicateCopy(event.path, b, &stamp)) return err;
+    QT_PROPAGATE(duplicateCopy(event.path, b, &stamp));
     AIReal lineScale = 1.0f;
     const AIRealMatrix matrix = stampMatrix(cx, cy, &lineScale);
 
     tagStep(stamp);
-    if (ASErr err = transformStep(event, stamp, matrix, lineScale)) return err;
+    QT_PROPAGATE(transformStep(event, stamp, matrix, lineScale));
     fillStep(event, stamp, g::count_10, kCycle);
     strokeStep(event, stamp, g::count_10, kCycle);
     widthStep(event, stamp);
@@ -83,7 +83,7 @@ ASErr makeStamp(const Event& event, int32_t b, AIReal cx, AIReal cy) {
     paintFadeStep(stamp);
     paintPressureOpacityStep(event, stamp);
     blendStep(stamp);
-    if (ASErr err = patternStep(event, stamp, b, cx, cy)) return err;
+    QT_PROPAGATE(patternStep(event, stamp, b, cx, cy));
     return envelopeStep(stamp, g::envelopevalue_10);
 }
 
@@ -96,10 +96,8 @@ ASErr paintTool(Event& event) {
     const int32_t b = beneathFlag(event, 0, 0, 0);
     const bool dropped = placementSkips(g::placementvalue_10);
     AIReal cx = 0.0f, cy = 0.0f;
-    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
-    if (!dropped) {
-        if (ASErr err = makeStamp(event, b, cx, cy)) return err;
-    }
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
+    if (!dropped) QT_PROPAGATE(makeStamp(event, b, cx, cy));
 
     sAIArt->DisposeArt(event.path);
 

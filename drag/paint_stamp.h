@@ -3,7 +3,7 @@
 #ifndef QT_DRAG_PAINT_STAMP_H
 #define QT_DRAG_PAINT_STAMP_H
 
-#include "drag/driver.h"
+#include "drag/event.h"
 
 namespace drag {
 

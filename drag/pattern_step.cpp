@@ -1,6 +1,7 @@
 // The pattern step: the pattern option picks an origin and a figure group for the copy.
+#include "drag/pattern_step.h"
+
 #include "drag/drag_state.h"
-#include "drag/driver.h"
 #include "options/store.h"
 #include "styling/patterns.h"
 

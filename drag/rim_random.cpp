@@ -1,16 +1,22 @@
 // Rim random mode: the drag path and its duplicates scattered over the rectangle spanned by
 // half the drag vector, each with its own random scale between a minimum and a maximum.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
 #include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {
 
 namespace {
-
 
 // A random turn is a draw times 6.283 radians, a little short of a full turn.
 constexpr AIReal kRandomTurn = 6.283f;
@@ -25,9 +31,23 @@ ASErr moveDragPath(const Event& event) {
     AIRealMatrix matrix;
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, 2.0f * hx, 2.0f * hy);
     tagStep(event.path);
-    const ASErr result = transformStep(event, event.path, matrix, 1.0f);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(transformStep(event, event.path, matrix, 1.0f));
     drag::state.startingPoint = drag::state.endPoint;
+    return kNoErr;
+}
+
+// Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
+ASErr applyModifierKeys(const Event& event) {
+    switch (keysHeld()) {
+        case Keys::shiftAlt:
+            return moveDragPath(event);
+        case Keys::shift:
+            stepWrapping(g::copiesvalue_4, 1, 40, 2);
+            show(&g::copiesvalue_4);
+            break;
+        case Keys::none:
+            break;
+    }
     return kNoErr;
 }
 
@@ -49,27 +69,14 @@ CopyScale drawScale() {
 }
 
 AIReal copyLineScale(const CopyScale& scale, int32_t i) {
-    const bool standard = g::scalelinesoptions == 1;
-    const bool alternate = g::scalelinesoptions == 2 && i % 2 == 0;
-    if (!standard && !alternate) return 1.0f;
+    if (!scalesLines(i % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(scale.h / 100.0f) * sAIRealMath->AIRealSqrt(scale.v / 100.0f);
 }
 
 }  // namespace
 
 ASErr rimRandomTool(Event& event) {
-    // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
-    switch (keysHeld()) {
-        case Keys::shiftAlt:
-            if (const ASErr result = moveDragPath(event); result != kNoErr) return result;
-            break;
-        case Keys::shift:
-            stepWrapping(g::copiesvalue_4, 1, 40, 2);
-            show(&g::copiesvalue_4);
-            break;
-        case Keys::none:
-            break;
-    }
+    QT_PROPAGATE(applyModifierKeys(event));
 
     const int32_t copies = g::copiesvalue_4;
     const AIReal hx = (drag::state.endPoint.h - drag::state.startingPoint.h) / 2.0f;
@@ -78,25 +85,20 @@ ASErr rimRandomTool(Event& event) {
 
     AIReal cx = 0.0f;
     AIReal cy = 0.0f;
-    ASErr result = artCentre(event.path, &cx, &cy);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     for (int32_t i = 0; i != copies; ++i) {
         const int32_t b = beneathFlag(event, i, 0, 0);
         // Copy 0 is the drag path itself; the later ones start from its transformed state.
         AIArtHandle copy = event.path;
-        if (i > 0) {
-            result = duplicateCopy(event.path, b, &copy);
-            if (result != kNoErr) return result;
-        }
+        if (i > 0) QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
 
         const CopyScale scale = drawScale();
-        AIRealMatrix matrix;
-        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-        if (g::applyrotatevalue_4)
-            sAIRealMath->AIRealMatrixConcatRotate(&matrix, sAIRandom->FloatRnd() * kRandomTurn);
-        sAIRealMath->AIRealMatrixConcatScale(&matrix, scale.h / 100.0f, scale.v / 100.0f);
-        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+            if (g::applyrotatevalue_4)
+                sAIRealMath->AIRealMatrixConcatRotate(m, sAIRandom->FloatRnd() * kRandomTurn);
+            sAIRealMath->AIRealMatrixConcatScale(m, scale.h / 100.0f, scale.v / 100.0f);
+        });
         // The rim shift: somewhere between the drag path's place and half the drag vector.
         const AIReal rimV = sAIRandom->FloatRnd();
         const AIReal rimH = sAIRandom->FloatRnd();
@@ -107,15 +109,12 @@ ASErr rimRandomTool(Event& event) {
         fillStep(event, copy, i, copies - 1);
         strokeStep(event, copy, i, copies - 1);
         widthStep(event, copy);
-        result = transformStep(event, copy, matrix, copyLineScale(scale, i));
-        if (result != kNoErr) return result;
+        QT_PROPAGATE(transformStep(event, copy, matrix, copyLineScale(scale, i)));
         opacityBlendSteps(event, copy);
-        result = patternStep(event, copy, b, cx, cy);
-        if (result != kNoErr) return result;
-        result = envelopeStep(copy, g::envelopevalue_4);
-        if (result != kNoErr) return result;
+        QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+        QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_4));
     }
-    return result;
+    return kNoErr;
 }
 
 }  // namespace drag

@@ -2,10 +2,18 @@
 // horizontal and vertical steps, turned, twisted and faded. Copy 0 is the drag path.
 #include <cmath>
 
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
 #include "drag/scaledown_scaling.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -16,7 +24,7 @@ namespace {
 constexpr AIReal kTwoPi = 6.2831855f;
 
 // Both bits add a twist; Shift alone adds a copy.
-void applyModifiers() {
+void applyModifierKeys() {
     switch (keysHeld()) {
         case Keys::shiftAlt:
             stepWrapping(g::twistvalue_6, 1, 20, 0);
@@ -33,8 +41,7 @@ void applyModifiers() {
 
 // Mirrored (negative) factors keep the stroke's size: the roots take the magnitudes.
 AIReal lineScale(AIReal gh, AIReal gv, int32_t i) {
-    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
-    if (!standard) return 1.0f;
+    if (!scalesLines(i % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(std::fabs(gh)) * sAIRealMath->AIRealSqrt(std::fabs(gv));
 }
 
@@ -42,13 +49,10 @@ AIReal lineScale(AIReal gh, AIReal gv, int32_t i) {
 // so that the later duplicates carry the turn.
 ASErr prepareDragPath(const Event& event, int32_t b, AIReal rho, AIReal* cx, AIReal* cy) {
     sAIArt->ReorderArt(event.path, b == 0 ? kPlaceAboveAll : kPlaceBelowAll, nullptr);
-    ASErr error = artCentre(event.path, cx, cy);
-    if (error) return error;
+    QT_PROPAGATE(artCentre(event.path, cx, cy));
     tagStep(event.path);
-    AIRealMatrix turn;
-    sAIRealMath->AIRealMatrixSetTranslate(&turn, -*cx, -*cy);
-    sAIRealMath->AIRealMatrixConcatRotate(&turn, rho);
-    sAIRealMath->AIRealMatrixConcatTranslate(&turn, *cx, *cy);
+    const AIRealMatrix turn =
+        aboutCentre(*cx, *cy, [&](AIRealMatrix* m) { sAIRealMath->AIRealMatrixConcatRotate(m, rho); });
     return transformStep(event, event.path, turn, 1.0f);
 }
 
@@ -61,7 +65,7 @@ void fadeStep(AIArtHandle art, AIReal fade) {
 }  // namespace
 
 ASErr scaledownTool(Event& event) {
-    applyModifiers();
+    applyModifierKeys();
     const int32_t n = g::copiesvalue_6;
     const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
     const AIReal dy = drag::state.endPoint.v - drag::state.startingPoint.v;
@@ -73,8 +77,7 @@ ASErr scaledownTool(Event& event) {
     const AIReal tau = sAIRealMath->DegreeToRadian(g::turnvalue_6);
     const AIReal omega = static_cast<AIReal>(g::twistvalue_6) * kTwoPi / static_cast<AIReal>(n - 1);
     AIReal cx = 0, cy = 0;
-    ASErr error = artCentre(event.path, &cx, &cy);
-    if (error) return error;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     AIReal ox = 0, oy = 0;
     AIReal runH = 1, runV = 1, fade = 1;
@@ -85,51 +88,38 @@ ASErr scaledownTool(Event& event) {
 
         AIArtHandle copy = event.path;
         if (i > 0) {
-            error = duplicateCopy(event.path, b, &copy);
-            if (error) return error;
+            QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
             // Only made copies shrink and fade the row.
             runH = runH * g::scalehvalue_6 / 100;
             runV = runV * g::scalevvalue_6 / 100;
             fade = fade * g::fadefillvalue_6 / 100;
         } else {
-            error = prepareDragPath(event, b, rho, &cx, &cy);
-            if (error) return error;
+            QT_PROPAGATE(prepareDragPath(event, b, rho, &cx, &cy));
         }
         const ScaleFactors factor =
             scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
 
         const AIReal index = static_cast<AIReal>(i);
-        AIRealMatrix matrix;
-        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-        if (g::twistvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(&matrix, index * omega);
-        if (g::turnvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(&matrix, index * tau);
-        sAIRealMath->AIRealMatrixConcatScale(&matrix, factor.h, factor.v);
-        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+            if (g::twistvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(m, index * omega);
+            if (g::turnvalue_6 != 0) sAIRealMath->AIRealMatrixConcatRotate(m, index * tau);
+            sAIRealMath->AIRealMatrixConcatScale(m, factor.h, factor.v);
+        });
         sAIRealMath->AIRealMatrixConcatTranslate(&matrix, ox, oy);
-        if (g::jittervalue_6 != 0) {
-            const AIReal signV = randomSign();
-            const AIReal signH = randomSign();
-            const AIReal magnitudeV = sAIRandom->FloatRnd();
-            const AIReal magnitudeH = sAIRandom->FloatRnd();
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, magnitudeH * signH * g::jittervalue_6,
-                                                     magnitudeV * signV * g::jittervalue_6);
-        }
+        if (g::jittervalue_6 != 0) concatJitter(&matrix, g::jittervalue_6);
         const AIReal lines = lineScale(factor.h, factor.v, i);
 
         fillStep(event, copy, i, n - 1);
         strokeStep(event, copy, i, n - 1);
         widthStep(event, copy);
         tagStep(copy);
-        error = transformStep(event, copy, matrix, lines);
-        if (error) return error;
+        QT_PROPAGATE(transformStep(event, copy, matrix, lines));
         opacityStep(copy);
         pressureOpacityStep(event, copy);
         fadeStep(copy, fade);
         blendStep(copy);
-        error = patternStep(event, copy, b, cx, cy);
-        if (error) return error;
-        error = envelopeStep(copy, g::envelopevalue_6);
-        if (error) return error;
+        QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+        QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_6));
     }
     return kNoErr;
 }

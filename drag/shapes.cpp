@@ -3,9 +3,10 @@
 // the host accepts as an append. Point-list shapes collect drag points in point1 (at most
 // 21) and draw through them. The length factor H pulls fixed anchors toward the anchor
 // written before them; for the point lists it scales the collecting thresholds instead.
-#include "drag/drag_state.h"
 #include "drag/shapes.h"
 
+#include "drag/drag_state.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -66,7 +67,7 @@ class FixedWriter {
     }
 
     ASErr put(const AIPathSegment& seg) {
-        if (ASErr err = sAIPath->SetPathSegments(path_, index_, 1, &seg)) return err;
+        QT_PROPAGATE(sAIPath->SetPathSegments(path_, index_, 1, &seg));
         last_ = seg.p;
         ++index_;
         return kNoErr;
@@ -78,11 +79,6 @@ class FixedWriter {
     ASInt16 index_ = 0;
     AIRealPoint last_{};
 };
-
-#define QT_PUT(writer, seg)                              \
-    do {                                                 \
-        if (ASErr err_ = (writer).put(seg)) return err_; \
-    } while (0)
 
 ASInt16 fixedAnchorCount(ASInt32 shape) {
     switch (shape) {
@@ -109,47 +105,47 @@ ASErr buildLineShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint e
     const AIReal dv = e.v - s.v;
     switch (shape) {
         case 0:
-            QT_PUT(w, straight(s));
+            QT_PROPAGATE(w.put(straight(s)));
             return w.put(straight(w.pulled(e)));
         case 1:
             // The middle anchor is half the difference, taken as an absolute position.
-            QT_PUT(w, straight(s));
-            QT_PUT(w, straight(w.pulled({dh / 2, e.v})));
+            QT_PROPAGATE(w.put(straight(s)));
+            QT_PROPAGATE(w.put(straight(w.pulled({dh / 2, e.v}))));
             return w.put(straight(w.pulled(e)));
         case 2:
-            QT_PUT(w, straight(s));
-            QT_PUT(w, straight(w.pulled({e.h, dv / 2})));
+            QT_PROPAGATE(w.put(straight(s)));
+            QT_PROPAGATE(w.put(straight(w.pulled({e.h, dv / 2}))));
             return w.put(straight(w.pulled(e)));
         case 3:
-            QT_PUT(w, straight(s));
-            QT_PUT(w, straight(w.pulled({s.h, dv / 2})));
-            QT_PUT(w, straight(w.pulled({e.h, dv / 2})));
+            QT_PROPAGATE(w.put(straight(s)));
+            QT_PROPAGATE(w.put(straight(w.pulled({s.h, dv / 2}))));
+            QT_PROPAGATE(w.put(straight(w.pulled({e.h, dv / 2}))));
             return w.put(straight(w.pulled(e)));
         case 4:
         case 5: {
             const AIReal d = shape == 4 ? 20.0f : 120.0f;
-            QT_PUT(w, offsets(s, -d, -d, d, d));
+            QT_PROPAGATE(w.put(offsets(s, -d, -d, d, d)));
             return w.put(offsets(w.pulled(e), -d, -d, d, d));
         }
         case 11: {
             // The end lies a random fraction r*H of the way to e; it is not pulled.
-            QT_PUT(w, straight(s));
+            QT_PROPAGATE(w.put(straight(s)));
             const AIReal t = draw() * H;
             AIRealPoint p{};
             sAIRealMath->AIRealPointInterpolate(&s, &e, t, &p);
             return w.put(straight(p));
         }
         case 13:
-            QT_PUT(w, randomHandles(s, RandomForm::R, 200.0f));
+            QT_PROPAGATE(w.put(randomHandles(s, RandomForm::R, 200.0f)));
             return w.put(randomHandles(w.pulled(e), RandomForm::R, 200.0f));
         case 14:
-            QT_PUT(w, randomHandles(s, RandomForm::R, 200.0f));
-            QT_PUT(w, randomHandles(w.pulled({dh / 2, dv / 2}), RandomForm::R, 200.0f));
+            QT_PROPAGATE(w.put(randomHandles(s, RandomForm::R, 200.0f)));
+            QT_PROPAGATE(w.put(randomHandles(w.pulled({dh / 2, dv / 2}), RandomForm::R, 200.0f)));
             return w.put(randomHandles(w.pulled(e), RandomForm::R, 200.0f));
         case 15:
-            QT_PUT(w, randomHandles(s, RandomForm::R, 200.0f));
-            QT_PUT(w, randomHandles(w.pulled({dh / 3, dv / 3}), RandomForm::R, 200.0f));
-            QT_PUT(w, randomHandles(w.pulled({dh * 2 / 3, dv * 2 / 3}), RandomForm::R, 200.0f));
+            QT_PROPAGATE(w.put(randomHandles(s, RandomForm::R, 200.0f)));
+            QT_PROPAGATE(w.put(randomHandles(w.pulled({dh / 3, dv / 3}), RandomForm::R, 200.0f)));
+            QT_PROPAGATE(w.put(randomHandles(w.pulled({dh * 2 / 3, dv * 2 / 3}), RandomForm::R, 200.0f)));
             return w.put(randomHandles(w.pulled(e), RandomForm::R, 200.0f));
         default:
             return kNoErr;
@@ -160,39 +156,37 @@ ASErr buildLineShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint e
 ASErr buildCurveShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint e) {
     switch (shape) {
         case 17:
-            QT_PUT(w, offsets(s, 0, -40, 0, 40));
+            QT_PROPAGATE(w.put(offsets(s, 0, -40, 0, 40)));
             return w.put(offsets(w.pulled(e), 0, -20, 0, 20));
         case 18:
-            QT_PUT(w, offsets(s, -40, 0, 40, 0));
+            QT_PROPAGATE(w.put(offsets(s, -40, 0, 40, 0)));
             return w.put(offsets(w.pulled(e), -80, 0, 80, 0));
         case 19:
-            QT_PUT(w, offsets(s, -80, 0, 80, 0));
-            QT_PUT(w, offsets(w.pulled(e), 40, 0, -40, 0));
+            QT_PROPAGATE(w.put(offsets(s, -80, 0, 80, 0)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), 40, 0, -40, 0)));
             return w.put(offsets(w.pulled(e), -80, 0, 80, 0));
         case 20:
-            QT_PUT(w, offsets(s, 0, -40, 0, 40));
-            QT_PUT(w, offsets(w.pulled(e), 0, 80, 0, -80));
+            QT_PROPAGATE(w.put(offsets(s, 0, -40, 0, 40)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), 0, 80, 0, -80)));
             return w.put(offsets(w.pulled(e), 0, -40, 0, 80));
         case 21:
-            QT_PUT(w, offsets(s, 0, -40, 0, 40));
-            QT_PUT(w, offsets(w.pulled(e), 0, 80, 0, -80));
-            QT_PUT(w, offsets(w.pulled(e), 0, -80, 0, 80));
+            QT_PROPAGATE(w.put(offsets(s, 0, -40, 0, 40)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), 0, 80, 0, -80)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), 0, -80, 0, 80)));
             return w.put(offsets(w.pulled(e), 0, 60, 0, -60));
         case 22:
-            QT_PUT(w, offsets(s, 0, -90, 0, 90));
-            QT_PUT(w, offsets(w.pulled(e), 0, 20, 0, -20));
+            QT_PROPAGATE(w.put(offsets(s, 0, -90, 0, 90)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), 0, 20, 0, -20)));
             return w.put(offsets(w.pulled(e), 0, -100, 0, -20));
         case 23:
-            QT_PUT(w, offsets(s, -40, 0, 40, 0));
-            QT_PUT(w, offsets(w.pulled(e), -80, 0, 80, 0));
-            QT_PUT(w, offsets(w.pulled(e), -120, 0, 120, 0));
+            QT_PROPAGATE(w.put(offsets(s, -40, 0, 40, 0)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), -80, 0, 80, 0)));
+            QT_PROPAGATE(w.put(offsets(w.pulled(e), -120, 0, 120, 0)));
             return w.put(offsets(w.pulled(e), -160, 0, 160, 0));
         default:
             return kNoErr;
     }
 }
-
-#undef QT_PUT
 
 // Whether this event adds endPoint to the collected points.
 bool collectsPoint(ASInt32 shape, AIReal H) {
@@ -238,7 +232,7 @@ ASErr buildPointList(AIArtHandle path, ASInt32 shape, AIReal H) {
     sAIPath->SetPathSegmentCount(path, static_cast<ASInt16>(drag::state.pointcount + 1));
     for (ASInt32 k = 0; k <= drag::state.pointcount; ++k) {
         const AIPathSegment seg = pointListSegment(shape, drag::state.point1[k]);
-        if (ASErr err = sAIPath->SetPathSegments(path, static_cast<ASInt16>(k), 1, &seg)) return err;
+        QT_PROPAGATE(sAIPath->SetPathSegments(path, static_cast<ASInt16>(k), 1, &seg));
     }
     return kNoErr;
 }

@@ -3,7 +3,7 @@
 #ifndef QT_DRAG_SHAPES_H
 #define QT_DRAG_SHAPES_H
 
-#include "drag/driver.h"
+#include "sdk/quen_tarb_sdk.h"
 
 namespace drag {
 

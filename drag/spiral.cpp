@@ -1,9 +1,17 @@
 // Spiral: n copies per turn, a turns, wound about the drag path's centre at the drag's length.
 // The radius decays and the copies shrink from one made copy to the next; the drag path is
 // only the model and the Delete switch removes it at the end of the event.
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
+#include "drag/jitter.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -50,7 +58,7 @@ ASErr spiralTool(Event& event) {
     if (radius == 0.0f) return kNoErr;
 
     AIReal cx = 0.0f, cy = 0.0f;
-    if (ASErr err = artCentre(event.path, &cx, &cy)) return err;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     const AIReal step = kTwoPi / static_cast<AIReal>(perTurn);
     const AIReal turn = sAIRealMath->DegreeToRadian(g::rotatevalue_8);
@@ -63,7 +71,7 @@ ASErr spiralTool(Event& event) {
         if (placementSkips(g::placementvalue_8)) continue;
 
         AIArtHandle copy = nullptr;
-        if (ASErr err = duplicateCopy(event.path, b, &copy)) return err;
+        QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
         // Dropped copies neither shrink nor decay the spiral; only the angle moves on.
         if (i > 0) {
             scale = scale * g::scalevalue_8 / 100.0f;
@@ -71,34 +79,25 @@ ASErr spiralTool(Event& event) {
         }
 
         const AIReal phi = g::reversevalue_8 ? startAngle + theta : startAngle - theta;
-        AIRealMatrix matrix;
-        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-        sAIRealMath->AIRealMatrixConcatRotate(&matrix, g::alignvalue_8 ? turn + theta : turn);
-        sAIRealMath->AIRealMatrixConcatScale(&matrix, scale, scale);
-        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+            sAIRealMath->AIRealMatrixConcatRotate(m, g::alignvalue_8 ? turn + theta : turn);
+            sAIRealMath->AIRealMatrixConcatScale(m, scale, scale);
+        });
         sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sAIRealMath->AIRealCos(phi) * radius * decay,
                                                  sAIRealMath->AIRealSin(phi) * radius * decay);
-        if (g::jittervalue_8 != 0.0f) {
-            const AIReal signV = randomSign();
-            const AIReal signH = randomSign();
-            const AIReal sizeV = sAIRandom->FloatRnd();
-            const AIReal sizeH = sAIRandom->FloatRnd();
-            sAIRealMath->AIRealMatrixConcatTranslate(&matrix, sizeH * signH * g::jittervalue_8,
-                                                     sizeV * signV * g::jittervalue_8);
-        }
+        if (g::jittervalue_8 != 0.0f) concatJitter(&matrix, g::jittervalue_8);
 
         AIReal lineScale = 1.0f;
-        if (g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0)) {
+        if (scalesLines(i % 2 == 0))
             lineScale = sAIRealMath->AIRealSqrt(scale) * sAIRealMath->AIRealSqrt(scale);
-        }
 
         fillStep(event, copy, i, total - 1);
         strokeStep(event, copy, i, total - 1);
         widthStep(event, copy);
-        if (ASErr err = transformStep(event, copy, matrix, lineScale)) return err;
+        QT_PROPAGATE(transformStep(event, copy, matrix, lineScale));
         opacityBlendSteps(event, copy);
-        if (ASErr err = patternStep(event, copy, b, cx, cy)) return err;
-        if (ASErr err = envelopeStep(copy, g::envelopevalue_8)) return err;
+        QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+        QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_8));
     }
 
     if (g::deletepathvalue_8) return sAIArt->DisposeArt(event.path);

@@ -2,11 +2,19 @@
 // circle, each copy turned, re-sized by index, pushed by the turn mode and jittered.
 #include <cmath>
 
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
 #include "drag/drag_state.h"
-#include "drag/driver.h"
+#include "drag/envelope_step.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
+#include "drag/random_sign.h"
 #include "drag/windmill_scaling.h"
 #include "drag/windmill_turn.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
@@ -29,7 +37,7 @@ AIReal unitFactor(int32_t measure) {
 }
 
 // Both bits turn every copy 5 degrees further; Shift alone adds a copy per circle.
-void applyModifiers() {
+void applyModifierKeys() {
     switch (keysHeld()) {
         case Keys::shiftAlt:
             stepWrapping(g::rotatevalue_5, 5.0f, 360.0f, 0.0f);
@@ -47,8 +55,7 @@ void applyModifiers() {
 // Square roots of mirrored (negative) factors would give a NaN stroke width; a mirror
 // keeps the stroke's size, so the line scale uses the magnitudes.
 AIReal lineScale(AIReal sh, AIReal sv, int32_t i) {
-    const bool standard = g::scalelinesoptions == 1 || (g::scalelinesoptions == 2 && i % 2 == 0);
-    if (!standard) return 1.0f;
+    if (!scalesLines(i % 2 == 0)) return 1.0f;
     return sAIRealMath->AIRealSqrt(std::fabs(sh)) * sAIRealMath->AIRealSqrt(std::fabs(sv));
 }
 
@@ -62,8 +69,7 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
     const AIReal s = g::scalevalue_5 / 100;
     AIReal theta = 0;
     AIReal cx = 0, cy = 0;
-    ASErr error = artCentre(event.path, &cx, &cy);
-    if (error) return error;
+    QT_PROPAGATE(artCentre(event.path, &cx, &cy));
 
     for (int32_t i = 0; i < n; ++i, theta += step) {
         const WindmillTurn turn = turn_function(g::turnoptions_5, g::turnvalue_5, i, n);
@@ -71,17 +77,15 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
         if (placementSkips(g::placementvalue_5)) continue;
 
         AIArtHandle copy = nullptr;
-        error = duplicateCopy(event.path, b, &copy);
-        if (error) return error;
+        QT_PROPAGATE(duplicateCopy(event.path, b, &copy));
         const ScaleFactors factor = windmill_scaling(g::windmilloptions_5, 1, 1, i, event.tally);
         const AIReal sh = factor.h * s * drag::state.resizeaccvalue_5 / 100;
         const AIReal sv = s * factor.v * drag::state.resizeaccvalue_5 / 100;
 
-        AIRealMatrix matrix;
-        sAIRealMath->AIRealMatrixSetTranslate(&matrix, -cx, -cy);
-        sAIRealMath->AIRealMatrixConcatRotate(&matrix, g::alignvalue_5 ? rho + theta : rho);
-        sAIRealMath->AIRealMatrixConcatScale(&matrix, sh, sv);
-        sAIRealMath->AIRealMatrixConcatTranslate(&matrix, cx, cy);
+        AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {
+            sAIRealMath->AIRealMatrixConcatRotate(m, g::alignvalue_5 ? rho + theta : rho);
+            sAIRealMath->AIRealMatrixConcatScale(m, sh, sv);
+        });
         const AIReal lines = lineScale(sh, sv, i);
         if (g::jittervalue_5 != 0) {
             const AIReal signV = randomSign();
@@ -96,18 +100,15 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
         sAIRealMath->AIRealMatrixConcatTranslate(
             &matrix, sAIRealMath->AIRealCos(theta + startAngle + turn.xa) * (turn.xr + R + a),
             sAIRealMath->AIRealSin(theta + startAngle + turn.ya) * (turn.yr + R + a));
-        error = transformStep(event, copy, matrix, lines);
-        if (error) return error;
+        QT_PROPAGATE(transformStep(event, copy, matrix, lines));
 
         // Windmill copies carry no art tag.
         fillStep(event, copy, i, n - 1);
         strokeStep(event, copy, i, n - 1);
         widthStep(event, copy);
         opacityBlendSteps(event, copy);
-        error = patternStep(event, copy, b, cx, cy);
-        if (error) return error;
-        error = envelopeStep(copy, g::envelopevalue_5);
-        if (error) return error;
+        QT_PROPAGATE(patternStep(event, copy, b, cx, cy));
+        QT_PROPAGATE(envelopeStep(copy, g::envelopevalue_5));
     }
     return kNoErr;
 }
@@ -115,7 +116,7 @@ ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
 }  // namespace
 
 ASErr windmillTool(Event& event) {
-    applyModifiers();
+    applyModifierKeys();
     const AIReal f = unitFactor(g::measureoptions_5);
     for (int32_t k = 0; k < g::circlesvalue_5; ++k) {
         const AIReal dx = drag::state.endPoint.h - drag::state.startingPoint.h;
@@ -124,10 +125,7 @@ ASErr windmillTool(Event& event) {
             sAIRealMath->AIRealSqrt(dx * dx + dy * dy) + static_cast<AIReal>(k) * g::circlesradiusvalue_5;
         if (g::initialvalue_5 > R) R = 0;
         R = R * f;
-        if (R != 0) {
-            const ASErr error = makeCircle(event, R, f);
-            if (error) return error;
-        }
+        if (R != 0) QT_PROPAGATE(makeCircle(event, R, f));
         // The re-scale runs on across circles and events, skipped circles included.
         drag::state.resizeaccvalue_5 = g::resizevalue_5 * drag::state.resizeaccvalue_5 / 100;
     }

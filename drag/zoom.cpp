@@ -1,15 +1,21 @@
 // Zoom mode: no drag path; each event draws a bundle of new two-anchor lines from the page
 // or view edges, or from lines through the mouse-down point, towards the mouse.
-#include "drag/driver.h"
+#include "drag/art_centre.h"
+#include "drag/beneath.h"
+#include "drag/blend_steps.h"
+#include "drag/copy_steps.h"
+#include "drag/envelope_step.h"
 #include "drag/keys.h"
+#include "drag/modes.h"
+#include "drag/pattern_step.h"
 #include "drag/zoom_points.h"
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 
 namespace drag {
 
 namespace {
-
 
 // Shift and Alt bend the lines 5 points more (above 100 the curve wraps to -100); Shift
 // alone adds a line (back to 2 above 40). The palette shows the new values.
@@ -36,11 +42,9 @@ ASErr readFrame(Event& event, ZoomFrame* frame) {
         return kNoErr;
     }
     AIRealRect bounds;
-    ASErr result = sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(sAIDocumentView->GetDocumentViewBounds(nullptr, &bounds));
     AIRealPoint centre;
-    result = sAIDocumentView->GetDocumentViewCenter(nullptr, &centre);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(sAIDocumentView->GetDocumentViewCenter(nullptr, &centre));
     *frame = {bounds.left, bounds.bottom, bounds.right - bounds.left, bounds.top - bounds.bottom};
     event.halfWidth = centre.h;
     event.halfHeight = centre.v;
@@ -59,15 +63,13 @@ AIRealPoint lineEnd(const Event& event, const ZoomLine& line) {
 
 // One line: a new path painted by b, S and its end written one segment at a time.
 ASErr drawLine(const Event& event, const ZoomFrame& frame, int32_t b, AIArtHandle* art) {
-    ASErr result = sAIArt->NewArt(kPathArt, b == 0 ? kPlaceAboveAll : kPlaceBelowAll, nullptr, art);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(sAIArt->NewArt(kPathArt, b == 0 ? kPlaceAboveAll : kPlaceBelowAll, nullptr, art));
     if (g::closedpath) sAIPath->SetPathClosed(*art, true);
     sAIPath->SetPathSegmentCount(*art, 1);
 
     const ZoomLine line = zoomLine(g::zoomoptions_2, frame);
     const AIPathSegment start = zoomSegment(line.start, g::curvevalue_2);
-    result = sAIPath->SetPathSegments(*art, 0, 1, &start);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(sAIPath->SetPathSegments(*art, 0, 1, &start));
     const AIPathSegment end = zoomSegment(lineEnd(event, line), g::curvevalue_2);
     return sAIPath->SetPathSegments(*art, 1, 1, &end);
 }
@@ -78,16 +80,14 @@ ASErr zoomTool(Event& event) {
     applyModifierKeys();
 
     ZoomFrame frame;
-    ASErr result = readFrame(event, &frame);
-    if (result != kNoErr) return result;
+    QT_PROPAGATE(readFrame(event, &frame));
 
     const int32_t lines = g::copiesvalue_2;
     for (int32_t i = 0; i < lines; ++i) {
         // Lines have no line tally: the zoom mode builds no drag path.
         const int32_t b = g::beneathoptions != 0 ? beneathtest(g::beneathoptions, i, 0, 0, 0) : 0;
         AIArtHandle art = nullptr;
-        result = drawLine(event, frame, b, &art);
-        if (result != kNoErr) return result;
+        QT_PROPAGATE(drawLine(event, frame, b, &art));
 
         // Styled where it stands: the lines are not transformed.
         fillStep(event, art, i, lines - 1);
@@ -98,14 +98,11 @@ ASErr zoomTool(Event& event) {
 
         AIReal cx = 0.0f;
         AIReal cy = 0.0f;
-        result = artCentre(art, &cx, &cy);
-        if (result != kNoErr) return result;
-        result = patternStep(event, art, b, cx, cy);
-        if (result != kNoErr) return result;
-        result = envelopeStep(art, g::envelopevalue_2);
-        if (result != kNoErr) return result;
+        QT_PROPAGATE(artCentre(art, &cx, &cy));
+        QT_PROPAGATE(patternStep(event, art, b, cx, cy));
+        QT_PROPAGATE(envelopeStep(art, g::envelopevalue_2));
     }
-    return result;
+    return kNoErr;
 }
 
 }  // namespace drag

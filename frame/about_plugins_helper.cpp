@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "frame/error.h"
 #include "frame/suites.h"
 
 namespace {
@@ -15,8 +16,9 @@ class ScopedSuite {
     ScopedSuite(SPBasicSuite* basic, const char* name, ASInt32 version)
         : basic_(basic), name_(name), version_(version) {
         const void* suite = nullptr;
-        error_ = basic_ != nullptr ? basic_->AcquireSuite(name, version, &suite) : kInvalidStateErr;
-        if (error_ == kNoErr && suite == nullptr) error_ = kSuiteNotFoundErr;
+        error_ =
+            basic_ != nullptr ? basic_->AcquireSuite(name, version, &suite) : makeError(kInvalidStateErr);
+        if (error_ == kNoErr && suite == nullptr) error_ = makeError(kSuiteNotFoundErr);
         if (error_ == kNoErr) suite_ = static_cast<const Suite*>(suite);
     }
     ~ScopedSuite() {
@@ -40,12 +42,12 @@ class ScopedSuite {
 ASErr findMenuGroup(const AIMenuSuite& menu, const char* name, bool* exists) {
     *exists = false;
     ASInt32 count = 0;
-    if (ASErr error = menu.CountMenuGroups(&count); error != kNoErr) return error;
+    QT_PROPAGATE(menu.CountMenuGroups(&count));
     for (ASInt32 n = 0; n < count; ++n) {
         AIMenuGroup group = nullptr;
         const char* groupName = nullptr;
-        if (ASErr error = menu.GetNthMenuGroup(n, &group); error != kNoErr) return error;
-        if (ASErr error = menu.GetMenuGroupName(group, &groupName); error != kNoErr) return error;
+        QT_PROPAGATE(menu.GetNthMenuGroup(n, &group));
+        QT_PROPAGATE(menu.GetMenuGroupName(group, &groupName));
         if (groupName != nullptr && std::strcmp(groupName, name) == 0) {
             *exists = true;
             return kNoErr;
@@ -61,26 +63,24 @@ ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage* message
                                                      const char* itemText, AIMenuItemHandle* menuItem) {
     ScopedSuite<AIMenuSuite> menu(message->d.basic, kAIMenuSuite,
                                   kAIMenuSuiteVersion + kAISuiteVersionOffset);
-    if (menu.error() != kNoErr) return menu.error();
+    QT_PROPAGATE(menu.error());
     SPPluginRef self = message->d.self;
 
     bool exists = false;
-    if (ASErr error = findMenuGroup(*menu, menuGroupName, &exists); error != kNoErr) return error;
+    QT_PROPAGATE(findMenuGroup(*menu, menuGroupName, &exists));
 
     if (!exists) {
         AIPlatformAddMenuItemDataUS entry{kAboutMenuGroup, familyEntryText.as_ASUnicode()};
         AIMenuItemHandle entryItem = nullptr;
-        if (ASErr error = menu->AddMenuItem(self, nullptr, &entry, 0, &entryItem); error != kNoErr)
-            return error;
+        QT_PROPAGATE(menu->AddMenuItem(self, nullptr, &entry, 0, &entryItem));
         AIMenuGroup group = nullptr;
-        if (ASErr error = menu->AddMenuGroupAsSubMenu(menuGroupName, 1, entryItem, &group); error != kNoErr)
-            return error;
+        QT_PROPAGATE(menu->AddMenuGroupAsSubMenu(menuGroupName, 1, entryItem, &group));
     }
 
     const ai::UnicodeString item(itemText);
     AIPlatformAddMenuItemDataUS itemData{menuGroupName, item.as_ASUnicode()};
     AIMenuItemHandle added = nullptr;
-    if (ASErr error = menu->AddMenuItem(self, nullptr, &itemData, 0, &added); error != kNoErr) return error;
+    QT_PROPAGATE(menu->AddMenuItem(self, nullptr, &itemData, 0, &added));
     *menuItem = added;
     return kNoErr;
 }

@@ -8,6 +8,7 @@
 
 #include "frame/plugin.h"
 #include "frame/suite_pointers.h"
+#include "frame/text_buffer.h"
 
 namespace {
 
@@ -16,7 +17,6 @@ constexpr ASInt32 kKeyBufferSize = 10;
 constexpr ASInt32 kTemplateBufferSize = 128;
 constexpr size_t kFormattedTemplateLimit = 120;  // longer templates are shown as they are
 constexpr ASInt32 kLargestDecimalError = 16384;  // above: written as four characters
-constexpr size_t kAlertBufferSize = 256;
 
 // Zero-terminated.
 constexpr ASErr kFilteredErrors[] = {
@@ -140,7 +140,7 @@ void Plugin::DefaultError(SPPluginRef pluginRef, ASErr error) {
         if (std::strlen(pattern) < kFormattedTemplateLimit) {
             char code[16];
             errorText(error, code);
-            char text[kAlertBufferSize];
+            char text[kTextBufferSize];
             formatTemplate(pattern, code, text, sizeof text);
             sADMBasic->MessageAlert(text);
         } else {

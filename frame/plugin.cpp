@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/error.h"
 #include "frame/host_memory.h"
 #include "frame/suite_pointers.h"
 #include "frame/suites.h"
@@ -12,13 +13,12 @@
 namespace {
 
 constexpr ASInt32 kAboutStringsList = 16600;
-constexpr ASInt32 kTextBufferSize = 256;
 
 }  // namespace
 
 Plugin::Plugin(SPPluginRef ref) : pluginRef(ref) {
-    std::strncpy(pluginName, "Plugin", kPluginNameLength);
-    pluginName[kPluginNameLength - 1] = '\0';
+    std::strncpy(pluginName, "Plugin", kTextBufferSize);
+    pluginName[kTextBufferSize - 1] = '\0';
 }
 
 // A start-up that fails after the suites were acquired destroys the object with the suites
@@ -36,7 +36,7 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage*) {
     SetGlobal(this);
 
     suites = hostNew<Suites>();
-    if (suites == nullptr) return kOutOfMemoryErr;
+    if (suites == nullptr) return makeError(kOutOfMemoryErr);
     if (ASErr error = suites->Error(); error != kNoErr) {
         hostDelete(suites);
         suites = nullptr;
@@ -44,17 +44,14 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage*) {
     }
     suites->InitializeRefCount();
 
-    if (ASErr error = sSPPlugins->SetPluginName(pluginRef, pluginName); error != kNoErr) return error;
+    QT_PROPAGATE(sSPPlugins->SetPluginName(pluginRef, pluginName));
 
-    char notifierName[kPluginNameLength + 32];
+    char notifierName[kTextBufferSize + 32];
     std::snprintf(notifierName, sizeof notifierName, "%s App Started Notifier", pluginName);
     AINotifierHandle notifier = nullptr;  // not kept: the notifier lives as long as the plug-in
-    if (ASErr error =
-            sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier, &notifier);
-        error != kNoErr)
-        return error;
+    QT_PROPAGATE(sAINotifier->AddNotifier(pluginRef, notifierName, kAIApplicationStartedNotifier, &notifier));
 
-    if (ASErr error = AllocateSuiteTables(); error != kNoErr) return error;
+    QT_PROPAGATE(AllocateSuiteTables());
     return FillSuiteTables();
 }
 
@@ -77,7 +74,7 @@ ASErr Plugin::ReloadPlugin(SPAccessMessage*) {
     SetGlobal(this);
     if (suites == nullptr) {
         suites = hostNew<Suites>();
-        if (suites == nullptr) return kOutOfMemoryErr;
+        if (suites == nullptr) return makeError(kOutOfMemoryErr);
     }
     suites->InitializeRefCount();
     ASErr error = suites->Error();

@@ -6,11 +6,10 @@
 
 #include <ctime>
 
+#include "frame/text_buffer.h"
 #include "sdk/quen_tarb_sdk.h"
 
 class Suites;
-
-constexpr ASInt32 kPluginNameLength = 256;
 
 class Plugin {
   public:
@@ -90,7 +89,7 @@ class Plugin {
 
   protected:
     SPPluginRef pluginRef;
-    char pluginName[kPluginNameLength];
+    char pluginName[kTextBufferSize];
     Suites* suites = nullptr;
     ASInt32 lockCount = 0;
     SPAccessRef accessRef = nullptr;

@@ -1,7 +1,14 @@
 // The handlers a plug-in does not override: the framework's own hooks succeed and do
 // nothing; the message handlers answer "!MSG" (not handled, never shown to the user).
+#include "frame/error.h"
 #include "frame/plugin.h"
 #include "frame/suites.h"
+
+namespace {
+
+ASErr notHandled() { return makeError(kUnhandledMsgErr); }
+
+}  // namespace
 
 ASErr Plugin::PostStartupPlugin() { return kNoErr; }
 ASErr Plugin::SetGlobal(Plugin*) { return kNoErr; }
@@ -20,39 +27,39 @@ ASErr Plugin::AcquireOptionalSuites() {
     return kNoErr;
 }
 
-ASErr Plugin::AcquireProperty(SPPropertiesMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ReleaseProperty(SPPropertiesMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoMenuItem(AIMenuMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::UpdateMenuItem(AIMenuMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GetFilterParameters(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoFilter(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::PluginGroupNotify(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::PluginGroupUpdate(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GetFileFormatParameters(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoFileFormat(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::CheckFileFormat(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::FileFormatUpdate(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::SetFileFormatParameters(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::EditTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::TrackToolCursor(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseDown(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseDrag(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseUp(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::SelectTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::DeselectTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::EditLiveEffectParameters(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoLiveEffect(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectInterpolate(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectGetInputType(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectConvertColorSpace(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectScaleParameters(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectAdjustColors(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectHandleMerge(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoTimer(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoClipboard(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::CanCopyClipboard(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::CloneClipboard(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::DisposeClipboard(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::WorkspaceWrite(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::WorkspaceRestore(SPGenericMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::WorkspaceDefault(SPGenericMessage*) { return kUnhandledMsgErr; }
+ASErr Plugin::AcquireProperty(SPPropertiesMessage*) { return notHandled(); }
+ASErr Plugin::ReleaseProperty(SPPropertiesMessage*) { return notHandled(); }
+ASErr Plugin::GoMenuItem(AIMenuMessage*) { return notHandled(); }
+ASErr Plugin::UpdateMenuItem(AIMenuMessage*) { return notHandled(); }
+ASErr Plugin::GetFilterParameters(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GoFilter(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::PluginGroupNotify(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::PluginGroupUpdate(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GetFileFormatParameters(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GoFileFormat(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::CheckFileFormat(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::FileFormatUpdate(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::SetFileFormatParameters(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::EditTool(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::TrackToolCursor(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::ToolMouseDown(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::ToolMouseDrag(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::ToolMouseUp(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::SelectTool(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::DeselectTool(AIToolMessage*) { return notHandled(); }
+ASErr Plugin::EditLiveEffectParameters(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GoLiveEffect(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectInterpolate(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectGetInputType(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectConvertColorSpace(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectScaleParameters(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectAdjustColors(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::LiveEffectHandleMerge(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GoTimer(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::GoClipboard(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::CanCopyClipboard(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::CloneClipboard(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::DisposeClipboard(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::WorkspaceWrite(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::WorkspaceRestore(SPGenericMessage*) { return notHandled(); }
+ASErr Plugin::WorkspaceDefault(SPGenericMessage*) { return notHandled(); }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/app_context.h"
+#include "frame/error.h"
 #include "frame/plugin.h"
 
 namespace {
@@ -134,7 +135,7 @@ ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
 
     for (const Route& route : routes)
         if (matches(route, caller, selector)) return route.handler(*this, selector, message);
-    return kUnhandledMsgErr;
+    return makeError(kUnhandledMsgErr);
 }
 
 // "AI Notifier": the application-started notification runs PostStartupPlugin; an
@@ -142,7 +143,7 @@ ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
 // pushed for the whole handling.
 ASErr Plugin::HandleNotifier(const char* selector, AINotifierMessage* message) {
     AppContext context(pluginRef);
-    ASErr result = kUnhandledMsgErr;
+    ASErr result = makeError(kUnhandledMsgErr);
     if (message->type != nullptr && std::strcmp(message->type, kAIApplicationStartedNotifier) == 0)
         result = PostStartupPlugin();
     if ((result == kNoErr || result == kUnhandledMsgErr) && std::strcmp(selector, kSelectorAINotify) == 0)

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 
 ASInt32 Suites::fAcquiredCount = 0;
@@ -24,7 +25,7 @@ ASErr acquireList(ImportSuite* list) {
         ASErr error = sSPBasic->AcquireSuite(entry->name, entry->version, entry->suite);
         if (error != kNoErr || *entry->suite == nullptr) {
             *entry->suite = nullptr;
-            if (!optional) return error != kNoErr ? error : kSuiteNotFoundErr;
+            if (!optional) return error != kNoErr ? error : makeError(kSuiteNotFoundErr);
         }
     }
 }
@@ -48,7 +49,7 @@ void releaseList(ImportSuite* list) {
 Suites::Suites() noexcept {
     if (fAcquiredCount == 0) {
         if (sSPBasic == nullptr) {
-            fError = kInvalidStateErr;
+            fError = makeError(kInvalidStateErr);
         } else {
             fError = acquireList(gBasicSuites);
             if (fError == kNoErr) fError = acquireList(gImportSuites);

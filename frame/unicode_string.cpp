@@ -10,7 +10,7 @@ namespace ai {
 namespace {
 
 const AIUnicodeStringSuite& suite() {
-    if (sAIUnicodeString == nullptr) throw Error(kInvalidStateErr);
+    if (sAIUnicodeString == nullptr) throw Error(makeError(kInvalidStateErr));
     return *sAIUnicodeString;
 }
 

@@ -7,9 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/gesture.h"
+#include "host/run_errors.h"
+#include "session/gesture.h"
 #include "app/messages.h"
-#include "app/parse.h"
+#include "session/parse.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ namespace {
 bool finitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
 
 // True when the gesture leaves the mouse down.
-bool checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::string& text) {
-    using Type = qtapp::GestureEvent::Type;
+bool checkGesture(const std::vector<qtsession::GestureEvent>& events, const std::string& text) {
+    using Type = qtsession::GestureEvent::Type;
     bool down = false;
     size_t undoable = 0;  // finished drags not yet undone
     size_t redoable = 0;  // drags undone since the last down
@@ -62,51 +63,51 @@ bool checkGesture(const std::vector<qtapp::GestureEvent>& events, const std::str
 // Every input is also a message text: escaped, it is one line with no control character,
 // escaping again changes nothing, and text without control characters stays as it was.
 void checkPrintable(const std::string& text) {
-    const std::string shown = qtapp::printable(text);
+    const std::string shown = qthost::printable(text);
     bool controls = false;
     for (char c : text) controls |= static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
     for (char c : shown) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) broken("a control character in a message", text);
     }
-    if (qtapp::printable(shown) != shown) broken("escaping twice changed the message", text);
+    if (qthost::printable(shown) != shown) broken("escaping twice changed the message", text);
     if (!controls && shown != text) broken("a message without control characters was changed", text);
 }
 
 void parse(unsigned which, const std::string& text) {
     switch (which % 11) {
         case 0: {
-            const std::vector<qtapp::GestureEvent> events = qtapp::parseGesture(text);
-            if (checkGesture(events, text) != qtapp::endsWithMouseDown(events)) {
+            const std::vector<qtsession::GestureEvent> events = qtsession::parseGesture(text);
+            if (checkGesture(events, text) != qtsession::endsWithMouseDown(events)) {
                 broken("endsWithMouseDown disagrees with the events", text);
             }
             break;
         }
         case 1:
-            if (!std::isfinite(qtapp::parseNumber(text, "--n"))) broken("a number that is not finite", text);
+            if (!std::isfinite(qtsession::parseNumber(text, "--n"))) broken("a number that is not finite", text);
             break;
-        case 2: qtapp::parseInteger(text, "--i"); break;
+        case 2: qtsession::parseInteger(text, "--i"); break;
         case 3:
-            if (!finitePoint(qtapp::parsePoint(text, "--p"))) broken("a point that is not finite", text);
+            if (!finitePoint(qtsession::parsePoint(text, "--p"))) broken("a point that is not finite", text);
             break;
         case 4: {
-            const AIRealRect r = qtapp::parseRect(text, "--r");
+            const AIRealRect r = qtsession::parseRect(text, "--r");
             if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.right) ||
                 !std::isfinite(r.bottom)) {
                 broken("a rectangle that is not finite", text);
             }
             break;
         }
-        case 5: qtapp::parseModifiers(text); break;
-        case 6: qtapp::parseBool(text, "--b"); break;
-        case 7: qtapp::parseColorModel(text); break;
-        case 8: qtapp::parsePaint(text, "--fill"); break;
+        case 5: qtsession::parseModifiers(text); break;
+        case 6: qtsession::parseBool(text, "--b"); break;
+        case 7: qtsession::parseColorModel(text); break;
+        case 8: qtsession::parsePaint(text, "--fill"); break;
         case 9: {
-            const int tool = qtapp::parseTool(text);
+            const int tool = qtsession::parseTool(text);
             if (tool < 0 || tool > 12) broken("tool out of range", text);
-            if (qtapp::toolName(tool) == nullptr) broken("a tool without a name", text);
+            if (qtsession::toolName(tool) == nullptr) broken("a tool without a name", text);
             break;
         }
-        default: checkGesture(qtapp::parseGesture(text), text); break;
+        default: checkGesture(qtsession::parseGesture(text), text); break;
     }
 }
 
@@ -118,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkPrintable(text);
     try {
         parse(data[0], text);
-    } catch (const qtapp::UsageError& e) {
+    } catch (const qthost::UsageError& e) {
         if (e.what()[0] == '\0') broken("an error that names nothing", text);
     }
     return 0;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/json_export.h"
+#include "export/json_export.h"
 #include "byte_reader.h"
 #include "host/host.h"
 
@@ -55,7 +55,7 @@ void checkDocument(const qthost::Document& document) {
     }
 }
 
-std::string snapshot(const qthost::Document& document) { return qtapp::documentJson(document, {}); }
+std::string snapshot(const qthost::Document& document) { return qtexport::documentJson(document, {}); }
 
 AIReal special(uint8_t pick) {
     constexpr AIReal kInf = std::numeric_limits<AIReal>::infinity();

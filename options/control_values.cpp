@@ -5,13 +5,14 @@
 #include <cstdio>
 
 #include "frame/suite_pointers.h"
+#include "frame/text_buffer.h"
 
 namespace options {
 
 void insertEntries(ADMItemRef item, std::span<const EntryRun> runs) {
     ADMListRef list = sADMItem->GetList(item);
     if (!list) return;
-    char text[256];
+    char text[kTextBufferSize];
     int32_t index = 0;
     for (const EntryRun& run : runs) {
         for (int32_t k = 0; k < run.size(); ++k, ++index) {

@@ -90,10 +90,9 @@ constexpr Control pushButton(int32_t id, ADMRect r, const char* caption, Proc pr
 
 constexpr int32_t kToolCount = 13;
 
-// The controls of tool `tool`'s page (0 to 12), in building order.
+// The controls of tool `tool`'s page (0 to 12), in building order; empty for any other
+// number. The pages themselves are in options/tool_pages.h.
 std::span<const Control> toolPage(int32_t tool);
-// Pages 5 to 12, kept in a file of their own; empty for any other number.
-std::span<const Control> toolPageFrom5(int32_t tool);
 // The shared controls below the pages, in building order, the tool selector last.
 std::span<const Control> sharedControls();
 

@@ -61,7 +61,7 @@ bool usesProcessValue(int32_t mode) {
 // Every control is copied, hidden pages included, so no per-control bookkeeping is needed.
 // `deletepathvalue_12` has no control and so keeps its value (true unless reset otherwise):
 // a control that does not exist must not clear an option.
-void ToolDlgOKButtonProc0(ADMItemRef item, ADMNotifierRef notifier) {
+void ToolDlgOKButtonProc0(ADMItemRef item, ADMNotifierRef notifier) noexcept {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     sADMDialog->GetBoundsRect(dialog, &g::dialogposition);
@@ -71,7 +71,7 @@ void ToolDlgOKButtonProc0(ADMItemRef item, ADMNotifierRef notifier) {
     });
 }
 
-void enabled(ADMItemRef item, ADMNotifierRef notifier) {
+void enabled(ADMItemRef item, ADMNotifierRef notifier) noexcept {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::currenttool = options::activeEntryID(item, g::currenttool);
@@ -81,7 +81,7 @@ void enabled(ADMItemRef item, ADMNotifierRef notifier) {
     for (const Control& c : options::toolPage(g::currenttool)) showItem(dialog, c.id, true);
 }
 
-void colorchange(ADMItemRef item, ADMNotifierRef notifier) {
+void colorchange(ADMItemRef item, ADMNotifierRef notifier) noexcept {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::filloptions = options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::filloptions)), g::filloptions);
@@ -94,7 +94,7 @@ void colorchange(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 // Leaves the tool, its page, the title and the colour controls' enabling as they are.
-void ToolDlgResetButtonProc(ADMItemRef item, ADMNotifierRef notifier) {
+void ToolDlgResetButtonProc(ADMItemRef item, ADMNotifierRef notifier) noexcept {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
     g::applyOptionDefaults();

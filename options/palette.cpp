@@ -95,7 +95,7 @@ void build(ADMDialogRef dialog, const Control& c, int32_t tool, ASInt32 swatchCo
 
 }  // namespace
 
-ASErr ToolPluginInitProc0(ADMDialogRef dialog) {
+ASErr ToolPluginInitProc0(ADMDialogRef dialog) noexcept {
     g::initialiseOnce(dialog);
 
     // Read once: the swatch spin edits keep this maximum while the palette lives. A host

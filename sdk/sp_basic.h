@@ -76,8 +76,15 @@ typedef ASErr (*PluginMainProc)(const char* caller, const char* selector, void* 
 #define QT_PLUGIN_EXPORT __attribute__((visibility("default")))
 #endif
 
+// C++ sees that no exception leaves the entry point.
+#ifdef __cplusplus
+#define QT_NOEXCEPT noexcept
+#else
+#define QT_NOEXCEPT
+#endif
+
 // The module's only export.
-QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* selector, void* message);
+QT_PLUGIN_EXPORT ASErr PluginMain(const char* caller, const char* selector, void* message) QT_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 // again before every transform of it.
 #include "styling/patterns.h"
 
+#include "frame/error.h"
 #include "frame/suite_pointers.h"
 
 namespace {
@@ -28,7 +29,7 @@ constexpr Scale kGroupScales[3][3] = {
 
 ASErr centreOf(AIArtHandle art, AIRealPoint* centre) {
     AIRealRect bounds{};
-    if (ASErr err = sAIArt->GetArtBounds(art, &bounds)) return err;
+    QT_PROPAGATE(sAIArt->GetArtBounds(art, &bounds));
     centre->h = bounds.left + (bounds.right - bounds.left) * 0.5f;
     centre->v = bounds.bottom + (bounds.top - bounds.bottom) * 0.5f;
     return kNoErr;
@@ -62,16 +63,16 @@ ASErr shapeAboutCentre(AIArtHandle duplicate, AIRealPoint e, Scale scale) {
 ASErr mirrorOnce(AIArtHandle art, ASInt16 order, AIReal x) {
     AIArtHandle d1 = nullptr;
     AIRealPoint c{};
-    if (ASErr err = sAIArt->DuplicateArt(art, order, art, &d1)) return err;
-    if (ASErr err = centreOf(d1, &c)) return err;
-    if (ASErr err = reflect(d1, c, 2 * (x - c.h), 0.0f)) return err;
+    QT_PROPAGATE(sAIArt->DuplicateArt(art, order, art, &d1));
+    QT_PROPAGATE(centreOf(d1, &c));
+    QT_PROPAGATE(reflect(d1, c, 2 * (x - c.h), 0.0f));
 
     AIRealPoint e{};
-    if (ASErr err = centreOf(d1, &e)) return err;
+    QT_PROPAGATE(centreOf(d1, &e));
     AIRealMatrix matrix{};
     sAIRealMath->AIRealMatrixSetTranslate(&matrix, -e.h, -e.v);
     sAIRealMath->AIRealMatrixConcatTranslate(&matrix, e.h, e.v);
-    if (ASErr err = tagAndTransform(d1, matrix)) return err;
+    QT_PROPAGATE(tagAndTransform(d1, matrix));
     return shapeAboutCentre(d1, e, {-1.0f, 1.0f});
 }
 
@@ -80,20 +81,20 @@ ASErr mirrorOnce(AIArtHandle art, ASInt16 order, AIReal x) {
 ASErr mirrorFourFold(AIArtHandle art, ASInt16 order, AIReal x, AIReal y, const Scale (&scales)[3]) {
     AIArtHandle d[3] = {nullptr, nullptr, nullptr};
     AIRealPoint c{};
-    if (ASErr err = sAIArt->DuplicateArt(art, order, art, &d[0])) return err;
-    if (ASErr err = centreOf(d[0], &c)) return err;
+    QT_PROPAGATE(sAIArt->DuplicateArt(art, order, art, &d[0]));
+    QT_PROPAGATE(centreOf(d[0], &c));
     const AIReal dx = 2 * (x - c.h);
     const AIReal dy = 2 * (y - c.v);
-    if (ASErr err = reflect(d[0], c, dx, 0.0f)) return err;
-    if (ASErr err = sAIArt->DuplicateArt(art, order, art, &d[1])) return err;
-    if (ASErr err = reflect(d[1], c, dx, dy)) return err;
-    if (ASErr err = sAIArt->DuplicateArt(art, order, art, &d[2])) return err;
-    if (ASErr err = reflect(d[2], c, 0.0f, dy)) return err;
+    QT_PROPAGATE(reflect(d[0], c, dx, 0.0f));
+    QT_PROPAGATE(sAIArt->DuplicateArt(art, order, art, &d[1]));
+    QT_PROPAGATE(reflect(d[1], c, dx, dy));
+    QT_PROPAGATE(sAIArt->DuplicateArt(art, order, art, &d[2]));
+    QT_PROPAGATE(reflect(d[2], c, 0.0f, dy));
 
     for (int k = 0; k < 3; ++k) {
         AIRealPoint e{};
-        if (ASErr err = centreOf(d[k], &e)) return err;
-        if (ASErr err = shapeAboutCentre(d[k], e, scales[k])) return err;
+        QT_PROPAGATE(centreOf(d[k], &e));
+        QT_PROPAGATE(shapeAboutCentre(d[k], e, scales[k]));
     }
     return kNoErr;
 }

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "app/option_catalog.h"
-#include "app/parse.h"
 #include "app/presets.h"
+#include "host/run_errors.h"
+#include "session/option_catalog.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ TEST(Presets, TheBuiltInTableReadsAndNamesRealOptions) {
         EXPECT_GE(preset.shape, 0);
         EXPECT_LE(preset.shape, 23);
         for (const auto& [option, value] : preset.sets) {
-            const qtapp::OptionInfo* info = qtapp::findOption(option);
+            const qtsession::OptionInfo* info = qtsession::findOption(option);
             ASSERT_NE(info, nullptr) << preset.name << ": " << option;
             EXPECT_GE(info->item, 0) << preset.name << ": " << option << " has no control";
         }
@@ -48,7 +48,7 @@ TEST(Presets, ABrokenTableNamesThePresetAndTheField) {
         try {
             qtapp::parsePresets(row.table);
             ADD_FAILURE() << row.table << " was accepted";
-        } catch (const qtapp::UsageError& error) {
+        } catch (const qthost::UsageError& error) {
             EXPECT_NE(std::string(error.what()).find(row.message), std::string::npos) << error.what();
         }
     }

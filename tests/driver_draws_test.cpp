@@ -120,12 +120,12 @@ TEST_F(DriverDrawsTest, EveryRandomStepDrawsInItsPlace) {
         EXPECT_FLOAT_EQ(style.stroke.width, width);
         EXPECT_EQ(document().opacity(copies[i]), d[11]);
         ASInt32 blend = static_cast<ASInt32>(d[12] * 20);
-        if (blend > 15) blend = 0;
+        if (blend > kLastBlendMode) blend = kNormalBlendMode;
         EXPECT_EQ(document().blendMode(copies[i]), blend);
 
         const auto style18 = static_cast<ASInt32>(d[13] * 18);
         const auto warp = document().warp(envelopes[i]);
-        if (style18 >= 1 && style18 <= 15) {
+        if (style18 >= kWarpStyleFirst && style18 <= kWarpStyleLast) {
             ASSERT_TRUE(warp.has_value());
             EXPECT_EQ(warp->style, style18);
             EXPECT_EQ(warp->bend, d[15] * sign(d[14]));
@@ -139,7 +139,7 @@ TEST_F(DriverDrawsTest, EveryRandomStepDrawsInItsPlace) {
 }
 
 // Opacity and blending mode over a longer row: six draws per copy (four jitter, opacity,
-// blend); the blend draw maps to twenty slots and the four past mode 15 mean normal.
+// blend); the blend draw maps to twenty slots and the four past the last mode mean normal.
 TEST_F(DriverDrawsTest, OpacityAndBlendTakeOneDrawEachPerCopy) {
     constexpr size_t kCopies = 20;
     constexpr size_t kPerCopy = 6;
@@ -154,7 +154,7 @@ TEST_F(DriverDrawsTest, OpacityAndBlendTakeOneDrawEachPerCopy) {
     for (size_t i = 0; i < kCopies; ++i) {
         const AIReal* d = &draws[i * kPerCopy];
         ASInt32 blend = static_cast<ASInt32>(d[5] * 20);
-        if (blend > 15) blend = 0;
+        if (blend > kLastBlendMode) blend = kNormalBlendMode;
         EXPECT_EQ(document().opacity(copies[i]), d[4]) << i;
         EXPECT_EQ(document().blendMode(copies[i]), blend) << i << " from draw " << d[5];
     }

@@ -13,8 +13,8 @@
 #include <unistd.h>
 #include <string>
 
-#include "app/finite.h"
-#include "app/output.h"
+#include "export/finite.h"
+#include "export/files/document_file.h"
 #include "reliability_support.h"
 
 namespace {
@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("qt_reliability_" + std::to_string(::getpid()));
         fs::create_directories(dir_);
-        session_ = std::make_unique<qtapp::Session>(qthost::HostConfig{});
+        session_ = std::make_unique<qtsession::Session>(qthost::HostConfig{});
         session_->selectTool(1);  // drag: ten copies of the drag path
         session_->setOption("trailvalue_1", "1");
     }
@@ -67,21 +67,21 @@ protected:
     }
 
     fs::path dir_;
-    std::unique_ptr<qtapp::Session> session_;
+    std::unique_ptr<qtsession::Session> session_;
     size_t finiteArt_ = 0;
 };
 
 TEST_F(ReliabilityOutputTest, NonFiniteArtIsCountedAndLeftOutOfEveryFormat) {
     drawBoth();
     const qthost::Document& document = session_->host().document();
-    const size_t skipped = qtapp::countNonFinite(document);
+    const size_t skipped = qtexport::countNonFinite(document);
     ASSERT_GT(skipped, 0u) << "points that are not finite should give art that is not finite";
 
-    const qtapp::RunInfo run{1, session_->host().results().all(), session_->host().records().alerts};
+    const qtexport::RunInfo run{1, session_->host().results().all(), session_->host().records().alerts};
     for (const char* name : {"out.json", "out.svg", "out.pdf", "out.png"}) {
         SCOPED_TRACE(name);
         const fs::path path = dir_ / name;
-        ASSERT_NO_THROW(qtapp::writeDocument(document, run, path.string()));
+        ASSERT_NO_THROW(qtexport::writeDocument(document, run, path.string()));
         ASSERT_TRUE(fs::exists(path));
         EXPECT_GT(fs::file_size(path), 0u);
     }

@@ -7,10 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "host/run_errors.h"
 #include "app/commands.h"
-#include "app/gesture.h"
-#include "app/parse.h"
-#include "app/session.h"
+#include "session/gesture.h"
+#include "session/parse.h"
+#include "session/session.h"
 
 namespace {
 
@@ -22,20 +23,20 @@ struct RangeCase {
 
 TEST(ReliabilityParse, NumbersBeyondSinglePrecisionAreRefused) {
     const RangeCase cases[] = {
-        {"a point past the largest float", [] { qtapp::parsePoint("1e300,0", "--from"); }, true},
-        {"a point just past the largest float", [] { qtapp::parsePoint("0,-3.5e38", "--to"); }, true},
-        {"the largest float is a point", [] { qtapp::parsePoint("3.4e38,-3.4e38", "--to"); }, false},
-        {"a view edge past the largest float", [] { qtapp::parseRect("0,1e39,10,0", "--view"); }, true},
+        {"a point past the largest float", [] { qtsession::parsePoint("1e300,0", "--from"); }, true},
+        {"a point just past the largest float", [] { qtsession::parsePoint("0,-3.5e38", "--to"); }, true},
+        {"the largest float is a point", [] { qtsession::parsePoint("3.4e38,-3.4e38", "--to"); }, false},
+        {"a view edge past the largest float", [] { qtsession::parseRect("0,1e39,10,0", "--view"); }, true},
         {"a gesture point past the largest float",
-         [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1e300,0]}]})"); }, true},
+         [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1e300,0]}]})"); }, true},
         {"a gesture number no double holds",
-         [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1e390,0]}]})"); }, true},
-        {"an ordinary gesture point", [] { qtapp::parseGesture(R"({"events":[{"type":"down","at":[1,2]}]})"); },
+         [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1e390,0]}]})"); }, true},
+        {"an ordinary gesture point", [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1,2]}]})"); },
          false},
     };
     for (const RangeCase& c : cases) {
         if (c.refused) {
-            EXPECT_THROW(c.parse(), qtapp::UsageError) << c.what;
+            EXPECT_THROW(c.parse(), qthost::UsageError) << c.what;
         } else {
             EXPECT_NO_THROW(c.parse()) << c.what;
         }
@@ -52,7 +53,7 @@ TEST(ReliabilityParse, AStrokeWidthPastTheLargestFloatIsABadArgument) {
 }
 
 TEST(ReliabilityParse, AnOptionPastTheLargestFloatIsClampedByItsControl) {
-    qtapp::Session session(qthost::HostConfig{});
+    qtsession::Session session(qthost::HostConfig{});
     session.setOption("rotatevalue_1", "1e300");
     EXPECT_FLOAT_EQ(session.palette().item(43)->floatValue(), 360.0f);
     session.setOption("rotatevalue_1", "-1e300");

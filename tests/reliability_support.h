@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/json_export.h"
-#include "app/session.h"
+#include "export/json_export.h"
+#include "session/session.h"
 #include "host/host.h"
 
 namespace qtrel {
@@ -20,7 +20,7 @@ namespace qtrel {
 inline constexpr ASErr kInjected = 0x5154666C;  // 'QTfl'
 
 // The document's content as the JSON exporter writes it (no results, no alerts).
-inline std::string snapshot(const qthost::Document& document) { return qtapp::documentJson(document, {}); }
+inline std::string snapshot(const qthost::Document& document) { return qtexport::documentJson(document, {}); }
 
 // Host operations that cannot fail: the host traces them but does not count them towards
 // failNthCall.
@@ -130,10 +130,10 @@ inline std::vector<StylingVariant> stylingVariants() {
 
 // A session on a pressure device, in `setup`'s mode with the shared styling on (changed by
 // `variant`) and the random-handle line type.
-inline std::unique_ptr<qtapp::Session> styledSession(const ModeSetup& setup, const StylingVariant& variant = {}) {
+inline std::unique_ptr<qtsession::Session> styledSession(const ModeSetup& setup, const StylingVariant& variant = {}) {
     qthost::HostConfig config;
     config.pressureDevice = true;
-    auto session = std::make_unique<qtapp::Session>(config);
+    auto session = std::make_unique<qtsession::Session>(config);
     session->selectTool(setup.tool);
     session->selectShape(13);
     for (const auto& [name, value] : sharedStyling()) session->setOption(name, value);

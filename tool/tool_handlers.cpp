@@ -4,11 +4,11 @@
 // plug-in object's virtual functions.
 #include "drag/drag_state.h"
 #include "drag/driver.h"
-#include "frame/multi_arrow_tool_plugin.h"
 #include "frame/plugin_texts.h"
 #include "frame/suite_pointers.h"
 #include "options/palette.h"
 #include "options/store.h"
+#include "tool/multi_arrow_tool_plugin.h"
 
 // The palette is made once and lives until the host quits; deselecting the tool keeps it.
 ASErr MultiArrowToolPlugin::SelectTool(AIToolMessage*) {

@@ -13,15 +13,15 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/colors.h"
-#include "app/document_settings.h"
-#include "app/finite.h"
-#include "app/gesture.h"
-#include "app/json_export.h"
-#include "app/option_catalog.h"
-#include "app/parse.h"
-#include "app/scene.h"
-#include "app/svg_export.h"
+#include "export/srgb.h"
+#include "export/finite.h"
+#include "session/document_settings.h"
+#include "session/gesture.h"
+#include "export/json_export.h"
+#include "session/option_catalog.h"
+#include "session/parse.h"
+#include "export/scene.h"
+#include "export/svg_export.h"
 #include "host/host.h"
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
@@ -47,7 +47,7 @@ qthost::DialogItem* control(int id) {
 std::string start(const std::string& configJson) {
     if (gHost) return "a host is already running in this module instance";
     try {
-        qthost::HostConfig config = qtapp::documentConfig(nlohmann::json::parse(configJson));
+        qthost::HostConfig config = qtsession::documentConfig(nlohmann::json::parse(configJson));
         gHost = std::make_unique<qthost::Host>(config);
         if (ASErr err = gHost->loadStatic(PluginMain, kResourceFile))
             return "the plug-in could not be registered: error " + std::to_string(err);
@@ -142,11 +142,11 @@ std::string paletteJson(bool withEntries) {
 
 std::string documentJson() {
     if (!gHost) return "null";
-    qtapp::RunInfo run{gHost->config().seed, gHost->results().all(), gHost->records().alerts};
-    return qtapp::documentJson(gHost->document(), run);
+    qtexport::RunInfo run{gHost->config().seed, gHost->results().all(), gHost->records().alerts};
+    return qtexport::documentJson(gHost->document(), run);
 }
 
-std::string documentSvg() { return gHost ? qtapp::sceneSvg(qtapp::buildScene(gHost->document())) : ""; }
+std::string documentSvg() { return gHost ? qtexport::sceneSvg(qtexport::buildScene(gHost->document())) : ""; }
 
 // The art to draw since the last call (see RedrawPlan): 0 nothing, 1 new art above what the
 // canvas shows, 2 new art beneath it, 3 everything; -1 without a host. The arrays below then
@@ -169,7 +169,7 @@ unsigned documentPathCount() { return gRedrawPlan.pathCount(); }
 std::string blendModeNames() {
     nlohmann::json names = nlohmann::json::array();
     for (int mode = 0; mode <= 15; ++mode) {
-        std::string css = qtapp::blendModeCss(mode);
+        std::string css = qtexport::blendModeCss(mode);
         names.push_back(css == "normal" ? "source-over" : css);
     }
     return names.dump();
@@ -184,16 +184,16 @@ std::string statusJson(int from) {
     for (size_t i = static_cast<size_t>(std::max(from, 0)); i < alerts.size(); ++i) newAlerts.push_back(alerts[i]);
     nlohmann::json out = {{"alerts", std::move(newAlerts)},
                           {"alertCount", alerts.size()},
-                          {"nonFinite", qtapp::countNonFinite(gHost->document())}};
+                          {"nonFinite", qtexport::countNonFinite(gHost->document())}};
     return out.dump();
 }
 
 // Every option the palette edits, for the page's gesture log (store names by item).
 std::string optionCatalogJson() {
     nlohmann::json out = nlohmann::json::array();
-    for (const qtapp::OptionInfo& o : qtapp::optionCatalog()) {
-        const char* type = o.type == qtapp::OptionType::boolean ? "bool"
-                           : o.type == qtapp::OptionType::real  ? "float"
+    for (const qtsession::OptionInfo& o : qtsession::optionCatalog()) {
+        const char* type = o.type == qtsession::OptionType::boolean ? "bool"
+                           : o.type == qtsession::OptionType::real  ? "float"
                                                                 : "int32";
         out.push_back({{"name", std::string(o.name)},
                        {"type", type},
@@ -208,11 +208,11 @@ std::string optionCatalogJson() {
 // captions of the spin edits (the option table's), by palette item.
 std::string controlTipsJson() {
     nlohmann::json out = nlohmann::json::object();
-    for (const qtapp::ControlTip& tip : qtapp::controlTips()) {
+    for (const qtsession::ControlTip& tip : qtsession::controlTips()) {
         int item = tip.item;
         std::string caption;
         if (item < 0) {
-            const qtapp::OptionInfo* option = qtapp::findOption(tip.option);
+            const qtsession::OptionInfo* option = qtsession::findOption(tip.option);
             if (!option) continue;
             item = option->item;
             caption = option->caption;
@@ -225,8 +225,8 @@ std::string controlTipsJson() {
 // The bounds of everything drawn, as the exporters draw it: [left, bottom, right, top] in
 // document points over every anchor and handle, widened by half the widest stroke; null
 // without art.
-void growBounds(const qtapp::SceneNode& node, AIRealRect& box, bool& any, double& stroke) {
-    for (const qtapp::SceneNode& child : node.children) growBounds(child, box, any, stroke);
+void growBounds(const qtexport::SceneNode& node, AIRealRect& box, bool& any, double& stroke) {
+    for (const qtexport::SceneNode& child : node.children) growBounds(child, box, any, stroke);
     if (node.style.strokePaint) stroke = std::max(stroke, static_cast<double>(node.style.stroke.width));
     for (const AIPathSegment& s : node.segments) {
         for (AIRealPoint p : {s.p, s.in, s.out}) {
@@ -242,12 +242,12 @@ void growBounds(const qtapp::SceneNode& node, AIRealRect& box, bool& any, double
 
 std::string artBoundsJson() {
     if (!gHost) return "null";
-    const qtapp::Scene scene = qtapp::buildScene(gHost->document());
+    const qtexport::Scene scene = qtexport::buildScene(gHost->document());
     AIRealRect box{};
     bool any = false;
     double stroke = 0;
-    for (const qtapp::SceneLayer& layer : scene.layers)
-        for (const qtapp::SceneNode& node : layer.nodes) growBounds(node, box, any, stroke);
+    for (const qtexport::SceneLayer& layer : scene.layers)
+        for (const qtexport::SceneNode& node : layer.nodes) growBounds(node, box, any, stroke);
     if (!any) return "null";
     const double half = stroke / 2;
     return nlohmann::json::array({box.left - half, box.bottom - half, box.right + half, box.top + half}).dump();
@@ -256,19 +256,19 @@ std::string artBoundsJson() {
 // The tool names the command line and gesture files use, by number.
 std::string toolNamesJson() {
     nlohmann::json out = nlohmann::json::array();
-    for (int tool = 0; tool <= 12; ++tool) out.push_back(qtapp::toolName(tool));
+    for (int tool = 0; tool <= 12; ++tool) out.push_back(qtsession::toolName(tool));
     return out.dump();
 }
 
 // A gesture file read as `quentarb draw --gesture` reads it, as the page's own log: tools by
 // number and option values typed by their option. {"error": ...} names what is wrong.
 std::string normalizeGesture(const std::string& text) {
-    using Type = qtapp::GestureEvent::Type;
+    using Type = qtsession::GestureEvent::Type;
     try {
-        const std::vector<qtapp::GestureEvent> events = qtapp::parseGesture(text);
+        const std::vector<qtsession::GestureEvent> events = qtsession::parseGesture(text);
         nlohmann::json out = nlohmann::json::array();
         for (size_t i = 0; i < events.size(); ++i) {
-            const qtapp::GestureEvent& e = events[i];
+            const qtsession::GestureEvent& e = events[i];
             const std::string where = "gesture event " + std::to_string(i);
             switch (e.type) {
                 case Type::down: out.push_back({{"type", "down"}, {"at", {e.at.h, e.at.v}}}); break;
@@ -287,17 +287,17 @@ std::string normalizeGesture(const std::string& text) {
                 case Type::tool: out.push_back({{"type", "tool"}, {"tool", e.number}}); break;
                 case Type::shape: out.push_back({{"type", "shape"}, {"shape", e.number}}); break;
                 case Type::set: {
-                    const qtapp::OptionInfo* option = qtapp::findOption(e.option);
-                    const std::string what = where + ": option " + qtapp::inQuotes(e.option);
-                    if (!option) throw qtapp::UsageError(what + " is unknown");
-                    if (option->item < 0) throw qtapp::UsageError(what + " has no control in the palette");
+                    const qtsession::OptionInfo* option = qtsession::findOption(e.option);
+                    const std::string what = where + ": option " + qthost::inQuotes(e.option);
+                    if (!option) throw qthost::UsageError(what + " is unknown");
+                    if (option->item < 0) throw qthost::UsageError(what + " has no control in the palette");
                     nlohmann::json value;
-                    if (option->type == qtapp::OptionType::boolean) {
-                        value = qtapp::parseBool(e.value, what);
-                    } else if (option->type == qtapp::OptionType::real) {
-                        value = qtapp::parseNumber(e.value, what);
+                    if (option->type == qtsession::OptionType::boolean) {
+                        value = qtsession::parseBool(e.value, what);
+                    } else if (option->type == qtsession::OptionType::real) {
+                        value = qtsession::parseNumber(e.value, what);
                     } else {
-                        value = std::clamp<long long>(qtapp::parseInteger(e.value, what), INT32_MIN, INT32_MAX);
+                        value = std::clamp<long long>(qtsession::parseInteger(e.value, what), INT32_MIN, INT32_MAX);
                     }
                     out.push_back({{"type", "set"}, {"option", e.option}, {"value", std::move(value)}});
                     break;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/colors.h"
+#include "export/srgb.h"
 
 namespace qtweb {
 
@@ -40,7 +40,7 @@ struct Box {
 
 // The colour exactly as the SVG export writes it.
 int32_t rgbOf(const AIColor& color) {
-    std::string hex = qtapp::hexColor(qtapp::toSrgb(color));
+    std::string hex = qtexport::hexColor(qtexport::toSrgb(color));
     return static_cast<int32_t>(std::strtol(hex.c_str() + 1, nullptr, 16));
 }
 
@@ -67,7 +67,7 @@ bool enclosesNothing(const std::vector<AIPathSegment>& segments) {
 
 int32_t blendOf(ASInt32 mode) { return mode >= 0 && mode <= 15 ? mode : kNormalBlendMode; }
 
-bool isolated(const qtapp::SceneNode& group) {
+bool isolated(const qtexport::SceneNode& group) {
     return group.opacity != 1.0f || blendOf(group.blendMode) != kNormalBlendMode;
 }
 
@@ -88,7 +88,7 @@ void setBox(DrawList& list, size_t record, const Box& box) {
     f[6] = box.widestStroke;
 }
 
-Box addNode(DrawList& list, const qtapp::SceneNode& node) {
+Box addNode(DrawList& list, const qtexport::SceneNode& node) {
     Box box;
     if (node.isGroup) {
         bool whole = isolated(node);
@@ -98,7 +98,7 @@ Box addNode(DrawList& list, const qtapp::SceneNode& node) {
             list.ints[begin * DrawList::kInts + 6] = blendOf(node.blendMode);
             list.floats[begin * DrawList::kFloats + 1] = node.opacity;
         }
-        for (const qtapp::SceneNode& child : node.children) box.grow(addNode(list, child));
+        for (const qtexport::SceneNode& child : node.children) box.grow(addNode(list, child));
         if (whole) {
             setBox(list, begin, box);
             addRecord(list, kGroupEnd);
@@ -140,9 +140,9 @@ void DrawList::clear() {
     paths = 0;
 }
 
-void DrawList::add(const qtapp::SceneNode& node) { addNode(*this, node); }
+void DrawList::add(const qtexport::SceneNode& node) { addNode(*this, node); }
 
-bool compositesNormally(const qtapp::SceneNode& node) {
+bool compositesNormally(const qtexport::SceneNode& node) {
     if (blendOf(node.blendMode) != kNormalBlendMode) return false;
     if (!node.isGroup || node.opacity != 1.0f) return true;  // a path, or a group drawn as a whole
     return std::all_of(node.children.begin(), node.children.end(), compositesNormally);

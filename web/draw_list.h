@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/scene.h"
+#include "export/scene.h"
 
 namespace qtweb {
 
@@ -31,12 +31,12 @@ struct DrawList {
     uint32_t paths = 0;
 
     void clear();
-    void add(const qtapp::SceneNode& node);
+    void add(const qtexport::SceneNode& node);
 };
 
 // Whether a node draws over whatever is beneath it as plain "over" compositing, so that art
 // put beneath it later changes nothing of how it blends.
-bool compositesNormally(const qtapp::SceneNode& node);
+bool compositesNormally(const qtexport::SceneNode& node);
 
 }  // namespace qtweb
 

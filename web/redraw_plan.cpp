@@ -65,8 +65,8 @@ uint64_t fingerprintOf(const qthost::Document& doc, AIArtHandle art, uint32_t la
 
 void RedrawPlan::take(const qthost::Document& doc, const TopLevel& item, DrawList& list) {
     fingerprint_ += fingerprintOf(doc, item.art, item.layer);
-    qtapp::SceneNode node;
-    if (!qtapp::buildTopLevelNode(doc, item.art, node)) return;
+    qtexport::SceneNode node;
+    if (!qtexport::buildTopLevelNode(doc, item.art, node)) return;
     uint32_t before = list.paths;
     list.add(node);
     paths_ += list.paths - before;

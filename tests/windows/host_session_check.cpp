@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/option_catalog.h"
+#include "session/option_catalog.h"
 #include "checks.h"
 #include "host/host.h"
 #include "host/host_impl.h"
@@ -44,7 +44,7 @@ qthost::DialogItem* paletteItem(qthost::Host& host, int id) {
 }
 
 void setOption(qthost::Host& host, const char* name, ASInt32 value) {
-    const qtapp::OptionInfo* option = qtapp::findOption(name);
+    const qtsession::OptionInfo* option = qtsession::findOption(name);
     if (option) qthost::DialogModel::userSetInt(paletteItem(host, option->item), value);
 }
 

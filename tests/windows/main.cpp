@@ -16,10 +16,10 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/gesture.h"
-#include "app/json_export.h"
-#include "app/parse.h"
-#include "app/session.h"
+#include "session/gesture.h"
+#include "export/json_export.h"
+#include "session/parse.h"
+#include "session/session.h"
 #include "checks.h"
 
 namespace {
@@ -42,19 +42,19 @@ int drawOne(const std::string& module, const char* tool, const char* shape, cons
     // The command line's defaults for everything not given.
     const qtapp::DrawArgs defaults;
     qthost::HostConfig config;
-    config.colorModel = qtapp::parseColorModel(defaults.colorModel);
-    if (defaults.fill) config.fill = qtapp::parsePaint(*defaults.fill, "--fill");
-    if (defaults.stroke) config.stroke = qtapp::parsePaint(*defaults.stroke, "--stroke");
+    config.colorModel = qtsession::parseColorModel(defaults.colorModel);
+    if (defaults.fill) config.fill = qtsession::parsePaint(*defaults.fill, "--fill");
+    if (defaults.stroke) config.stroke = qtsession::parsePaint(*defaults.stroke, "--stroke");
     config.strokeWidth = static_cast<AIReal>(defaults.strokeWidth);
     config.seed = static_cast<uint32_t>(std::stoul(run.seed));
-    qtapp::Session session(config, module);
-    session.selectTool(qtapp::parseTool(tool));
+    qtsession::Session session(config, module);
+    session.selectTool(qtsession::parseTool(tool));
     session.selectShape(std::stoi(shape));
-    session.play(qtapp::readGestureFile(run.gesture));
+    session.play(qtsession::readGestureFile(run.gesture));
     qthost::Host& host = session.host();
-    qtapp::RunInfo info{config.seed, host.results().all(), host.records().alerts};
+    qtexport::RunInfo info{config.seed, host.results().all(), host.records().alerts};
     std::ofstream out(run.out, std::ios::binary);
-    out << qtapp::documentJson(host.document(), info);
+    out << qtexport::documentJson(host.document(), info);
     return out.good() ? 0 : 1;
 }
 

@@ -1,0 +1,23 @@
+// The document as JSON: page, colour model, seed, every plug-in result, alerts, and the
+// layers with their art back to front.
+#ifndef QT_EXPORT_JSON_EXPORT_H
+#define QT_EXPORT_JSON_EXPORT_H
+
+#include <string>
+#include <vector>
+
+#include "host/document.h"
+
+namespace qtexport {
+
+struct RunInfo {
+    unsigned seed = 1;
+    std::vector<ASErr> results;
+    std::vector<std::string> alerts;
+};
+
+std::string documentJson(const qthost::Document& document, const RunInfo& run);
+
+}  // namespace qtexport
+
+#endif
