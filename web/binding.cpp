@@ -23,6 +23,7 @@
 #include "export/scene.h"
 #include "export/svg_export.h"
 #include "host/host.h"
+#include "host/run_errors.h"
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
