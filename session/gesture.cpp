@@ -85,7 +85,7 @@ bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
     bool down = false;
     for (const GestureEvent& e : events) {
         if (e.type == GestureEvent::Type::down) down = true;
-        if (e.type == GestureEvent::Type::up) down = false;
+        if (e.type == GestureEvent::Type::up || e.type == GestureEvent::Type::cancel) down = false;
     }
     return down;
 }

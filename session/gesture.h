@@ -13,8 +13,10 @@
 namespace qtsession {
 
 struct GestureEvent {
-    // undo: the host's undo of the last finished drag, as a person's Undo.
-    enum class Type { down, drag, up, set, tool, shape, reset, undo };
+    // undo: the host's undo of the last finished drag, as a person's Undo; redo: the host's
+    // redo of the drag undone last; cancel: Escape during a drag, which ends it as an up does
+    // and leaves the document as before it.
+    enum class Type { down, drag, up, set, tool, shape, reset, undo, redo, cancel };
     Type type = Type::down;
     AIRealPoint at{};         // down, drag
     int pressure = 255;       // drag
@@ -26,7 +28,7 @@ struct GestureEvent {
 
 // Parses a gesture document; a UsageError names the event and what is wrong with it. The text
 // is UTF-8 without NUL bytes, mouse events come in order, every undo has a finished drag to
-// undo, and there are at most `maxDrags` drag events.
+// undo and every redo an undone one, and there are at most `maxDrags` drag events.
 std::vector<GestureEvent> parseGesture(const std::string& text, uint64_t maxDrags = UINT64_MAX);
 // UsageError when `text` holds a NUL byte or is not UTF-8, naming the first bad byte.
 void checkGestureText(std::string_view text);

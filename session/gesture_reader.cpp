@@ -154,8 +154,12 @@ public:
             e.type = GestureEvent::Type::reset;
         } else if (kind == "undo") {
             e.type = GestureEvent::Type::undo;
+        } else if (kind == "redo") {
+            e.type = GestureEvent::Type::redo;
+        } else if (kind == "cancel") {
+            e.type = GestureEvent::Type::cancel;
         } else {
-            fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo)");
+            fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo, redo, cancel)");
         }
         return e;
     }
@@ -165,10 +169,10 @@ private:
     std::string where_;
 };
 
-// A mouse button is either up or down: a drag or an up needs a down before it, and a down
-// needs the previous drag's up. An undo takes back the last finished drag not yet undone, so
-// it needs one, and it cannot come between a down and its up. The text of the first event out
-// of order, or empty.
+// A mouse button is either up or down: a drag, an up or a cancel needs a down before it, and a
+// down needs the previous drag's up. An undo takes back the last finished drag not yet undone,
+// so it needs one, and it cannot come between a down and its up; a redo needs an undo since
+// the last down. The text of the first event out of order, or empty.
 class MouseOrder {
 public:
     std::string next(const GestureEvent& e, size_t index) {
@@ -178,6 +182,7 @@ public:
             case Type::down:
                 if (down_) return where + "a down while the mouse is already down";
                 down_ = true;
+                redoable_ = 0;
                 break;
             case Type::drag:
                 if (!down_) return where + "a drag with no down before it";
@@ -191,6 +196,17 @@ public:
                 if (down_) return where + "an undo in the middle of a drag (before its up)";
                 if (undoable_ == 0) return where + "an undo with no finished drag to undo";
                 --undoable_;
+                ++redoable_;
+                break;
+            case Type::redo:
+                if (down_) return where + "a redo in the middle of a drag (before its up)";
+                if (redoable_ == 0) return where + "a redo with no undone drag to redo";
+                --redoable_;
+                ++undoable_;
+                break;
+            case Type::cancel:
+                if (!down_) return where + "a cancel with no down before it";
+                down_ = false;
                 break;
             default:
                 break;
@@ -201,6 +217,7 @@ public:
 private:
     bool down_ = false;
     size_t undoable_ = 0;  // finished drags not yet undone
+    size_t redoable_ = 0;  // drags undone since the last down
 };
 
 // The SAX handler. Containers are told apart by their depth: 1 the document, 2 the events
