@@ -15,8 +15,8 @@ gallery: build
 	scripts/main-job.sh $(BUILD)
 
 # Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
-# the Windows module's checks, the playground in a browser.
-test: test-unit test-reliability test-windows test-browser
+# the Windows module's checks, the playground in a browser, the Inkscape extension.
+test: test-unit test-reliability test-windows test-browser test-inkscape
 
 .PHONY: test-reliability
 test-reliability: deps
@@ -75,3 +75,16 @@ test-browser: build
 bench-browser:
 	@scripts/install-deps.sh playground
 	tests/browser/run.sh --bench
+
+# The Inkscape extension: `make inkscape` installs Inkscape when it is missing and copies the
+# built extension, with its engine, into ~/.config/inkscape/extensions/quentarb/; its tests run
+# the script as Inkscape does and Inkscape itself once, under Xvfb.
+.PHONY: inkscape test-inkscape
+
+inkscape: build
+	@scripts/install-deps.sh inkscape
+	/usr/bin/python3 inkscape/install.py $(BUILD)
+
+test-inkscape: build
+	@scripts/install-deps.sh inkscape
+	inkscape/tests/run.sh $(BUILD)
