@@ -1,7 +1,8 @@
 // Every option of the plug-in as the command line names it, read from the option table
-// (resources/option_table.def): store name, type, default, the palette item that edits it
-// (-1: none), the tool it belongs to (-1: shared) and the caption beside its control (empty
-// for popups, whose label is their entry 0, and for options without a control). The plug-in
+// (resources/option_table.def): store name, type, default, range, the palette item that edits
+// it (-1: none), the tool it belongs to (-1: shared), a popup's entry count and the caption
+// beside its control (empty for popups, whose label is their entry 0, and for options without
+// a control). The plug-in
 // keeps its store to itself; the host reaches options only through these controls.
 #include "session/option_catalog.h"
 
@@ -15,9 +16,17 @@ namespace {
 #define QT_OPTION_TYPE_Real OptionType::real
 #define QT_OPTION_TYPE_Bool OptionType::boolean
 
+// A popup's entries run from 0 to its max (the palette checks its entry texts against it).
+#define QT_OPTION_ENTRIES_Spin(max) 0
+#define QT_OPTION_ENTRIES_Swatch(max) 0
+#define QT_OPTION_ENTRIES_Check(max) 0
+#define QT_OPTION_ENTRIES_None(max) 0
+#define QT_OPTION_ENTRIES_Popup(max) (max) + 1
+#define QT_OPTION_ENTRIES_Tool(max) (max) + 1
+
 constexpr OptionInfo kOptions[] = {
 #define QT_OPTION(name, type, def, min, max, item, tool, control, caption) \
-    {#name, QT_OPTION_TYPE_##type, def, item, tool, caption},
+    {#name, QT_OPTION_TYPE_##type, def, min, max, item, tool, QT_OPTION_ENTRIES_##control(max), caption},
 #include "resources/option_table.def"
 #undef QT_OPTION
 };

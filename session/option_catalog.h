@@ -13,8 +13,13 @@ struct OptionInfo {
     std::string_view name;
     OptionType type;
     double defaultValue;
+    // The range the control accepts: a spin edit's limits, a popup's first and last entry,
+    // 0 and 1 for a check box; 0, 0 when the range is the document's (a swatch) or no
+    // control edits the option.
+    double min, max;
     int item;  // palette item, -1 when no control edits it
     int tool;  // 0..12, -1 for a shared option
+    int entries;  // a popup's (or the tool selector's) number of entries, 0 for any other control
     std::string_view caption;  // empty for popups and for controls without a caption
 };
 
