@@ -10,6 +10,7 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "export/files/document_file.h"
+#include "session/option_change.h"
 #include "session/parse.h"
 #include "app/progress.h"
 #include "session/session.h"
@@ -71,6 +72,7 @@ DrawPlan plan(const DrawArgs& args) {
         size_t eq = set.find('=');
         if (eq == std::string::npos || eq == 0) throw UsageError("--set: " + inQuotes(set) + " is not NAME=VALUE");
         p.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
+        checkedOptionChange(p.sets.back().first, p.sets.back().second, "--set");
     }
     const int steps = args.steps.value_or(8);
     if (steps < 1) throw UsageError("--steps: must be at least 1");

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "host/run_errors.h"
+#include "session/option_change.h"
 #include "session/parse.h"
 
 namespace qtsession {
@@ -135,6 +136,7 @@ public:
             if (option.kind != Field::Kind::string) fail("\"option\" must be a string");
             e.option = option.text;
             e.value = valueText();
+            checkedOptionChange(e.option, e.value, where_ + ": set");  // as the palette's control will take it
         } else if (kind == "tool") {
             e.type = GestureEvent::Type::tool;
             const Field& tool = field(Key::tool);

@@ -10,7 +10,7 @@
 
 #include "host/module_loader.h"
 #include "host/run_errors.h"
-#include "session/option_catalog.h"
+#include "session/option_change.h"
 #include "session/parse.h"
 #include "sdk/quen_tarb_names.h"
 
@@ -97,38 +97,25 @@ void Session::selectShape(int shape) {
 }
 
 void Session::setOption(const std::string& name, const std::string& value) {
-    const OptionInfo* option = findOption(name);
-    std::string what = "--set " + printable(name);
-    if (!option) throw UsageError("--set: unknown option " + inQuotes(name) + " (see `quentarb options`)");
-    if (option->item < 0) throw UsageError(what + ": this option has no control in the palette");
-    qthost::DialogItem& item = control(option->item, what);
-    switch (option->type) {
-        case OptionType::boolean:
-            qthost::DialogModel::userSetBool(&item, parseBool(value, what));
-            break;
+    const OptionChange change = checkedOptionChange(name, value, "--set");
+    qthost::DialogItem& item = control(change.option->item, "--set " + printable(name));
+    switch (change.option->type) {
+        case OptionType::boolean: qthost::DialogModel::userSetBool(&item, change.boolean); break;
         case OptionType::real: {
             // Beyond single precision the field holds its largest value; the control clamps it.
             const double limit = std::numeric_limits<AIReal>::max();
-            const double number = std::clamp(parseNumber(value, what), -limit, limit);
-            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(number));
+            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(std::clamp(change.real, -limit, limit)));
             break;
         }
-        case OptionType::int32: {
-            long long n = parseInteger(value, what);
+        case OptionType::int32:
             if (item.isPopup()) {
-                long long count = static_cast<long long>(item.entries().size());
-                if (n < 0 || n >= count) {
-                    throw UsageError(what + ": " + printable(value) + " is not an entry of the popup (0 to " +
-                                     std::to_string(count - 1) + ")");
-                }
-                qthost::DialogModel::userSelectEntry(&item, static_cast<int>(n));
+                qthost::DialogModel::userSelectEntry(&item, static_cast<int>(change.whole));
             } else {
                 // The spin edit clamps, as it does for a person typing a large number.
-                long long clamped = std::clamp<long long>(n, INT32_MIN, INT32_MAX);
+                const long long clamped = std::clamp<long long>(change.whole, INT32_MIN, INT32_MAX);
                 qthost::DialogModel::userSetInt(&item, static_cast<ASInt32>(clamped));
             }
             break;
-        }
     }
 }
 
