@@ -1,5 +1,6 @@
 // The basic suite (acquire, release, memory) and the SP suites: access, plug-in name, blocks.
 #include <cstdlib>
+#include <new>
 #include <cstring>
 
 #include "host/host_impl.h"
@@ -68,7 +69,9 @@ ASErr AllocateBlock(size_t size, void** block) {
     if (ASErr err = hostEnter("SP Basic Suite.AllocateBlock")) return err;
     if (!block) return kBadParameterErr;
     *block = std::malloc(size ? size : 1);
-    return *block ? kNoErr : kOutOfMemoryErr;
+    // The plug-in's heap is the host's to give: the host ran out of memory, and the run ends.
+    if (!*block) throw std::bad_alloc();
+    return kNoErr;
 }
 
 // Giving memory back cannot be refused, so a free is never a place for an injected fault
@@ -83,7 +86,7 @@ ASErr ReallocateBlock(void* block, size_t newSize, void** newBlock) {
     if (ASErr err = hostEnter("SP Basic Suite.ReallocateBlock")) return err;
     if (!newBlock) return kBadParameterErr;
     void* moved = std::realloc(block, newSize ? newSize : 1);
-    if (!moved) return kOutOfMemoryErr;
+    if (!moved) throw std::bad_alloc();  // the block stays the plug-in's, unchanged
     *newBlock = moved;
     return kNoErr;
 }
@@ -149,7 +152,9 @@ ASErr BlocksAllocate(size_t size, const char*, void** block) {
     if (ASErr err = hostEnter("SP Blocks Suite.AllocateBlock")) return err;
     if (!block) return kBadParameterErr;
     *block = std::malloc(size ? size : 1);
-    return *block ? kNoErr : kOutOfMemoryErr;
+    // The plug-in's heap is the host's to give: the host ran out of memory, and the run ends.
+    if (!*block) throw std::bad_alloc();
+    return kNoErr;
 }
 
 ASErr BlocksFree(void* block) {
