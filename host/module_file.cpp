@@ -113,7 +113,8 @@ std::string elfModuleProblem(const ModuleBytes& file, uint16_t machine) {
 }
 
 std::string peModuleProblem(const ModuleBytes& file, uint16_t machine) {
-    constexpr bool k64 = sizeof(void*) == 8;
+    // x86 takes a PE32 optional header; x64 and ARM64 a PE32+ one.
+    const bool k64 = machine == 0 ? sizeof(void*) == 8 : machine != 0x14c;
     std::vector<unsigned char> dos;
     if (!readInto(file, 0, 64, dos) || dos[0] != 'M' || dos[1] != 'Z') return "it is not a DLL (no DOS header)";
     const Fields d{dos, true};

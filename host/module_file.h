@@ -26,8 +26,9 @@ uint16_t peMachineOfThisBuild();
 // Empty when `bytes` hold a whole ELF shared object for `machine` (of this build's class and
 // byte order); otherwise what is wrong, in words.
 std::string elfModuleProblem(const ModuleBytes& bytes, uint16_t machine);
-// The same for a PE DLL: DOS header, PE signature, `machine`, the DLL flag, an optional header
-// of this build's kind, and the section table and every section's data inside the file.
+// The same for a PE DLL: DOS header, PE signature, `machine`, the DLL flag, the optional header
+// of the machine (PE32 for x86, PE32+ otherwise), and the section table and every section's
+// data inside the file.
 std::string peModuleProblem(const ModuleBytes& bytes, uint16_t machine);
 
 // The check of this platform for the file at `path` (ELF on POSIX systems but the Mac, PE on
