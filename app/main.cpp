@@ -47,7 +47,7 @@ struct FlagError : std::runtime_error {
     std::string command;
 };
 
-bool takesValue(const CLI::Option& option) { return option.get_type_size_min() > 0; }
+bool takesValue(const CLI::Option& option) { return option.get_items_expected_min() > 0; }
 
 // The option of `command` that `word` names ("--tool", "--tool=x"), if any.
 const CLI::Option* optionNamed(const CLI::App& command, std::string_view word) {
