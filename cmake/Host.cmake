@@ -67,6 +67,18 @@ target_compile_definitions(quentarb_tests PRIVATE
 if(TARGET quentarb)
   add_dependencies(quentarb_tests quentarb)
 endif()
+
+# A fixture of the command-line tests: a module that loads but will not start
+# (build/DIR/fixture_modules/refusing_module.so, with the resource file beside it).
+add_library(qt_refusing_module MODULE tests/fixture_modules/refusing_module.cpp)
+target_include_directories(qt_refusing_module PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(qt_refusing_module PROPERTIES PREFIX "" OUTPUT_NAME refusing_module
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixture_modules)
+add_dependencies(qt_refusing_module quentarb_resources)
+add_custom_command(TARGET qt_refusing_module POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/ZU41_QuenTarb.rsrc
+          ${CMAKE_BINARY_DIR}/fixture_modules/refusing_module.rsrc)
+add_dependencies(quentarb_tests qt_refusing_module)
 # Each test case in its own process: the plug-in keeps module-wide state.
 gtest_discover_tests(quentarb_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 

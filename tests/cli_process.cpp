@@ -3,7 +3,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +13,54 @@
 namespace qttest {
 
 std::string quentarbPath() { return std::string(QT_BINARY_DIR) + "/quentarb"; }
+std::string buildPath(const std::string& name) { return std::string(QT_BINARY_DIR) + "/" + name; }
+
+int startProcess(const ProcessRun& run, int errFd) {
+    std::string program = quentarbPath();
+    std::vector<std::string> argStore;
+    if (run.limits.empty()) {
+        argStore.push_back(program);
+    } else {
+        argStore = {"/bin/sh", "-c", run.limits + "; exec \"$0\" \"$@\"", program};
+    }
+    argStore.insert(argStore.end(), run.args.begin(), run.args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argStore) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int pipeEnds[2] = {-1, -1};
+    if (run.stdoutPath == kPipeWithoutReader && pipe(pipeEnds) != 0) return -1;
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (errFd >= 0) dup2(errFd, 2);
+        if (run.stdoutPath == kClosed) {
+            close(1);
+        } else if (run.stdoutPath == kPipeWithoutReader) {
+            close(pipeEnds[0]);  // the reader is gone before the program writes
+            dup2(pipeEnds[1], 1);
+            close(pipeEnds[1]);
+        } else {
+            int out = open(run.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (out < 0) _exit(120);
+            dup2(out, 1);
+            close(out);
+        }
+        // As a shell starts a program: every signal at its default, so that the program's own
+        // handling is what is seen.
+        for (int s : {SIGPIPE, SIGXFSZ, SIGINT, SIGTERM}) signal(s, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    if (pipeEnds[0] >= 0) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+    }
+    return pid;
+}
 
 ProcessResult runProcess(const ProcessRun& run) {
     ProcessResult result;
@@ -22,32 +69,10 @@ ProcessResult runProcess(const ProcessRun& run) {
     if (errFd < 0) return result;
     unlink(errTemplate);
 
-    std::string program = quentarbPath();
-    std::vector<std::string> argStore{program};
-    argStore.insert(argStore.end(), run.args.begin(), run.args.end());
-    std::vector<char*> argv;
-    for (std::string& a : argStore) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    pid_t pid = fork();
-    if (pid == 0) {
-        dup2(errFd, 2);
-        if (run.stdoutPath.empty()) {
-            close(1);
-        } else {
-            int out = open(run.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (out < 0) _exit(120);
-            dup2(out, 1);
-            close(out);
-        }
-        if (run.fileSizeLimit >= 0) {
-            rlimit limit{static_cast<rlim_t>(run.fileSizeLimit), static_cast<rlim_t>(run.fileSizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
-        }
-        for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
-        execv(program.c_str(), argv.data());
-        _exit(127);
+    const pid_t pid = startProcess(run, errFd);
+    if (pid < 0) {
+        close(errFd);
+        return result;
     }
     int status = 0;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(run.timeoutSeconds);
