@@ -28,15 +28,19 @@ int startProcess(const ProcessRun& run, int errFd) {
     for (std::string& a : argStore) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // The reader goes before the child exists, so that no copy of it lives while the child
+    // writes.
     int pipeEnds[2] = {-1, -1};
-    if (run.stdoutPath == kPipeWithoutReader && pipe(pipeEnds) != 0) return -1;
+    if (run.stdoutPath == kPipeWithoutReader) {
+        if (pipe(pipeEnds) != 0) return -1;
+        close(pipeEnds[0]);
+    }
     pid_t pid = fork();
     if (pid == 0) {
         if (errFd >= 0) dup2(errFd, 2);
         if (run.stdoutPath == kClosed) {
             close(1);
         } else if (run.stdoutPath == kPipeWithoutReader) {
-            close(pipeEnds[0]);  // the reader is gone before the program writes
             dup2(pipeEnds[1], 1);
             close(pipeEnds[1]);
         } else {
@@ -55,10 +59,7 @@ int startProcess(const ProcessRun& run, int errFd) {
         execv(argv[0], argv.data());
         _exit(127);
     }
-    if (pipeEnds[0] >= 0) {
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-    }
+    if (pipeEnds[1] >= 0) close(pipeEnds[1]);
     return pid;
 }
 
