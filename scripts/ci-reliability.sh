@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reliability checks for CI: the whole test suite built with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer (preset "asan", build/asan), then each libFuzzer target
-# (preset "fuzz", build/fuzz) for a bounded time from the seed corpus in fuzz/corpus, then the
+# (preset "fuzz", build/fuzz) for a bounded time from the seed corpus in fuzz/corpus (with the
+# target's dictionary fuzz/TARGET.dict where there is one), then the
 # soak: the benchmark suite's Soak runs (Release, build/bench), long drags with memory watched,
 # which exit non-zero when memory grows or the document is left wrong (also `make soak`).
 # FUZZ_SECONDS sets the time per target (default 60), FUZZ_SEED the seed (default 1),
@@ -30,7 +31,9 @@ for target in session parsers; do
     # New inputs go to a scratch directory; the repository's seeds are only read.
     found=$(mktemp -d)
     log="build/fuzz/fuzz_${target}.log"
-    if ! "build/fuzz/fuzz_${target}" "$found" "fuzz/corpus/${target}" \
+    dict=()
+    [[ -f "fuzz/${target}.dict" ]] && dict=(-dict="fuzz/${target}.dict")
+    if ! "build/fuzz/fuzz_${target}" "$found" "fuzz/corpus/${target}" "${dict[@]}" \
         -seed="$fuzz_seed" -max_total_time="$fuzz_seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="$artifacts/${target}-" >"$log" 2>&1; then
         tail -n 60 "$log"
