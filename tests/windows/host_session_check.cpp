@@ -1,6 +1,9 @@
 // The module loaded by the headless host on Windows: the host finds its names, icons, cursor
 // and palette frame in the module's own resources, and the plug-in draws through PluginMain.
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "checks.h"
 #include "host/host.h"
 #include "host/host_impl.h"
+#include "host/module_loader.h"
 
 namespace wintest {
 
@@ -119,6 +123,21 @@ void checkUnloadReload(Checks& checks, qthost::Host& host) {
     checks.expect(allZero(host.results()), "every message returned 0");
 }
 
+
+// A copy of the module cut short is refused before LoadLibrary maps it, with the reason.
+void checkCutModule(Checks& checks, const std::string& modulePath) {
+    std::ifstream in(modulePath, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string cut = (std::filesystem::temp_directory_path() / "quentarb-cut-module.aip").string();
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, std::min<size_t>(bytes.size(), 20000));
+    qthost::Host host;
+    checks.equal(host.loadModule(cut), kBadParameterErr, "a module cut at 20000 bytes is refused");
+    checks.expect(qthost::moduleLoadError().find("cut short") != std::string::npos, "and the reason says so",
+                  qthost::moduleLoadError());
+    std::error_code ec;
+    std::filesystem::remove(cut, ec);
+}
+
 }  // namespace
 
 void checkHostSession(Checks& checks, const std::string& modulePath) {
@@ -138,6 +157,7 @@ void checkHostSession(Checks& checks, const std::string& modulePath) {
     checks.equal(again.loadModule(modulePath), kNoErr, "the module loads again after FreeLibrary");
     checks.equal(again.startup(), kNoErr, "and starts again");
     checks.equal(again.shutdown(), kNoErr, "and shuts down");
+    checkCutModule(checks, modulePath);
 }
 
 }  // namespace wintest
