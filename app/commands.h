@@ -5,6 +5,7 @@
 #ifndef QT_APP_COMMANDS_H
 #define QT_APP_COMMANDS_H
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -41,7 +42,11 @@ struct DrawArgs {
 
 int runDraw(const DrawArgs& args, std::ostream& err);
 int runOptions(const std::optional<std::string>& tool, bool json, std::ostream& out, std::ostream& err);
-int runGallery(const std::string& directory, std::ostream& out, std::ostream& err);
+// The gallery: every piece, or the `count` pieces from `first` on (named by their place in
+// the whole gallery), with an index page of those.
+int runGallery(const std::string& directory, std::ostream& out, std::ostream& err, size_t first = 0,
+               size_t count = SIZE_MAX);
+size_t galleryPieceCount();
 
 }  // namespace qtapp
 

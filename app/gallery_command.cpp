@@ -2,6 +2,7 @@
 // JSON, with an index page.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <iostream>
@@ -66,16 +67,21 @@ std::string escapeHtml(const std::string& text) {
 
 // Every file is written atomically. A piece whose plug-in reports an error is status 1 and the
 // gallery goes on; a file that cannot be written stops it with status 3.
-int runGallery(const std::string& directory, std::ostream& out, std::ostream& err) {
+size_t galleryPieceCount() { return pieces().size(); }
+
+int runGallery(const std::string& directory, std::ostream& out, std::ostream& err, size_t first, size_t count) {
     namespace fs = std::filesystem;
     // The presets, the settings and the module are checked before the folder is made: a
     // refused run creates nothing. The first piece's session is the module's check.
     std::vector<Preset> all;
-    std::unique_ptr<Session> first;
+    std::unique_ptr<Session> ready;
+    size_t end = 0;
     try {
         progressDelay();
         all = pieces();
-        first = std::make_unique<Session>(all.front().config);
+        first = std::min(first, all.size());
+        end = first + std::min(count, all.size() - first);
+        if (first < end) ready = std::make_unique<Session>(all[first].config);
     } catch (...) {
         return reportFailure("quentarb gallery", std::current_exception(), err);
     }
@@ -91,13 +97,14 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         "background:#fff;padding:6px}img{width:306px;height:396px;border:1px solid #ccc}</style>\n"
         "</head><body>\n<h1>QuenTarb: every mode</h1>\n";
     int status = 0;
-    int index = 0;
+    size_t index = first;
     Progress progress;
     try {
-        for (const Preset& piece : all) {
-            std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
-            progress.step("piece " + std::to_string(index) + " of " + std::to_string(all.size()));
-            std::unique_ptr<Session> made = first ? std::move(first) : std::make_unique<Session>(piece.config);
+        for (; index < end; ++index) {
+            const Preset& piece = all[index];
+            std::string name = std::to_string(index) + "-" + toolName(piece.tool);
+            progress.step("piece " + std::to_string(index + 1) + " of " + std::to_string(all.size()));
+            std::unique_ptr<Session> made = ready ? std::move(ready) : std::make_unique<Session>(piece.config);
             Session& session = *made;
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
@@ -124,7 +131,7 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         html += "</body></html>\n";
         writeTextFile((fs::path(directory) / "index.html").string(), html);
         progress.clear();
-        std::string done = "gallery: " + std::to_string(index) + " pieces in " + printable(directory) + "\n";
+        std::string done = "gallery: " + std::to_string(end - first) + " pieces in " + printable(directory) + "\n";
         if (&out == &std::cout) writeStandardOutput(done); else out << done;
         return status;
     } catch (...) {
