@@ -1,6 +1,7 @@
 // Taking a document's snapshot, and its formats through the export layer.
 #include "python/snapshot.h"
 
+#include <cairo.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <sstream>
 
 #include "export/files/cairo_export.h"
@@ -56,7 +58,9 @@ std::string bytesThroughFile(const char* name, Write write) {
 }
 
 void drawn(const std::string& failure, const char* format) {
-    if (!failure.empty()) throw RunFailure(std::string("cannot make the ") + format + ": " + failure);
+    if (failure.empty()) return;
+    if (failure == cairo_status_to_string(CAIRO_STATUS_NO_MEMORY)) throw std::bad_alloc();
+    throw RunFailure(std::string("cannot make the ") + format + ": " + failure);
 }
 
 }  // namespace
