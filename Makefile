@@ -15,8 +15,9 @@ gallery: build
 	scripts/main-job.sh $(BUILD)
 
 # Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
-# the Windows module's checks, the playground in a browser, the Python package.
-test: test-unit test-reliability test-windows test-browser test-python
+# the Windows module's checks, the playground in a browser, the Inkscape extension, the
+# Python package.
+test: test-unit test-reliability test-windows test-browser test-inkscape test-python
 
 .PHONY: test-reliability
 test-reliability: deps
@@ -75,6 +76,19 @@ test-browser: build
 bench-browser:
 	@scripts/install-deps.sh playground
 	tests/browser/run.sh --bench
+
+# The Inkscape extension: `make inkscape` installs Inkscape when it is missing and copies the
+# built extension, with its engine, into ~/.config/inkscape/extensions/quentarb/; its tests run
+# the script as Inkscape does and Inkscape itself once, under Xvfb.
+.PHONY: inkscape test-inkscape
+
+inkscape: build
+	@scripts/install-deps.sh inkscape
+	/usr/bin/python3 inkscape/install.py $(BUILD)
+
+test-inkscape: build
+	@scripts/install-deps.sh inkscape
+	inkscape/tests/run.sh $(BUILD)
 
 # The Python package quentarb, built in place in $(BUILD)/python (PYTHONPATH=$(BUILD)/python),
 # and its tests: pytest from Debian against the command line of the same build (the install

@@ -13,6 +13,7 @@
 #include "app/messages.h"
 #include "export/files/document_file.h"
 #include "session/parse.h"
+#include "app/presets.h"
 #include "app/progress.h"
 #include "export/scene.h"
 #include "export/files/cairo_export.h"
@@ -31,55 +32,22 @@ using qthost::printable;
 
 namespace {
 
-struct GalleryPiece {
-    int tool;
-    const char* title;
-    int shape;
-    std::vector<std::pair<std::string, std::string>> sets;
-    AIRealPoint from, to;
-};
-
-// A closed shape with a colour series shows how each mode lays its copies out.
-const std::vector<std::pair<std::string, std::string>> kColourful = {
-    {"closedpath", "1"}, {"filloptions", "3"}, {"strokeoptions", "2"}};
-
-std::vector<GalleryPiece> pieces() {
-    std::vector<GalleryPiece> list;
-    const AIRealPoint from{180, 300}, to{430, 520};
+// Every mode at its defaults, then every preset of the table (resources/presets.json).
+std::vector<Preset> pieces() {
+    const PresetTable& table = builtInPresets();
+    std::vector<Preset> list;
     for (int tool = 0; tool <= 12; ++tool) {
-        list.push_back({tool, "defaults", 0, {}, from, to});
+        Preset plain;
+        plain.name = toolName(tool);
+        plain.title = "defaults";
+        plain.tool = tool;
+        plain.from = {180, 300};
+        plain.to = {430, 520};
+        plain.config = table.document;
+        list.push_back(std::move(plain));
     }
-    auto add = [&](int tool, const char* title, int shape, std::vector<std::pair<std::string, std::string>> sets,
-                   AIRealPoint a = {180, 300}, AIRealPoint b = {430, 520}) {
-        for (const auto& s : kColourful) sets.insert(sets.begin(), s);
-        list.push_back({tool, title, shape, std::move(sets), a, b});
-    };
-    add(0, "checkerboard thinning, turns", 4, {{"checkoptions_0", "1"}, {"flipoptions_0", "2"}});
-    add(1, "curved line, rotation", 5, {{"copiesvalue_1", "24"}, {"rotatevalue_1", "15"}});
-    add(2, "grid zoom", 0, {{"zoomoptions_2", "1"}, {"copiesvalue_2", "40"}, {"curvevalue_2", "30"}}, {306, 396}, {320, 420});
-    add(3, "framed, turned edges", 13, {{"edgeoptions_3", "1"}});
-    add(4, "rim random", 14, {{"copiesvalue_4", "40"}});
-    add(5, "windmill, two circles", 4, {{"copiesvalue_5", "16"}, {"circlesvalue_5", "2"}}, {306, 396}, {380, 470});
-    add(6, "scaledown, twists", 5, {{"copiesvalue_6", "30"}, {"twistvalue_6", "3"}});
-    add(7, "bounce-along", 4, {{"copiesvalue_7", "20"}});
-    add(8, "spiral, five arms", 4, {{"spiralsvalue_8", "5"}, {"copiesvalue_8", "30"}}, {306, 396}, {420, 470});
-    add(9, "checkerboard, touch", 3, {{"scaledvalue_9", "1"}});
-    add(10, "paint, follow", 5, {{"followvalue_10", "1"}});
-    add(11, "basic tile", 17, {});
-    add(12, "background", 4, {{"copiesvalue_12", "120"}});
-    add(0, "pattern 1, blend and opacity", 4, {{"patternoptions", "1"}, {"blend", "1"}, {"opacity", "1"}});
-    add(1, "warp", 4, {{"envelopevalue_1", "1"}});
+    list.insert(list.end(), table.presets.begin(), table.presets.end());
     return list;
-}
-
-// New art in three-colour paint, so that the colour series come out in colour.
-qthost::HostConfig galleryConfig() {
-    qthost::HostConfig config;
-    config.fill = qthost::Paint::white(qthost::ColorModel::rgb);
-    qthost::Paint stroke = qthost::Paint::black(qthost::ColorModel::rgb);
-    stroke.color.c.rgb = {0.1f, 0.1f, 0.2f};
-    config.stroke = stroke;
-    return config;
 }
 
 std::string escapeHtml(const std::string& text) {
@@ -112,17 +80,17 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
         "</head><body>\n<h1>QuenTarb: every mode</h1>\n";
     int status = 0;
     int index = 0;
-    const std::vector<GalleryPiece> all = pieces();
     Progress progress;
     try {
-        for (const GalleryPiece& piece : all) {
+        const std::vector<Preset> all = pieces();
+        for (const Preset& piece : all) {
             std::string name = std::to_string(index++) + "-" + toolName(piece.tool);
             progress.step("piece " + std::to_string(index) + " of " + std::to_string(all.size()));
-            Session session(galleryConfig());
+            Session session(piece.config);
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
             for (const auto& [option, value] : piece.sets) session.setOption(option, value);
-            session.play(straightDrag(piece.from, piece.to, 8, 255, 0));
+            session.play(straightDrag(piece.from, piece.to, piece.steps, 255, 0));
             qthost::Host& host = session.host();
             RunInfo run{host.config().seed, host.results().all(), host.records().alerts};
             writeTextFile((fs::path(directory) / (name + ".json")).string(), documentJson(host.document(), run));

@@ -32,13 +32,25 @@ target_link_libraries(quentarb_session PUBLIC quentarb_host)
 # The command line and the gallery.
 file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
 list(FILTER QT_APP_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
-add_library(quentarb_app STATIC ${QT_APP_SOURCES})
+# The presets table, which the gallery and the playground share, compiled in as text.
+set(QT_PRESETS_SOURCE ${CMAKE_BINARY_DIR}/generated/presets_json.cpp)
+add_custom_command(
+  OUTPUT ${QT_PRESETS_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR}/resources/presets.json -DOUTPUT=${QT_PRESETS_SOURCE}
+          -DNAME=kPresetsJson -P ${CMAKE_SOURCE_DIR}/resources/embed_text.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/presets.json ${CMAKE_SOURCE_DIR}/resources/embed_text.cmake
+  COMMENT "Embedding resources/presets.json"
+  VERBATIM)
+add_library(quentarb_app STATIC ${QT_APP_SOURCES} ${QT_PRESETS_SOURCE})
 target_link_libraries(quentarb_app PUBLIC quentarb_session quentarb_export_files CLI11::CLI11)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(quentarb app/main.cpp)
   target_link_libraries(quentarb PRIVATE quentarb_app)
 endif()
+
+# The Inkscape extension in <build>/inkscape/ (CMake's own files for it in inkscape-cmake/).
+add_subdirectory(inkscape ${CMAKE_BINARY_DIR}/inkscape-cmake)
 
 enable_testing()
 include(GoogleTest)

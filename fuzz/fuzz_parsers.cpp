@@ -26,16 +26,28 @@ bool checkGesture(const std::vector<qtsession::GestureEvent>& events, const std:
     using Type = qtsession::GestureEvent::Type;
     bool down = false;
     size_t undoable = 0;  // finished drags not yet undone
+    size_t redoable = 0;  // drags undone since the last down
     for (const auto& e : events) {
-        if (e.type == Type::down) down = true;
+        if (e.type == Type::down) {
+            down = true;
+            redoable = 0;
+        }
         if (e.type == Type::up) {
             down = false;
             ++undoable;
         }
+        if (e.type == Type::cancel) down = false;
         if (e.type == Type::undo) {
             if (down) broken("an undo in the middle of a drag", text);
             if (undoable == 0) broken("an undo with nothing to undo", text);
             --undoable;
+            ++redoable;
+        }
+        if (e.type == Type::redo) {
+            if (down) broken("a redo in the middle of a drag", text);
+            if (redoable == 0) broken("a redo with nothing to redo", text);
+            --redoable;
+            ++undoable;
         }
         if ((e.type == Type::down || e.type == Type::drag) && !finitePoint(e.at)) {
             broken("a gesture point is not finite", text);

@@ -6,6 +6,7 @@
 #define QT_HOST_DOCUMENT_H
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -153,6 +154,14 @@ public:
     // later ones. Depth 0 reverts to the empty document.
     void revertTo(size_t depth);
     size_t changeLogSize() const;
+
+    // ---- Redo ----
+    // Everything an undo takes back, copied whole; restoring it brings the document back to
+    // the moment it was taken, recording points and handles included. Tags are not in it:
+    // they are interned for the document's life and nothing undoes them.
+    struct Snapshot;
+    std::shared_ptr<const Snapshot> snapshot() const;
+    void restore(const Snapshot& snapshot);
 
 private:
     using Art = ArtRecord;

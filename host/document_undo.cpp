@@ -66,6 +66,30 @@ void Document::revertTo(size_t depth) {
     warps_.truncate(point.warpCount);
 }
 
+struct Document::Snapshot {
+    HandleTable<ArtRecord> arts;
+    size_t liveArt;
+    SegmentArena segments;
+    StyleTable styles;
+    WarpTable warps;
+    ChangeLog changes;
+    LayerList layers;
+};
+
+std::shared_ptr<const Document::Snapshot> Document::snapshot() const {
+    return std::make_shared<const Snapshot>(Snapshot{arts_, liveArt_, segments_, styles_, warps_, changes_, layers_});
+}
+
+void Document::restore(const Snapshot& snapshot) {
+    arts_.assignRecords(snapshot.arts);
+    liveArt_ = snapshot.liveArt;
+    segments_ = snapshot.segments;
+    styles_ = snapshot.styles;
+    warps_ = snapshot.warps;
+    changes_ = snapshot.changes;
+    layers_ = snapshot.layers;
+}
+
 void Document::revertToLastRecordingPoint() {
     size_t depth = changes_.depth();
     revertTo(depth);

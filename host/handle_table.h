@@ -77,6 +77,12 @@ public:
 
     // How many times a handle of a record that is gone was resolved.
     uint64_t staleUses() const { return staleUses_; }
+    // The records and free slots of `other` (a copy kept for redo); the count of stale uses
+    // stays this table's own.
+    void assignRecords(const HandleTable& other) {
+        records_ = other.records_;
+        free_ = other.free_;
+    }
 
 private:
     std::vector<Record> records_;

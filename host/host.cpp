@@ -153,6 +153,8 @@ AIMenuItemHandle Host::aboutMenuItem() const {
 // ---- Drags ----
 
 ASErr Host::mouseDown(AIRealPoint at) {
+    impl_->forgetRedo();  // a new drag: what was undone is gone for good
+    impl_->dragging = true;
     impl_->dragPoints.push_back(impl_->document.placeRecordingPoint());
     impl_->modifiers = 0;
     impl_->lastPoint = at;
@@ -166,16 +168,60 @@ ASErr Host::mouseDrag(AIRealPoint at, int16_t pressure, uint32_t modifiers) {
 }
 
 ASErr Host::mouseUp() {
+    impl_->dragging = false;
     impl_->document.placeRecordingPoint();
     return sendTool(*impl_, kSelectorAIToolMouseUp, impl_->lastPoint, 255);
 }
 
 bool Host::undoLastDrag() {
-    if (impl_->dragPoints.empty()) return false;
-    size_t depth = impl_->dragPoints.back();
-    impl_->dragPoints.pop_back();
-    impl_->document.revertTo(depth);
+    Impl& h = *impl_;
+    if (h.dragging || h.dragPoints.empty()) return false;
+    if (!h.undonePoints.empty() && h.documentMark() != h.redoMark) h.forgetRedo();
+    if (h.undonePoints.empty()) h.beforeUndo = h.document.snapshot();
+    size_t depth = h.dragPoints.back();
+    h.dragPoints.pop_back();
+    h.undonePoints.push_back(depth);
+    h.document.revertTo(depth);
+    h.redoMark = h.documentMark();
     return true;
+}
+
+bool Host::redoLastDrag() {
+    Impl& h = *impl_;
+    if (h.dragging || h.undonePoints.empty()) return false;
+    if (h.documentMark() != h.redoMark) {
+        h.forgetRedo();
+        return false;
+    }
+    size_t depth = h.undonePoints.back();
+    h.undonePoints.pop_back();
+    // The document before the first undo, less the drags still undone.
+    h.document.restore(*h.beforeUndo);
+    if (h.undonePoints.empty()) {
+        h.beforeUndo.reset();
+    } else {
+        h.document.revertTo(h.undonePoints.back());
+    }
+    h.dragPoints.push_back(depth);
+    h.redoMark = h.documentMark();
+    return true;
+}
+
+size_t Host::undoableDrags() const { return impl_->dragging ? 0 : impl_->dragPoints.size(); }
+
+size_t Host::redoableDrags() const {
+    const Impl& h = *impl_;
+    return h.dragging || h.documentMark() != h.redoMark ? 0 : h.undonePoints.size();
+}
+
+ASErr Host::cancelDrag() {
+    Impl& h = *impl_;
+    if (!h.dragging) return kInvalidStateErr;
+    ASErr result = mouseUp();
+    size_t depth = h.dragPoints.back();
+    h.dragPoints.pop_back();
+    h.document.revertTo(depth);
+    return result;
 }
 
 // ---- Access ----

@@ -104,8 +104,19 @@ public:
     ASErr mouseDown(AIRealPoint at);
     ASErr mouseDrag(AIRealPoint at, int16_t pressure = 255, uint32_t modifiers = 0);
     ASErr mouseUp();
-    // The host's user-level undo of the last finished drag; false when nothing is left.
+    // The host's user-level undo of the last finished drag; false when nothing is left or a
+    // drag is in progress.
     bool undoLastDrag();
+    // The redo of the drag undone last: the document comes back as it was before that undo.
+    // False when nothing was undone since the last drag, during a drag, or when the document
+    // changed since the undo.
+    bool redoLastDrag();
+    size_t undoableDrags() const;
+    size_t redoableDrags() const;
+    // Escape during a drag: the plug-in hears the mouse-up, then the host reverts to the
+    // drag's recording point, so the document is as before the drag, with nothing of it to
+    // undo or redo. Returns the mouse-up's result; kInvalidStateErr when no drag is in progress.
+    ASErr cancelDrag();
 
     // The options palette, changed as a user changes it.
     DialogModel& dialogs();

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "host/host.h"
@@ -60,6 +61,20 @@ struct Host::Impl {
     uint32_t modifiers = 0;
     AIRealPoint lastPoint{0.0f, 0.0f};
     std::vector<size_t> dragPoints;  // recording depth at each finished drag's mouse-down
+    bool dragging = false;           // between a mouse-down and its up
+
+    // Redo: the document as the first undo since the last drag found it, and the recording
+    // depths of the drags undone since (the last undone at the back). `redoMark` is the
+    // document's change-log size and recording depth after the last undo or redo: a document
+    // changed since then (by anything but a drag, which forgets them anyway) has nothing to redo.
+    std::shared_ptr<const Document::Snapshot> beforeUndo;
+    std::vector<size_t> undonePoints;
+    std::pair<size_t, size_t> redoMark{0, 0};
+    void forgetRedo() {
+        beforeUndo.reset();
+        undonePoints.clear();
+    }
+    std::pair<size_t, size_t> documentMark() const { return {document.changeLogSize(), document.recordingDepth()}; }
 
     std::mt19937 random;
 

@@ -226,7 +226,9 @@ PYBIND11_MODULE(_quentarb, m) {
         .def("down", &PySession::down)
         .def("drag", &PySession::drag)
         .def("up", &PySession::up)
+        .def("cancel", &PySession::cancel)
         .def("undo", &PySession::undo)
+        .def("redo", &PySession::redo)
         .def("document", [](PySession& s) { return shared(s.document()); })
         .def("close", &PySession::close);
 

@@ -107,6 +107,7 @@ void PySession::down(double x, double y) {
         if (mouseDown_) throw UsageError("down: a down while the mouse is already down");
         play(e);
         mouseDown_ = true;
+        redoable_ = 0;
     });
 }
 
@@ -130,9 +131,17 @@ void PySession::drag(double x, double y, int pressure, long long modifiers) {
 void PySession::up() {
     run("up", [&] {
         if (!mouseDown_) throw UsageError("up: an up with no down before it");
+        play(event(GestureEvent::Type::up));
         mouseDown_ = false;
         ++undoable_;
-        play(event(GestureEvent::Type::up));
+    });
+}
+
+void PySession::cancel() {
+    run("cancel", [&] {
+        if (!mouseDown_) throw UsageError("cancel: a cancel with no down before it");
+        play(event(GestureEvent::Type::cancel));
+        mouseDown_ = false;
     });
 }
 
@@ -140,8 +149,19 @@ void PySession::undo() {
     run("undo", [&] {
         if (mouseDown_) throw UsageError("undo: an undo in the middle of a drag (before its up)");
         if (undoable_ == 0) throw UsageError("undo: an undo with no finished drag to undo");
-        --undoable_;
         play(event(GestureEvent::Type::undo));
+        --undoable_;
+        ++redoable_;
+    });
+}
+
+void PySession::redo() {
+    run("redo", [&] {
+        if (mouseDown_) throw UsageError("redo: a redo in the middle of a drag (before its up)");
+        if (redoable_ == 0) throw UsageError("redo: a redo with no undone drag to redo");
+        play(event(GestureEvent::Type::redo));
+        --redoable_;
+        ++undoable_;
     });
 }
 

@@ -29,7 +29,9 @@ public:
     void down(double x, double y);
     void drag(double x, double y, int pressure, long long modifiers);
     void up();
+    void cancel();
     void undo();
+    void redo();
     Snapshot document();
     void close();
 
@@ -44,6 +46,7 @@ private:
     std::string stopped_;  // why every call is refused; empty while the session works
     bool mouseDown_ = false;
     size_t undoable_ = 0;  // finished drags not yet undone
+    size_t redoable_ = 0;  // drags undone since the last down
     uint64_t drags_ = 0;
 };
 

@@ -3,6 +3,8 @@
 # `install-deps.sh windows` also installs what the Windows module and its tests need;
 # `install-deps.sh playground` what the playground and its browser test need;
 # `install-deps.sh reliability` what the fuzz targets need;
+# `install-deps.sh inkscape` what the Inkscape extension and its tests need (`inkscape
+# screenshots` also what inkscape/screenshots/take.sh needs);
 # `install-deps.sh python` what the Python package and its tests need.
 set -euo pipefail
 
@@ -62,6 +64,29 @@ if [ "${1:-}" = windows ]; then
       echo "i386 programs run through qemu-i386 (registered with binfmt_misc)"
     else
       echo "i386 programs cannot run here: $(i386_programs_reason)"
+    fi
+  fi
+fi
+
+# Inkscape brings inkex, the extensions' Python library, which needs lxml, tinycss2 and
+# cssselect (recommends only, so named here); the tests run under pytest, and the one run of
+# Inkscape itself needs a display: Xvfb and xauth for xvfb-run. Inkscape is optional: what
+# does not install is named in one line, and the tests say what they skip for it.
+if [ "${1:-}" = inkscape ]; then
+  inkscape_packages=(inkscape python3-lxml python3-tinycss2 python3-cssselect python3-numpy python3-pytest xvfb xauth)
+  [ "${2:-}" = screenshots ] && inkscape_packages+=(imagemagick xdotool)
+  wanted=()
+  for p in "${inkscape_packages[@]}"; do
+    installed "$p" || wanted+=("$p")
+  done
+  if [ ${#wanted[@]} -gt 0 ]; then
+    echo "installing: ${wanted[*]}"
+    $sudo_cmd apt-get update -qq || true
+    if ! DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${wanted[@]}"; then
+      for p in "${wanted[@]}"; do
+        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "$p" >/dev/null 2>&1 ||
+          echo "$p could not be installed: the Inkscape tests that need it are skipped"
+      done
     fi
   fi
 fi

@@ -108,25 +108,32 @@ GestureEvent readEvent(const json& event, size_t index) {
         e.type = GestureEvent::Type::reset;
     } else if (kind == "undo") {
         e.type = GestureEvent::Type::undo;
+    } else if (kind == "redo") {
+        e.type = GestureEvent::Type::redo;
+    } else if (kind == "cancel") {
+        e.type = GestureEvent::Type::cancel;
     } else {
-        r.fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo)");
+        r.fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo, redo, cancel)");
     }
     return e;
 }
 
-// A mouse button is either up or down: a drag or an up needs a down before it, and a down
-// needs the previous drag's up. An undo takes back the last finished drag not yet undone, so
-// it needs one, and it cannot come between a down and its up.
+// A mouse button is either up or down: a drag, an up or a cancel needs a down before it, and a
+// down needs the previous drag's up. An undo takes back the last finished drag not yet undone,
+// so it needs one, and it cannot come between a down and its up; a redo needs an undo since
+// the last down.
 void checkMouseOrder(const std::vector<GestureEvent>& events) {
     using Type = GestureEvent::Type;
     bool down = false;
     size_t undoable = 0;  // finished drags not yet undone
+    size_t redoable = 0;  // drags undone since the last down
     for (size_t i = 0; i < events.size(); ++i) {
         std::string where = "gesture event " + std::to_string(i) + ": ";
         switch (events[i].type) {
             case Type::down:
                 if (down) throw UsageError(where + "a down while the mouse is already down");
                 down = true;
+                redoable = 0;
                 break;
             case Type::drag:
                 if (!down) throw UsageError(where + "a drag with no down before it");
@@ -140,6 +147,17 @@ void checkMouseOrder(const std::vector<GestureEvent>& events) {
                 if (down) throw UsageError(where + "an undo in the middle of a drag (before its up)");
                 if (undoable == 0) throw UsageError(where + "an undo with no finished drag to undo");
                 --undoable;
+                ++redoable;
+                break;
+            case Type::redo:
+                if (down) throw UsageError(where + "a redo in the middle of a drag (before its up)");
+                if (redoable == 0) throw UsageError(where + "a redo with no undone drag to redo");
+                --redoable;
+                ++undoable;
+                break;
+            case Type::cancel:
+                if (!down) throw UsageError(where + "a cancel with no down before it");
+                down = false;
                 break;
             default:
                 break;
@@ -198,7 +216,7 @@ bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
     bool down = false;
     for (const GestureEvent& e : events) {
         if (e.type == GestureEvent::Type::down) down = true;
-        if (e.type == GestureEvent::Type::up) down = false;
+        if (e.type == GestureEvent::Type::up || e.type == GestureEvent::Type::cancel) down = false;
     }
     return down;
 }

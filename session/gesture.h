@@ -12,8 +12,10 @@
 namespace qtsession {
 
 struct GestureEvent {
-    // undo: the host's undo of the last finished drag, as a person's Undo.
-    enum class Type { down, drag, up, set, tool, shape, reset, undo };
+    // undo: the host's undo of the last finished drag, as a person's Undo; redo: the host's
+    // redo of the drag undone last; cancel: Escape during a drag, which ends it as an up does
+    // and leaves the document as before it.
+    enum class Type { down, drag, up, set, tool, shape, reset, undo, redo, cancel };
     Type type = Type::down;
     AIRealPoint at{};         // down, drag
     int pressure = 255;       // drag
@@ -24,7 +26,7 @@ struct GestureEvent {
 };
 
 // Parses a gesture document; a UsageError names the event and what is wrong with it. Mouse
-// events come in order and every undo has a finished drag to undo.
+// events come in order, every undo has a finished drag to undo and every redo an undone one.
 std::vector<GestureEvent> parseGesture(const std::string& text);
 // The file's text, refused (UsageError) when it holds more than `maxBytes` bytes: a device
 // such as /dev/zero is read only that far.

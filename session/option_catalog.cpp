@@ -22,9 +22,30 @@ constexpr OptionInfo kOptions[] = {
 #undef QT_OPTION
 };
 
+constexpr ControlTip kTips[] = {
+#define QT_OPTION_TIP(name, what, tip) {#name, -1, what, tip},
+#define QT_ITEM_TIP(item, what, tip) {"", item, what, tip},
+#include "resources/option_tips.def"
+#undef QT_OPTION_TIP
+#undef QT_ITEM_TIP
+};
+
 }  // namespace
 
 std::span<const OptionInfo> optionCatalog() { return kOptions; }
+
+std::span<const ControlTip> controlTips() { return kTips; }
+
+const ControlTip* tipForItem(int item) {
+    for (const ControlTip& tip : kTips) {
+        if (tip.item == item && tip.item >= 0) return &tip;
+        if (tip.item < 0) {
+            const OptionInfo* option = findOption(tip.option);
+            if (option && option->item == item) return &tip;
+        }
+    }
+    return nullptr;
+}
 
 const OptionInfo* findOption(std::string_view name) {
     auto it = std::find_if(std::begin(kOptions), std::end(kOptions),

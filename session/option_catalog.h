@@ -21,6 +21,18 @@ struct OptionInfo {
 std::span<const OptionInfo> optionCatalog();
 const OptionInfo* findOption(std::string_view name);
 
+// A palette control's tooltip (resources/option_tips.def): by the option it edits, or by its
+// item for a control that edits none (option empty, item set).
+struct ControlTip {
+    std::string_view option;
+    int item;                // -1 for a row keyed by option
+    std::string_view what;   // a short name where the caption does not tell the control apart
+    std::string_view tip;
+};
+std::span<const ControlTip> controlTips();
+// The tip of the control at palette item `item`, or null.
+const ControlTip* tipForItem(int item);
+
 }  // namespace qtsession
 
 #endif

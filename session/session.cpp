@@ -136,6 +136,11 @@ void Session::play(const std::vector<GestureEvent>& events, const EventsDone& af
                 // The gesture reader lets an undo through only after a finished drag.
                 if (!host_->undoLastDrag()) throw UsageError("undo: the host has no drag to undo");
                 break;
+            case Type::redo:
+                // Let through only after an undo with no down since, as for undo.
+                if (!host_->redoLastDrag()) throw UsageError("redo: the host has no undone drag to redo");
+                break;
+            case Type::cancel: host_->cancelDrag(); break;
         }
         checkHost();
         if (afterEach) afterEach(++done, events.size(), host_->document().liveArtCount());

@@ -73,6 +73,10 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     std::ofstream(path("undo-mid-drag.gesture"))
         << R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "down", "at": [3, 4]},
                           {"type": "undo"}, {"type": "up"}]})";
+    std::ofstream(path("redo-after-down.gesture"))
+        << R"({"events": [{"type": "down", "at": [1, 2]}, {"type": "up"}, {"type": "undo"},
+                          {"type": "down", "at": [3, 4]}, {"type": "up"}, {"type": "redo"}]})";
+    std::ofstream(path("cancel-first.gesture")) << R"({"events": [{"type": "cancel"}]})";
     struct Row {
         std::function<void(qtapp::DrawArgs&)> spoil;
         const char* message;
@@ -95,6 +99,10 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
          "gesture event 0: an undo with no finished drag to undo"},
         {[this](qtapp::DrawArgs& a) { a.gesture = path("undo-mid-drag.gesture"); },
          "gesture event 3: an undo in the middle of a drag"},
+        {[this](qtapp::DrawArgs& a) { a.gesture = path("redo-after-down.gesture"); },
+         "gesture event 5: a redo with no undone drag to redo"},
+        {[this](qtapp::DrawArgs& a) { a.gesture = path("cancel-first.gesture"); },
+         "gesture event 0: a cancel with no down before it"},
         {[](qtapp::DrawArgs& a) { a.out = "/nonexistent-folder/a.json"; }, "--out: cannot write"},
     };
     for (const Row& row : rows) {
@@ -109,8 +117,8 @@ TEST_F(CliTest, BadArgumentsExitTwoAndWriteNothing) {
     wrongExtension.out = path("a.bmp");
     EXPECT_EQ(draw(wrongExtension), 2);
     EXPECT_FALSE(fs::exists(path("a.bmp")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
-        << "no temporary left beside keep.json and the two gesture files";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 5)
+        << "no temporary left beside keep.json and the four gesture files";
 }
 
 TEST_F(CliTest, APluginErrorExitsOneShowsTheAlertAndStillWrites) {
@@ -207,6 +215,31 @@ TEST_F(CliTest, GestureUndoTakesBackOnlyTheLastDrag) {
     nlohmann::json withUndo = layers(start + undone + last, "with-undo");
     EXPECT_EQ(withUndo[0]["art"].size(), 6u) << "the first and the last drag, three copies each";
     EXPECT_EQ(withUndo, layers(start + last, "without")) << "the undone drag leaves nothing behind";
+}
+
+TEST_F(CliTest, GestureRedoAndCancelPlayAsThePlaygroundDoes) {
+    const std::string start = R"({"events": [
+        {"type": "tool", "tool": "drag"}, {"type": "set", "option": "copiesvalue_1", "value": 3},
+        {"type": "down", "at": [100, 100]}, {"type": "drag", "at": [150, 120]}, {"type": "up"},)";
+    const std::string second = R"(
+        {"type": "down", "at": [300, 300]}, {"type": "drag", "at": [350, 320]}, {"type": "up"},)";
+    const std::string last = R"(
+        {"type": "down", "at": [200, 400]}, {"type": "drag", "at": [260, 380]}, {"type": "up"}]})";
+    auto document = [&](const std::string& gesture, const std::string& name) {
+        std::ofstream(path(name + ".gesture")) << gesture;
+        qtapp::DrawArgs args;
+        args.gesture = path(name + ".gesture");
+        args.out = path(name + ".json");
+        EXPECT_EQ(draw(args), 0) << name << ": " << err_.str();
+        return nlohmann::json::parse(read(args.out));
+    };
+    const nlohmann::json plain = document(start + second + last, "plain");
+    const std::string undoneTwiceRedone = R"({"type": "undo"}, {"type": "undo"}, {"type": "redo"}, {"type": "redo"},)";
+    EXPECT_EQ(document(start + second + undoneTwiceRedone + last, "redone")["layers"], plain["layers"]);
+    // A cancelled drag leaves nothing, though the plug-in heard all of it.
+    const std::string cancelled = R"(
+        {"type": "down", "at": [500, 500]}, {"type": "drag", "at": [520, 560]}, {"type": "cancel"},)";
+    EXPECT_EQ(document(start + second + cancelled + last, "cancelled")["layers"], plain["layers"]);
 }
 
 TEST_F(CliTest, OptionsListsEveryOptionWithItsControl) {

@@ -7,18 +7,23 @@
 // document is a new module instance, as a new process is for the command line).
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "export/srgb.h"
 #include "export/finite.h"
+#include "session/document_settings.h"
+#include "session/gesture.h"
 #include "export/json_export.h"
 #include "session/option_catalog.h"
 #include "session/parse.h"
 #include "export/scene.h"
 #include "export/svg_export.h"
 #include "host/host.h"
+#include "host/run_errors.h"
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
@@ -30,23 +35,6 @@ constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at lin
 std::unique_ptr<qthost::Host> gHost;
 qtweb::DrawList gDrawList;   // what the canvas draws next, until the next update
 qtweb::RedrawPlan gRedrawPlan;
-
-qthost::HostConfig configFrom(const nlohmann::json& j) {
-    qthost::HostConfig config;
-    if (j.contains("seed")) config.seed = qtsession::checkedSeed(j.at("seed").get<long long>(), "seed");
-    if (j.contains("page")) {
-        const AIRealPoint page{j.at("page").at(0).get<AIReal>(), j.at("page").at(1).get<AIReal>()};
-        const AIRealPoint checked = qtsession::checkedPageSize(page, "page");
-        config.pageWidth = checked.h;
-        config.pageHeight = checked.v;
-    }
-    if (j.contains("colorModel")) config.colorModel = qtsession::parseColorModel(j.at("colorModel").get<std::string>());
-    if (j.contains("fill")) config.fill = qtsession::parsePaint(j.at("fill").get<std::string>(), "fill");
-    if (j.contains("stroke")) config.stroke = qtsession::parsePaint(j.at("stroke").get<std::string>(), "stroke");
-    if (j.contains("strokeWidth")) config.strokeWidth = qtsession::checkedStrokeWidth(j.at("strokeWidth").get<double>(), "stroke width");
-    if (j.contains("pressureDevice")) config.pressureDevice = j.at("pressureDevice").get<bool>();
-    return config;
-}
 
 qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kQuenTarbPaletteName) : nullptr; }
 
@@ -60,7 +48,7 @@ qthost::DialogItem* control(int id) {
 std::string start(const std::string& configJson) {
     if (gHost) return "a host is already running in this module instance";
     try {
-        qthost::HostConfig config = configFrom(nlohmann::json::parse(configJson));
+        qthost::HostConfig config = qtsession::documentConfig(nlohmann::json::parse(configJson));
         gHost = std::make_unique<qthost::Host>(config);
         if (ASErr err = gHost->loadStatic(PluginMain, kResourceFile))
             return "the plug-in could not be registered: error " + std::to_string(err);
@@ -87,6 +75,12 @@ int mouseDrag(float h, float v, int pressure, unsigned modifiers) {
 }
 int mouseUp() { return gHost ? gHost->mouseUp() : kInvalidStateErr; }
 bool undoLastDrag() { return gHost && gHost->undoLastDrag(); }
+
+// Redo and Escape, through the host.
+bool redoLastDrag() { return gHost && gHost->redoLastDrag(); }
+int cancelDrag() { return gHost ? gHost->cancelDrag() : kInvalidStateErr; }
+unsigned undoableDrags() { return gHost ? static_cast<unsigned>(gHost->undoableDrags()) : 0; }
+unsigned redoableDrags() { return gHost ? static_cast<unsigned>(gHost->redoableDrags()) : 0; }
 
 // The palette as a user changes it; each returns whether the change took.
 bool setInt(int item, int value) { return qthost::DialogModel::userSetInt(control(item), value); }
@@ -211,6 +205,112 @@ std::string optionCatalogJson() {
     return out.dump();
 }
 
+// The palette controls' tooltips and short names (resources/option_tips.def) and the
+// captions of the spin edits (the option table's), by palette item.
+std::string controlTipsJson() {
+    nlohmann::json out = nlohmann::json::object();
+    for (const qtsession::ControlTip& tip : qtsession::controlTips()) {
+        int item = tip.item;
+        std::string caption;
+        if (item < 0) {
+            const qtsession::OptionInfo* option = qtsession::findOption(tip.option);
+            if (!option) continue;
+            item = option->item;
+            caption = option->caption;
+        }
+        out[std::to_string(item)] = {{"what", std::string(tip.what)}, {"tip", std::string(tip.tip)}, {"caption", caption}};
+    }
+    return out.dump();
+}
+
+// The bounds of everything drawn, as the exporters draw it: [left, bottom, right, top] in
+// document points over every anchor and handle, widened by half the widest stroke; null
+// without art.
+void growBounds(const qtexport::SceneNode& node, AIRealRect& box, bool& any, double& stroke) {
+    for (const qtexport::SceneNode& child : node.children) growBounds(child, box, any, stroke);
+    if (node.style.strokePaint) stroke = std::max(stroke, static_cast<double>(node.style.stroke.width));
+    for (const AIPathSegment& s : node.segments) {
+        for (AIRealPoint p : {s.p, s.in, s.out}) {
+            if (!any) box = {p.h, p.v, p.h, p.v};
+            any = true;
+            box.left = std::min(box.left, p.h);
+            box.right = std::max(box.right, p.h);
+            box.bottom = std::min(box.bottom, p.v);
+            box.top = std::max(box.top, p.v);
+        }
+    }
+}
+
+std::string artBoundsJson() {
+    if (!gHost) return "null";
+    const qtexport::Scene scene = qtexport::buildScene(gHost->document());
+    AIRealRect box{};
+    bool any = false;
+    double stroke = 0;
+    for (const qtexport::SceneLayer& layer : scene.layers)
+        for (const qtexport::SceneNode& node : layer.nodes) growBounds(node, box, any, stroke);
+    if (!any) return "null";
+    const double half = stroke / 2;
+    return nlohmann::json::array({box.left - half, box.bottom - half, box.right + half, box.top + half}).dump();
+}
+
+// The tool names the command line and gesture files use, by number.
+std::string toolNamesJson() {
+    nlohmann::json out = nlohmann::json::array();
+    for (int tool = 0; tool <= 12; ++tool) out.push_back(qtsession::toolName(tool));
+    return out.dump();
+}
+
+// A gesture file read as `quentarb draw --gesture` reads it, as the page's own log: tools by
+// number and option values typed by their option. {"error": ...} names what is wrong.
+std::string normalizeGesture(const std::string& text) {
+    using Type = qtsession::GestureEvent::Type;
+    try {
+        const std::vector<qtsession::GestureEvent> events = qtsession::parseGesture(text);
+        nlohmann::json out = nlohmann::json::array();
+        for (size_t i = 0; i < events.size(); ++i) {
+            const qtsession::GestureEvent& e = events[i];
+            const std::string where = "gesture event " + std::to_string(i);
+            switch (e.type) {
+                case Type::down: out.push_back({{"type", "down"}, {"at", {e.at.h, e.at.v}}}); break;
+                case Type::drag: {
+                    nlohmann::json drag = {{"type", "drag"}, {"at", {e.at.h, e.at.v}}};
+                    if (e.pressure != 255) drag["pressure"] = e.pressure;
+                    if (e.modifiers) drag["modifiers"] = e.modifiers;
+                    out.push_back(std::move(drag));
+                    break;
+                }
+                case Type::up: out.push_back({{"type", "up"}}); break;
+                case Type::undo: out.push_back({{"type", "undo"}}); break;
+                case Type::redo: out.push_back({{"type", "redo"}}); break;
+                case Type::cancel: out.push_back({{"type", "cancel"}}); break;
+                case Type::reset: out.push_back({{"type", "reset"}}); break;
+                case Type::tool: out.push_back({{"type", "tool"}, {"tool", e.number}}); break;
+                case Type::shape: out.push_back({{"type", "shape"}, {"shape", e.number}}); break;
+                case Type::set: {
+                    const qtsession::OptionInfo* option = qtsession::findOption(e.option);
+                    const std::string what = where + ": option " + qthost::inQuotes(e.option);
+                    if (!option) throw qthost::UsageError(what + " is unknown");
+                    if (option->item < 0) throw qthost::UsageError(what + " has no control in the palette");
+                    nlohmann::json value;
+                    if (option->type == qtsession::OptionType::boolean) {
+                        value = qtsession::parseBool(e.value, what);
+                    } else if (option->type == qtsession::OptionType::real) {
+                        value = qtsession::parseNumber(e.value, what);
+                    } else {
+                        value = std::clamp<long long>(qtsession::parseInteger(e.value, what), INT32_MIN, INT32_MAX);
+                    }
+                    out.push_back({{"type", "set"}, {"option", e.option}, {"value", std::move(value)}});
+                    break;
+                }
+            }
+        }
+        return nlohmann::json{{"events", std::move(out)}}.dump();
+    } catch (const std::exception& error) {
+        return nlohmann::json{{"error", error.what()}}.dump();
+    }
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(quentarb_playground) {
@@ -236,4 +336,12 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("documentPathCount", &documentPathCount);
     emscripten::function("blendModeNames", &blendModeNames);
     emscripten::function("optionCatalogJson", &optionCatalogJson);
+    emscripten::function("redoLastDrag", &redoLastDrag);
+    emscripten::function("cancelDrag", &cancelDrag);
+    emscripten::function("undoableDrags", &undoableDrags);
+    emscripten::function("redoableDrags", &redoableDrags);
+    emscripten::function("controlTipsJson", &controlTipsJson);
+    emscripten::function("toolNamesJson", &toolNamesJson);
+    emscripten::function("normalizeGesture", &normalizeGesture);
+    emscripten::function("artBoundsJson", &artBoundsJson);
 }

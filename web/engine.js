@@ -88,6 +88,27 @@ export class HostSession {
     return done;
   }
 
+  // The host's redo of the drag undone last (nothing once a new drag began).
+  redoLastDrag() {
+    if (this.mouseIsDown) return false;
+    const done = this.mod.redoLastDrag();
+    if (done) this.log.push({ type: 'redo' });
+    return done;
+  }
+
+  // Escape during a drag: the mouse-up, then the host's revert to before the drag.
+  cancelDrag() {
+    if (!this.mouseIsDown) return null;
+    this.mouseIsDown = false;
+    this.log.push({ type: 'cancel' });
+    return this.mod.cancelDrag();
+  }
+
+  canUndo() { return !this.mouseIsDown && this.mod.undoableDrags() > 0; }
+  canRedo() { return !this.mouseIsDown && this.mod.redoableDrags() > 0; }
+  // Whether anything was drawn since the document started (a drag, even one undone).
+  hasDrawing() { return this.log.some((e) => e.type === 'down'); }
+
   // ---- The palette, changed as a user changes it ----
   palette(withEntries) { return JSON.parse(this.mod.paletteJson(withEntries)); }
 
@@ -142,6 +163,14 @@ export class HostSession {
 
   gesture() { return { events: this.log }; }
 
+  // Tooltips, short names and captions by palette item; tool names by number.
+  controlTips() { return JSON.parse(this.mod.controlTipsJson()); }
+  toolNames() { return JSON.parse(this.mod.toolNamesJson()); }
+  // A gesture file's events as this page logs them, or {error}.
+  normalizeGesture(text) { return JSON.parse(this.mod.normalizeGesture(text)); }
+  // The bounds of all art, [left, bottom, right, top] in document points, or null.
+  artBounds() { return JSON.parse(this.mod.artBoundsJson()); }
+
   // Plays a log (this page's own) into this session.
   replay(log) {
     for (const e of log) {
@@ -150,6 +179,8 @@ export class HostSession {
         case 'drag': this.mouseDrag(e.at, e.pressure ?? 255, e.modifiers ?? 0); break;
         case 'up': this.mouseUp(); break;
         case 'undo': this.undoLastDrag(); break;
+        case 'redo': this.redoLastDrag(); break;
+        case 'cancel': this.cancelDrag(); break;
         case 'tool': this.selectTool(e.tool); break;
         case 'shape': this.selectShape(e.shape); break;
         case 'reset': this.reset(); break;

@@ -7,19 +7,19 @@ const MOVE = 'moves the drag path instead of copying it';
 
 // [Shift alone, Shift + Alt] per mode, by tool number.
 const MODE_KEYS = [
-  ['grid', 'one more column and row per event (2 … 40)', 'rotation +5° per event (to 360, then 0)'],
-  ['drag', COPIES, MOVE],
-  ['zoom', COPIES, 'curve +5 per event (above 100 wraps to −100)'],
-  ['framed', 'one more copy per side per event (2 … 40)', 'jitter +5 per event (to 200, then 0)'],
-  ['rim random', COPIES, MOVE],
-  ['windmill', COPIES, 'rotation +5° per event (to 360, then 0)'],
-  ['scaledown', COPIES, 'twist +1 per event (to 20, then 0)'],
-  ['bounce-along', COPIES, 'bounces +1 per event (to 20, then 1)'],
-  ['spiral', COPIES, 'arms +1 per event (to 30, then 1)'],
-  ['checkerboard', 'one more column and row per event (2 … 40)', 'rotation +5° per event (to 360, then 0)'],
-  ['paint', 'stamp scale −0.01 % per event, both ways', 'jitter +1 per event (to 30, then 0)'],
-  ['basic tile', null, null],
-  ['background', COPIES, MOVE],
+  ['one more column and row per event (2 … 40)', 'rotation +5° per event (to 360, then 0)'],
+  [COPIES, MOVE],
+  [COPIES, 'curve +5 per event (above 100 wraps to −100)'],
+  ['one more copy per side per event (2 … 40)', 'jitter +5 per event (to 200, then 0)'],
+  [COPIES, MOVE],
+  [COPIES, 'rotation +5° per event (to 360, then 0)'],
+  [COPIES, 'twist +1 per event (to 20, then 0)'],
+  [COPIES, 'bounces +1 per event (to 20, then 1)'],
+  [COPIES, 'arms +1 per event (to 30, then 1)'],
+  ['one more column and row per event (2 … 40)', 'rotation +5° per event (to 360, then 0)'],
+  ['stamp scale −0.01 % per event, both ways', 'jitter +1 per event (to 30, then 0)'],
+  [null, null],
+  [COPIES, MOVE],
 ];
 
 function row(keys, bits, held, text) {
@@ -34,8 +34,9 @@ function row(keys, bits, held, text) {
   return li;
 }
 
-export function renderHints(container, tool, held) {
-  const [name, shift, shiftAlt] = MODE_KEYS[tool] ?? MODE_KEYS[0];
+// `name`: the mode's full name, as the palette's tool selector and the mode picker show it.
+export function renderHints(container, tool, held, name) {
+  const [shift, shiftAlt] = MODE_KEYS[tool] ?? MODE_KEYS[0];
   const heading = document.createElement('h3');
   heading.textContent = `Keys while dragging: ${name}`;
   const list = document.createElement('ul');
@@ -48,6 +49,6 @@ export function renderHints(container, tool, held) {
     'collect a point (line types " Points - keys" and " Points - keys (Random curve)")'));
   const pan = document.createElement('p');
   pan.className = 'note';
-  pan.textContent = 'Space + drag or the middle button pans; the wheel zooms.';
+  pan.textContent = 'Space + drag or the middle button pans; the wheel or two fingers zoom; Esc cancels a drag; ? lists every key.';
   container.replaceChildren(heading, list, pan);
 }

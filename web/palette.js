@@ -17,12 +17,40 @@ function spinText(item) {
   return item.precision > 0 ? Number(item.value).toFixed(item.precision) : String(item.value);
 }
 
+// A control's accessible name: its caption; where the caption is shared by two controls or
+// there is none (popups, the colour steps), the short name the tips table gives.
+function accessibleName(caption, what, shared) {
+  const sentence = (text) => text.charAt(0).toUpperCase() + text.slice(1);
+  if (!caption) return what ? sentence(what) : '';
+  return shared && what ? `${caption}: ${what}` : caption;
+}
+
 export class PaletteView {
   constructor(root, title, onChange) {
     this.root = root;
     this.title = title;
     this.onChange = onChange;
     this.controls = new Map();  // id -> {item, el, input}
+    this.tips = {};  // by item: {what, tip, caption} (resources/option_tips.def)
+    this.onDone = () => {};  // Enter in a control: the edit is finished
+  }
+
+  setTips(tips) { this.tips = tips; }
+
+  // Names and tooltips, once the controls exist: captions shared by two spin edits are told
+  // apart by their short names.
+  label() {
+    const captions = new Map();
+    for (const tip of Object.values(this.tips)) if (tip.caption) captions.set(tip.caption, (captions.get(tip.caption) ?? 0) + 1);
+    for (const { item, el, input } of this.controls.values()) {
+      if (!input) continue;
+      const tip = this.tips[item.id] ?? { what: '', tip: '', caption: '' };
+      const caption = item.kind === 'spin' ? tip.caption : item.kind === 'popup' ? '' : item.text.trim();
+      const name = accessibleName(caption, tip.what, (captions.get(caption) ?? 0) > 1);
+      if (name && (item.kind !== 'check' || name !== caption)) input.setAttribute('aria-label', name);
+      const range = item.kind === 'spin' ? ` (${item.min} to ${item.max})` : '';
+      if (tip.tip || range) el.title = `${tip.tip}${range}`.trim();
+    }
   }
 
   build(model) {
@@ -32,13 +60,28 @@ export class PaletteView {
     this.root.style.height = `${model.height}px`;
     for (const item of model.items) {
       const control = this.make(item);
+      control.item = item;
       control.el.dataset.item = String(item.id);
       control.el.dataset.kind = item.kind;
       place(control.el, item.bounds);
       this.root.append(control.el);
       this.controls.set(item.id, control);
+      if (control.input) {
+        control.input.addEventListener('keydown', (e) => {
+          // Leaving the field commits a typed value (its change event), then the keys go back
+          // to the drawing.
+          if (e.key === 'Enter' && !e.isComposing) this.onDone(e);
+        });
+      }
     }
+    this.label();
     this.update(model);
+  }
+
+  // Shows the host's value in a spin edit again (after a text undo the browser would do).
+  revert(input) {
+    const control = this.controlOf(input);
+    if (control?.item.kind === 'spin') input.value = spinText(control.item);
   }
 
   make(item) {
@@ -49,7 +92,6 @@ export class PaletteView {
         input.min = String(item.min);
         input.max = String(item.max);
         input.step = item.precision > 0 ? 'any' : '1';
-        input.title = `${item.min} to ${item.max}`;
         input.addEventListener('change', () => this.spinChanged(input));
         return { el: input, input };
       }

@@ -94,13 +94,15 @@ export class PageView {
   }
 }
 
-// The page alone at `scale` device pixels per point, on white, as a PNG blob.
-export async function pagePng(blendNames, art, page, scale) {
+// The page alone at `scale` device pixels per point, on white, as a PNG blob; with `area`
+// ([left, bottom, right, top] in document points) that area instead of the page.
+export async function pagePng(blendNames, art, page, scale, area = [0, 0, page[0], page[1]]) {
+  const [left, bottom, right, top] = area;
   const canvas = document.createElement('canvas');
-  canvas.width = Math.max(1, Math.round(page[0] * scale));
-  canvas.height = Math.max(1, Math.round(page[1] * scale));
+  canvas.width = Math.max(1, Math.round((right - left) * scale));
+  canvas.height = Math.max(1, Math.round((top - bottom) * scale));
   const painter = new ArtCanvas(canvas, blendNames);
-  painter.draw(REDRAW.everything, art, { scale, x: 0, y: 0, pageHeight: page[1] });
+  painter.draw(REDRAW.everything, art, { scale, x: -left * scale, y: -(page[1] - top) * scale, pageHeight: page[1] });
   const c = canvas.getContext('2d');
   c.setTransform(1, 0, 0, 1, 0, 0);
   c.globalAlpha = 1;

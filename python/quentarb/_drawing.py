@@ -94,9 +94,19 @@ class Session:
         self._engine.up()
         return self
 
+    def cancel(self):
+        """Escape during a drag: it ends as an up does, and the document is as before it."""
+        self._engine.cancel()
+        return self
+
     def undo(self):
         """The host's undo of the last finished drag not yet undone."""
         self._engine.undo()
+        return self
+
+    def redo(self):
+        """The host's redo of the drag undone last (none after a new drag)."""
+        self._engine.redo()
         return self
 
     def document(self):

@@ -77,6 +77,10 @@ def replay(session, events):
             session.reset()
         elif kind == "undo":
             session.undo()
+        elif kind == "redo":
+            session.redo()
+        elif kind == "cancel":
+            session.cancel()
     return session
 
 

@@ -130,11 +130,12 @@ def test_png_pixels_over_the_limit_raise_limit_error():
 def test_a_refused_call_leaves_the_session_as_it_was(tmp_path):
     session = quentarb.Session().tool("windmill")
     for refused in (lambda: session.set("nosuch", 1), lambda: session.shape(40), lambda: session.up(),
-                    lambda: session.undo(), lambda: session.drag(1, 1), lambda: session.tool("lasso")):
+                    session.undo, session.redo, session.cancel, lambda: session.drag(1, 1),
+                    lambda: session.tool("lasso")):
         with pytest.raises(ValueError):
             refused()
     session.down(100, 100)
-    for refused in (lambda: session.down(1, 1), session.undo, lambda: session.drag(1, float("inf")),
+    for refused in (lambda: session.down(1, 1), session.undo, session.redo, lambda: session.drag(1, float("inf")),
                     lambda: session.drag(1, 1, pressure=300)):
         with pytest.raises(ValueError):
             refused()

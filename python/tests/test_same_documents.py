@@ -20,8 +20,13 @@ def drag_to(x, y, **more):
     return {"type": "drag", "at": [x, y], **more}
 
 
-# Gestures of our own: undo, pressure with a pressure device, a gesture left with the mouse down.
+# Gestures of our own: undo and redo, Escape mid-drag, pressure with a pressure device, a
+# gesture left with the mouse down.
 OWN = {
+    "redo-cancel": [{"type": "tool", "tool": "spiral"}, DOWN, drag_to(220, 230), UP,
+                    {"type": "down", "at": [300, 300]}, drag_to(360, 380), UP, {"type": "undo"}, {"type": "undo"},
+                    {"type": "redo"}, {"type": "down", "at": [400, 200]}, drag_to(450, 260), {"type": "cancel"},
+                    {"type": "down", "at": [100, 500]}, drag_to(160, 560), UP],
     "undo": [{"type": "tool", "tool": "windmill"}, DOWN, drag_to(200, 210), drag_to(260, 230), UP,
              {"type": "down", "at": [300, 300]}, drag_to(340, 360), UP, {"type": "undo"},
              {"type": "down", "at": [100, 400]}, drag_to(180, 420, modifiers=0x20), UP],
@@ -105,7 +110,8 @@ def test_every_format_saved_and_in_memory(stem, tmp_path):
 
 
 @pytest.mark.parametrize("events", [GOLDEN["02-zoom-styled"]["events"], GOLDEN["06-scaledown-options"]["events"],
-                                    GOLDEN["99-reset"]["events"], OWN["undo"]], ids=["zoom", "scaledown", "reset", "undo"])
+                                    GOLDEN["99-reset"]["events"], OWN["undo"], OWN["redo-cancel"]],
+                         ids=["zoom", "scaledown", "reset", "undo", "redo-cancel"])
 def test_a_session_gives_the_document_of_its_gesture(events, tmp_path):
     doc = replay(quentarb.Session(seed=5), events).document()
     assert doc.json().encode() == draw_json("--gesture", write_gesture(tmp_path, events), "--seed", 5)

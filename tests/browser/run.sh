@@ -32,5 +32,5 @@ if [ "$bench" = 1 ]; then
   exec node bench.mjs "$@"
 fi
 export ARTIFACTS="${ARTIFACTS:-$build/artifacts}"
-node --test playground.test.mjs canvas.test.mjs
+node --test playground.test.mjs canvas.test.mjs ux.test.mjs
 echo "test-browser: screenshot in $ARTIFACTS/playground.png"

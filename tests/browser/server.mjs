@@ -8,6 +8,7 @@ const TYPES = {
   '.js': 'text/javascript; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
   '.wasm': 'application/wasm',
+  '.json': 'application/json',
 };
 
 export async function serve(root) {
