@@ -44,12 +44,14 @@ qtsession::DrawInput drawInput(const py::dict& a) {
     std::string number;
     if (take(a, "seed", number), !number.empty()) in.seed = qtsession::parseInteger(number, "--seed");
     number.clear();
-    if (take(a, "stroke_width", number), !number.empty()) in.strokeWidth = qtsession::parseNumber(number, "--stroke-width");
+    if (take(a, "stroke_width", number), !number.empty())
+        in.strokeWidth = qtsession::parseNumber(number, "--stroke-width");
     return in;
 }
 
 py::str text(const std::string& bytes) {
-    PyObject* decoded = PyUnicode_DecodeUTF8(bytes.data(), static_cast<Py_ssize_t>(bytes.size()), "surrogateescape");
+    PyObject* decoded =
+        PyUnicode_DecodeUTF8(bytes.data(), static_cast<Py_ssize_t>(bytes.size()), "surrogateescape");
     if (!decoded) throw py::error_already_set();
     return py::reinterpret_steal<py::str>(decoded);
 }

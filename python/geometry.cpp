@@ -42,7 +42,8 @@ void addCurve(Point p0, Point c1, Point c2, Point p1, double tolerance, std::vec
     for (int j = 1; j < k; ++j) {
         const double t = static_cast<double>(j) / k, u = 1.0 - t;
         const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-        out.insert(out.end(), {a * p0.x + b * c1.x + c * c2.x + d * p1.x, a * p0.y + b * c1.y + c * c2.y + d * p1.y});
+        out.insert(out.end(),
+                   {a * p0.x + b * c1.x + c * c2.x + d * p1.x, a * p0.y + b * c1.y + c * c2.y + d * p1.y});
     }
     out.insert(out.end(), {p1.x, p1.y});  // the end exactly
 }

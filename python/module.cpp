@@ -80,29 +80,35 @@ py::tuple pathsOf(const Snapshot& s) {
         const qtexport::SceneNode& n = *p.node;
         py::list groups;
         for (const qtexport::SceneNode* g : p.groups) {
-            groups.append(py::make_tuple(g->opacity, g->blendMode, qtexport::blendModeCss(g->blendMode), tags(*g)));
+            groups.append(
+                py::make_tuple(g->opacity, g->blendMode, qtexport::blendModeCss(g->blendMode), tags(*g)));
         }
-        meta.append(py::make_tuple(n.closed, n.style.evenodd != 0, paint(n.style.fillPaint != 0, n.style.fill.color),
-                                   paint(n.style.strokePaint != 0, n.style.stroke.color), n.style.stroke.width,
-                                   n.opacity, n.blendMode, qtexport::blendModeCss(n.blendMode), tags(n),
-                                   text(s.scene.layers[p.layer].name), py::tuple(groups)));
+        meta.append(
+            py::make_tuple(n.closed, n.style.evenodd != 0, paint(n.style.fillPaint != 0, n.style.fill.color),
+                           paint(n.style.strokePaint != 0, n.style.stroke.color), n.style.stroke.width,
+                           n.opacity, n.blendMode, qtexport::blendModeCss(n.blendMode), tags(n),
+                           text(s.scene.layers[p.layer].name), py::tuple(groups)));
     }
     return py::make_tuple(segments, corners, offsets, meta);
 }
 
 // Points (K x 2) and each path's first point (P + 1).
 py::tuple polylinesOf(const Snapshot& s, double tolerance) {
-    if (!(tolerance > 0.0) || !std::isfinite(tolerance)) throw qthost::UsageError("polylines: tolerance must be above 0");
+    if (!(tolerance > 0.0) || !std::isfinite(tolerance))
+        throw qthost::UsageError("polylines: tolerance must be above 0");
     Polylines lines = withoutGil([&] { return flatten(scenePaths(s.scene), tolerance); });
     py::array_t<double> points({lines.points.size() / 2, size_t(2)});
-    if (!lines.points.empty()) std::memcpy(points.mutable_data(), lines.points.data(), lines.points.size() * sizeof(double));
+    if (!lines.points.empty())
+        std::memcpy(points.mutable_data(), lines.points.data(), lines.points.size() * sizeof(double));
     py::array_t<int64_t> offsets(lines.offsets.size());
     int64_t* o = offsets.mutable_data();
     for (size_t i = 0; i < lines.offsets.size(); ++i) o[i] = static_cast<int64_t>(lines.offsets[i]);
     return py::make_tuple(points, offsets);
 }
 
-std::shared_ptr<Snapshot> shared(Snapshot&& snapshot) { return std::make_shared<Snapshot>(std::move(snapshot)); }
+std::shared_ptr<Snapshot> shared(Snapshot&& snapshot) {
+    return std::make_shared<Snapshot>(std::move(snapshot));
+}
 
 // ---- One-call drawing ----
 
@@ -167,7 +173,8 @@ py::list options(const std::optional<std::string>& tool) {
 
 py::list toolNames() {
     py::list names;
-    for (int i = 0; std::string_view(qtsession::toolName(i)) != "?"; ++i) names.append(qtsession::toolName(i));
+    for (int i = 0; std::string_view(qtsession::toolName(i)) != "?"; ++i)
+        names.append(qtsession::toolName(i));
     return names;
 }
 
@@ -201,24 +208,29 @@ PYBIND11_MODULE(_quentarb, m) {
     py::class_<Snapshot, std::shared_ptr<Snapshot>>(m, "Snapshot")
         .def_property_readonly("json", [](const Snapshot& s) { return text(s.json); })
         .def_property_readonly("results", [](const Snapshot& s) { return s.results; })
-        .def_property_readonly("alerts", [](const Snapshot& s) {
-            py::list alerts;
-            for (const std::string& a : s.alerts) alerts.append(text(a));
-            return alerts;
-        })
+        .def_property_readonly("alerts",
+                               [](const Snapshot& s) {
+                                   py::list alerts;
+                                   for (const std::string& a : s.alerts) alerts.append(text(a));
+                                   return alerts;
+                               })
         .def_property_readonly("seed", [](const Snapshot& s) { return s.seed; })
-        .def_property_readonly("page", [](const Snapshot& s) { return py::make_tuple(s.scene.pageWidth, s.scene.pageHeight); })
+        .def_property_readonly(
+            "page", [](const Snapshot& s) { return py::make_tuple(s.scene.pageWidth, s.scene.pageHeight); })
         .def_property_readonly("left_out", [](const Snapshot& s) { return s.leftOut; })
         .def_property_readonly("path_count", &Snapshot::pathCount)
         .def("svg", [](const Snapshot& s) { return text(withoutGil([&] { return s.svg(); })); })
         .def("pdf", [](const Snapshot& s) { return py::bytes(withoutGil([&] { return s.pdf(); })); })
-        .def("png", [](const Snapshot& s, double scale) { return py::bytes(withoutGil([&] { return s.png(scale); })); })
-        .def("save", [](const Snapshot& s, const std::string& path) { withoutGil([&] { s.save(path); }, true); })
+        .def("png", [](const Snapshot& s,
+                       double scale) { return py::bytes(withoutGil([&] { return s.png(scale); })); })
+        .def("save",
+             [](const Snapshot& s, const std::string& path) { withoutGil([&] { s.save(path); }, true); })
         .def("paths", &pathsOf)
         .def("polylines", &polylinesOf);
 
     py::class_<PySession>(m, "Session")
-        .def(py::init([](const py::dict& arguments) { return std::make_unique<PySession>(drawInput(arguments)); }))
+        .def(py::init(
+            [](const py::dict& arguments) { return std::make_unique<PySession>(drawInput(arguments)); }))
         .def("tool", &PySession::tool)
         .def("shape", &PySession::shape)
         .def("set", &PySession::set)

@@ -58,8 +58,9 @@ auto PySession::run(const char* what, Work&& work) {
             return work();
         } catch (...) {
             Failure failure = classify(std::current_exception());
-            bool refusedBeforeWork = failure.kind == FailureKind::badInput ||
-                                     (failure.kind == FailureKind::limit && session_->host().fault() == qthost::HostFault::none);
+            bool refusedBeforeWork =
+                failure.kind == FailureKind::badInput ||
+                (failure.kind == FailureKind::limit && session_->host().fault() == qthost::HostFault::none);
             if (!refusedBeforeWork) {
                 stopped_ = failure.message;
                 failure.message += " (the session has stopped: start a new Session)";
@@ -116,7 +117,8 @@ void PySession::drag(double x, double y, int pressure, long long modifiers) {
         GestureEvent e = event(GestureEvent::Type::drag);
         e.at = checkedPoint("drag", x, y);
         if (pressure < 0 || pressure > 255) throw UsageError("drag: pressure must be 0 to 255");
-        if (modifiers < 0 || modifiers > 0xFFFFFFFFLL) throw UsageError("drag: modifiers must be 0 to 4294967295");
+        if (modifiers < 0 || modifiers > 0xFFFFFFFFLL)
+            throw UsageError("drag: modifiers must be 0 to 4294967295");
         if (!mouseDown_) throw UsageError("drag: a drag with no down before it");
         if (drags_ + 1 > limits_.steps) {
             throw UsageError(qtsession::overLimit("drag events", drags_ + 1, limits_.steps, "--max-steps"));

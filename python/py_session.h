@@ -17,7 +17,7 @@
 namespace qtpython {
 
 class PySession {
-public:
+  public:
     // The document settings of `input` (seed, page, view, colours, stroke width, pressure
     // device, limits), checked as `quentarb draw` checks them.
     explicit PySession(const qtsession::DrawInput& input);
@@ -35,7 +35,7 @@ public:
     Snapshot document();
     void close();
 
-private:
+  private:
     void play(const qtsession::GestureEvent& event);
     template <class Work>
     auto run(const char* what, Work&& work);

@@ -84,21 +84,26 @@ size_t Snapshot::pathCount() const {
 }
 
 void checkPngSize(const qtexport::Scene& scene, double pixelsPerPoint, uint64_t maxPixels) {
-    if (!(pixelsPerPoint > 0.0) || !std::isfinite(pixelsPerPoint)) throw UsageError("png: scale must be above 0");
-    const double width = std::ceil(scene.pageWidth * pixelsPerPoint), height = std::ceil(scene.pageHeight * pixelsPerPoint);
+    if (!(pixelsPerPoint > 0.0) || !std::isfinite(pixelsPerPoint))
+        throw UsageError("png: scale must be above 0");
+    const double width = std::ceil(scene.pageWidth * pixelsPerPoint),
+                 height = std::ceil(scene.pageHeight * pixelsPerPoint);
     if (width > qtexport::kMaxPngSide || height > qtexport::kMaxPngSide) {
         throw UsageError("png: " + std::to_string(static_cast<long long>(width)) + " x " +
-                         std::to_string(static_cast<long long>(height)) + " is too large for a PNG (at most " +
-                         std::to_string(qtexport::kMaxPngSide) + " pixels a side)");
+                         std::to_string(static_cast<long long>(height)) +
+                         " is too large for a PNG (at most " + std::to_string(qtexport::kMaxPngSide) +
+                         " pixels a side)");
     }
     const auto pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (pixels > maxPixels) throw UsageError(qtsession::overLimit("png: pixels", pixels, maxPixels, "--max-png-pixels"));
+    if (pixels > maxPixels)
+        throw UsageError(qtsession::overLimit("png: pixels", pixels, maxPixels, "--max-png-pixels"));
 }
 
 std::string Snapshot::svg() const { return qtexport::sceneSvg(scene); }
 
 std::string Snapshot::pdf() const {
-    return bytesThroughFile("drawing.pdf", [&](const std::string& path) { drawn(qtexport::writePdf(scene, path), "PDF"); });
+    return bytesThroughFile("drawing.pdf",
+                            [&](const std::string& path) { drawn(qtexport::writePdf(scene, path), "PDF"); });
 }
 
 std::string Snapshot::png(double pixelsPerPoint) const {

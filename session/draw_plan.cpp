@@ -8,8 +8,8 @@
 
 namespace qtsession {
 
-using qthost::UsageError;
 using qthost::inQuotes;
+using qthost::UsageError;
 
 std::string overLimit(const std::string& what, uint64_t value, uint64_t limit, const char* flag) {
     return what + ": " + std::to_string(value) + " is over the limit of " + std::to_string(limit) +
@@ -24,17 +24,20 @@ DrawPlan planDraw(const DrawInput& args, const OutputChecks& output) {
     }
     if (!args.gesture.empty() && output.gesture) output.gesture(args.gesture);
     p.tool = parseTool(args.tool);
-    if (args.shape < 0 || args.shape > 23) throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to 23");
+    if (args.shape < 0 || args.shape > 23)
+        throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to 23");
     p.shape = args.shape;
     for (const std::string& set : args.sets) {
         size_t eq = set.find('=');
-        if (eq == std::string::npos || eq == 0) throw UsageError("--set: " + inQuotes(set) + " is not NAME=VALUE");
+        if (eq == std::string::npos || eq == 0)
+            throw UsageError("--set: " + inQuotes(set) + " is not NAME=VALUE");
         p.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
     }
     const int steps = args.steps.value_or(8);
     if (steps < 1) throw UsageError("--steps: must be at least 1");
     if (static_cast<uint64_t>(steps) > args.limits.steps) {
-        throw UsageError(overLimit("--steps", static_cast<uint64_t>(steps), args.limits.steps, "--max-steps"));
+        throw UsageError(
+            overLimit("--steps", static_cast<uint64_t>(steps), args.limits.steps, "--max-steps"));
     }
     if (args.pressure < 0 || args.pressure > 255) throw UsageError("--pressure: must be 0 to 255");
     p.config.seed = checkedSeed(args.seed, "--seed");
@@ -64,8 +67,9 @@ DrawPlan planDraw(const DrawInput& args, const OutputChecks& output) {
             p.warnings.push_back("warning: the gesture ends with the mouse down; the host sent the mouse-up");
         }
     } else {
-        p.events = straightDrag(parsePoint(args.from.value_or("100,100"), "--from"),
-                                parsePoint(args.to.value_or("300,250"), "--to"), steps, args.pressure, modifiers);
+        p.events =
+            straightDrag(parsePoint(args.from.value_or("100,100"), "--from"),
+                         parsePoint(args.to.value_or("300,250"), "--to"), steps, args.pressure, modifiers);
     }
     return p;
 }
@@ -76,7 +80,8 @@ void startDrawing(Session& session, const DrawPlan& plan) {
     for (const auto& [name, value] : plan.sets) session.setOption(name, value);
     session.checkHost();
     if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
-        session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")), kInjectedFaultErr);
+        session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")),
+                                   kInjectedFaultErr);
     }
 }
 

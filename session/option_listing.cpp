@@ -6,7 +6,8 @@ namespace qtsession {
 namespace {
 
 OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
-    OptionRow row{&info, info.defaultValue, std::nullopt, std::nullopt, std::string(info.caption), !info.caption.empty()};
+    OptionRow row{&info,        info.defaultValue,         std::nullopt,
+                  std::nullopt, std::string(info.caption), !info.caption.empty()};
     qthost::DialogItem* item = info.item >= 0 ? palette.item(info.item) : nullptr;
     if (!item) return row;
     if (item->isPopup()) {
@@ -33,9 +34,12 @@ OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
 
 const char* optionTypeName(OptionType type) {
     switch (type) {
-        case OptionType::int32: return "int32";
-        case OptionType::real: return "float";
-        default: return "bool";
+        case OptionType::int32:
+            return "int32";
+        case OptionType::real:
+            return "float";
+        default:
+            return "bool";
     }
 }
 
