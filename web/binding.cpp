@@ -7,6 +7,7 @@
 // document is a new module instance, as a new process is for the command line).
 #include <emscripten/bind.h>
 
+#include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -22,14 +23,17 @@
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
+#include "web/renderer.h"
+#include "web/window_painter.h"
 
 namespace {
 
 constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at link time
 
 std::unique_ptr<qthost::Host> gHost;
-qtweb::DrawList gDrawList;   // what the canvas draws next, until the next update
-qtweb::RedrawPlan gRedrawPlan;
+qtweb::WindowPainter gWindow;  // the document's draw list and the window's picture
+qtweb::Renderer gExport;        // the PNG export's bands
+std::vector<uint8_t> gExportRgba;
 
 qthost::HostConfig configFrom(const nlohmann::json& j) {
     qthost::HostConfig config;
@@ -77,8 +81,9 @@ std::string start(const std::string& configJson) {
 void stop() {
     if (gHost) gHost->shutdown();
     gHost.reset();
-    gDrawList = {};
-    gRedrawPlan = {};
+    gWindow = {};
+    gExport = {};
+    gExportRgba = {};
 }
 
 int mouseDown(float h, float v) { return gHost ? gHost->mouseDown({h, v}) : kInvalidStateErr; }
@@ -155,22 +160,69 @@ std::string documentJson() {
 
 std::string documentSvg() { return gHost ? qtapp::sceneSvg(qtapp::buildScene(gHost->document())) : ""; }
 
-// The art to draw since the last call (see RedrawPlan): 0 nothing, 1 new art above what the
-// canvas shows, 2 new art beneath it, 3 everything; -1 without a host. The arrays below then
-// hold it, as views into the module's memory that the next call to the module may move.
+// Brings the document's draw list up to date (see RedrawPlan): 0 nothing changed, 1 new art
+// above the rest, 2 new art beneath it, 3 everything; -1 without a host. The arrays below
+// hold the whole list, as views into the module's memory that the next call may move.
 int drawUpdate(bool everything) {
-    return gHost ? static_cast<int>(gRedrawPlan.update(gHost->document(), everything, gDrawList)) : -1;
+    return gHost ? static_cast<int>(gWindow.update(gHost->document(), everything)) : -1;
 }
 emscripten::val drawInts() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.ints.size(), gDrawList.ints.data()));
+    const auto& list = gWindow.list();
+    return emscripten::val(emscripten::typed_memory_view(list.ints.size(), list.ints.data()));
 }
 emscripten::val drawFloats() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.floats.size(), gDrawList.floats.data()));
+    const auto& list = gWindow.list();
+    return emscripten::val(emscripten::typed_memory_view(list.floats.size(), list.floats.data()));
 }
 emscripten::val drawSegments() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.segments.size(), gDrawList.segments.data()));
+    const auto& list = gWindow.list();
+    return emscripten::val(emscripten::typed_memory_view(list.segments.size(), list.segments.data()));
 }
-unsigned documentPathCount() { return gRedrawPlan.pathCount(); }
+unsigned documentPathCount() { return gWindow.plan().pathCount(); }
+
+// ---- The window's picture and the PNG export, drawn here (web/renderer.h) ----
+
+// One animation frame of drawing the window's picture of `width` × `height` device pixels,
+// the page's top-left corner at device pixel (x, y), `scale` device pixels per point: 0 the
+// picture is up to date, 1 more frames are needed, 2 a job finished (present it); -1 without
+// a host.
+int paintFrame(int width, int height, double scale, double x, double y, double budgetMs) {
+    if (!gHost) return -1;
+    const qtweb::View view{scale, x, y, gHost->document().pageHeight()};
+    return static_cast<int>(gWindow.frame(gHost->document(), width, height, view, budgetMs));
+}
+// What the last job drew: 1 new art above, 2 new art beneath, 3 everything.
+int paintedJob() { return static_cast<int>(gWindow.lastJob()); }
+// The picture as unpremultiplied RGBA, up to date in presentedRect() ([x, y, width, height]).
+emscripten::val presentPicture() {
+    const std::vector<uint8_t>& rgba = gWindow.present();
+    return emscripten::val(emscripten::typed_memory_view(rgba.size(), rgba.data()));
+}
+emscripten::val presentedRect() {
+    const qtweb::PixelRect r = gWindow.presented();
+    emscripten::val out = emscripten::val::array();
+    for (int v : {r.x0, r.y0, r.width(), r.height()}) out.call<void>("push", v);
+    return out;
+}
+// Paths the picture shows, and of them those a few pixels across or less.
+emscripten::val pictureCounts() {
+    emscripten::val out = emscripten::val::object();
+    out.set("paths", gWindow.renderer().pathsDrawn());
+    out.set("tiny", gWindow.renderer().tinyPaths());
+    return out;
+}
+// Rows [top, top + rows) of the page at `scale` pixels per point, `width` pixels wide, over
+// white, as RGBA.
+emscripten::val exportBand(double scale, int width, int top, int rows) {
+    if (!gHost) return emscripten::val::null();
+    gWindow.update(gHost->document(), false);
+    const qtweb::View view{scale, 0, -static_cast<double>(top), gHost->document().pageHeight()};
+    const qtweb::DrawList& list = gWindow.list();
+    gExport.begin(list, 0, list.records(), view, width, rows, qtweb::Job::everything);
+    gExport.step(std::numeric_limits<double>::infinity());
+    qtweb::unpremultiply(gExport.picture(), gExport.picture().rect, true, gExportRgba);
+    return emscripten::val(emscripten::typed_memory_view(gExportRgba.size(), gExportRgba.data()));
+}
 
 // The blend modes by number, as canvas composite operations ("normal" is "source-over").
 std::string blendModeNames() {
@@ -234,6 +286,12 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("drawFloats", &drawFloats);
     emscripten::function("drawSegments", &drawSegments);
     emscripten::function("documentPathCount", &documentPathCount);
+    emscripten::function("paintFrame", &paintFrame);
+    emscripten::function("paintedJob", &paintedJob);
+    emscripten::function("presentPicture", &presentPicture);
+    emscripten::function("presentedRect", &presentedRect);
+    emscripten::function("pictureCounts", &pictureCounts);
+    emscripten::function("exportBand", &exportBand);
     emscripten::function("blendModeNames", &blendModeNames);
     emscripten::function("optionCatalogJson", &optionCatalogJson);
 }

@@ -142,6 +142,18 @@ void DrawList::clear() {
 
 void DrawList::add(const qtapp::SceneNode& node) { addNode(*this, node); }
 
+void DrawList::prepend(DrawList front) {
+    const auto shift = static_cast<int32_t>(front.segments.size() / 6);
+    for (size_t r = 0; r < ints.size(); r += kInts) {
+        if (ints[r] == kPathRecord) ints[r + 1] += shift;
+    }
+    front.ints.insert(front.ints.end(), ints.begin(), ints.end());
+    front.floats.insert(front.floats.end(), floats.begin(), floats.end());
+    front.segments.insert(front.segments.end(), segments.begin(), segments.end());
+    front.paths += paths;
+    *this = std::move(front);
+}
+
 bool compositesNormally(const qtapp::SceneNode& node) {
     if (blendOf(node.blendMode) != kNormalBlendMode) return false;
     if (!node.isGroup || node.opacity != 1.0f) return true;  // a path, or a group drawn as a whole

@@ -1,0 +1,277 @@
+// Blend modes and compositing on premultiplied RGBA, in floating point per pixel and
+// rounded to bytes, as the browser's compositor keeps its layers.
+#include "web/compositor.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "app/colors.h"
+
+namespace qtweb {
+
+namespace {
+
+enum class Kernel : uint8_t {
+    normal, multiply, screen, overlay, darken, lighten, colorDodge, colorBurn, hardLight, softLight,
+    difference, exclusion, hue, saturation, color, luminosity
+};
+
+// The formula of each blend mode number, found by the name the SVG export writes for it.
+std::array<Kernel, 16> makeKernels() {
+    constexpr std::pair<std::string_view, Kernel> kByName[] = {
+        {"multiply", Kernel::multiply},      {"screen", Kernel::screen},         {"overlay", Kernel::overlay},
+        {"darken", Kernel::darken},          {"lighten", Kernel::lighten},       {"color-dodge", Kernel::colorDodge},
+        {"color-burn", Kernel::colorBurn},   {"hard-light", Kernel::hardLight},  {"soft-light", Kernel::softLight},
+        {"difference", Kernel::difference},  {"exclusion", Kernel::exclusion},   {"hue", Kernel::hue},
+        {"saturation", Kernel::saturation},  {"color", Kernel::color},           {"luminosity", Kernel::luminosity}};
+    std::array<Kernel, 16> kernels{};
+    for (int mode = 0; mode < 16; ++mode) {
+        const std::string_view css = qtapp::blendModeCss(mode);
+        for (const auto& [name, kernel] : kByName) {
+            if (css == name) kernels[mode] = kernel;
+        }
+    }
+    return kernels;
+}
+
+Kernel kernelOf(int32_t blend) {
+    static const std::array<Kernel, 16> kernels = makeKernels();
+    return blend >= 0 && blend < 16 ? kernels[blend] : Kernel::normal;
+}
+
+struct Rgb {
+    float r, g, b;
+};
+
+float lum(Rgb c) { return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b; }
+
+Rgb clipColor(Rgb c) {
+    const float l = lum(c);
+    const float n = std::min({c.r, c.g, c.b});
+    const float x = std::max({c.r, c.g, c.b});
+    if (n < 0 && l - n > 0) {
+        const float k = l / (l - n);
+        c = {l + (c.r - l) * k, l + (c.g - l) * k, l + (c.b - l) * k};
+    }
+    if (x > 1 && x - l > 0) {
+        const float k = (1 - l) / (x - l);
+        c = {l + (c.r - l) * k, l + (c.g - l) * k, l + (c.b - l) * k};
+    }
+    return c;
+}
+
+Rgb setLum(Rgb c, float l) {
+    const float d = l - lum(c);
+    return clipColor({c.r + d, c.g + d, c.b + d});
+}
+
+float sat(Rgb c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}); }
+
+Rgb setSat(Rgb c, float s) {
+    float* v[3] = {&c.r, &c.g, &c.b};
+    std::sort(v, v + 3, [](const float* a, const float* b) { return *a < *b; });
+    float& lo = *v[0];
+    float& mid = *v[1];
+    float& hi = *v[2];
+    if (hi > lo) {
+        mid = (mid - lo) * s / (hi - lo);
+        hi = s;
+    } else {
+        mid = hi = 0;
+    }
+    lo = 0;
+    return c;
+}
+
+float hardLight(float b, float s) { return s <= 0.5f ? b * 2 * s : b + (2 * s - 1) - b * (2 * s - 1); }
+
+float separable(Kernel k, float b, float s) {
+    switch (k) {
+        case Kernel::multiply: return b * s;
+        case Kernel::screen: return b + s - b * s;
+        case Kernel::overlay: return hardLight(s, b);
+        case Kernel::darken: return std::min(b, s);
+        case Kernel::lighten: return std::max(b, s);
+        case Kernel::colorDodge: return b <= 0 ? 0 : s >= 1 ? 1 : std::min(1.0f, b / (1 - s));
+        case Kernel::colorBurn: return b >= 1 ? 1 : s <= 0 ? 0 : 1 - std::min(1.0f, (1 - b) / s);
+        case Kernel::hardLight: return hardLight(b, s);
+        case Kernel::softLight: {
+            if (s <= 0.5f) return b - (1 - 2 * s) * b * (1 - b);
+            const float d = b <= 0.25f ? ((16 * b - 12) * b + 4) * b : std::sqrt(b);
+            return b + (2 * s - 1) * (d - b);
+        }
+        case Kernel::difference: return std::fabs(b - s);
+        case Kernel::exclusion: return b + s - 2 * b * s;
+        default: return s;
+    }
+}
+
+// The blend function B(backdrop, source) on unpremultiplied colours.
+Rgb blendColors(Kernel k, Rgb b, Rgb s) {
+    switch (k) {
+        case Kernel::hue: return setLum(setSat(s, sat(b)), lum(b));
+        case Kernel::saturation: return setLum(setSat(b, sat(s)), lum(b));
+        case Kernel::color: return setLum(s, lum(b));
+        case Kernel::luminosity: return setLum(b, lum(s));
+        default: return {separable(k, b.r, s.r), separable(k, b.g, s.g), separable(k, b.b, s.b)};
+    }
+}
+
+const std::array<float, 256> kUnit = [] {
+    std::array<float, 256> t{};
+    for (int i = 0; i < 256; ++i) t[i] = static_cast<float>(i) / 255.0f;
+    return t;
+}();
+
+uint8_t toByte(float x) {
+    const float v = x * 255.0f + 0.5f;
+    return static_cast<uint8_t>(v <= 0 ? 0 : v >= 255 ? 255 : static_cast<int>(v));
+}
+
+// Composites the premultiplied source (r, g, b, a), a > 0, onto the pixel `d`.
+inline void put(Kernel k, uint8_t* d, float r, float g, float b, float a) {
+    const float da = kUnit[d[3]];
+    float orr, og, ob;
+    const float ia = 1 - a;
+    if (k == Kernel::normal || d[3] == 0) {
+        orr = r + kUnit[d[0]] * ia;
+        og = g + kUnit[d[1]] * ia;
+        ob = b + kUnit[d[2]] * ia;
+    } else {
+        const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
+        const float ib = 1 - da;
+        const float is = 1 / a, id = 1 / da;
+        const Rgb mixed = blendColors(k, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
+        const float both = a * da;
+        orr = r * ib + dr * ia + both * mixed.r;
+        og = g * ib + dg * ia + both * mixed.g;
+        ob = b * ib + db * ia + both * mixed.b;
+    }
+    const uint8_t oa = toByte(a + da * ia);
+    d[0] = std::min(toByte(orr), oa);
+    d[1] = std::min(toByte(og), oa);
+    d[2] = std::min(toByte(ob), oa);
+    d[3] = oa;
+}
+
+Rgb unitRgb(int32_t rgb) { return {kUnit[(rgb >> 16) & 255], kUnit[(rgb >> 8) & 255], kUnit[rgb & 255]}; }
+
+// Coverage of `m` at (x, y), 0 outside what it covers.
+inline float coverAt(const Mask& m, int x, int y) {
+    if (m.empty() || y < m.rect.y0 || y >= m.rect.y1) return 0;
+    const int row = y - m.rect.y0;
+    const int col = x - m.rect.x0;
+    if (col < m.left[row] || col >= m.right[row]) return 0;
+    return m.cover[static_cast<size_t>(row) * m.rect.width() + col];
+}
+
+}  // namespace
+
+void Surface::reset(const PixelRect& r) {
+    rect = r;
+    const size_t bytes = r.empty() ? 0 : static_cast<size_t>(r.width()) * r.height() * 4;
+    pixels.assign(bytes, 0);
+}
+
+void paintMask(Surface& dst, const Mask& mask, int32_t rgb, float alpha, int32_t blend) {
+    if (mask.empty() || alpha <= 0) return;
+    const Kernel k = kernelOf(blend);
+    const Rgb c = unitRgb(rgb);
+    const PixelRect& r = mask.rect;
+    for (int y = r.y0; y < r.y1; ++y) {
+        const int row = y - r.y0;
+        const float* cover = &mask.cover[static_cast<size_t>(row) * r.width()];
+        uint8_t* d = dst.at(r.x0, y);
+        for (int x = mask.left[row]; x < mask.right[row]; ++x) {
+            const float a = cover[x] * alpha;
+            if (a <= 0) continue;
+            put(k, d + 4 * x, c.r * a, c.g * a, c.b * a, a);
+        }
+    }
+}
+
+void paintFillAndStroke(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb,
+                        float alpha, int32_t blend) {
+    if (alpha <= 0) return;
+    const PixelRect r = unite(fill.rect, stroke.rect);
+    if (r.empty()) return;
+    const Kernel k = kernelOf(blend);
+    const Rgb f = unitRgb(fillRgb);
+    const Rgb s = unitRgb(strokeRgb);
+    for (int y = r.y0; y < r.y1; ++y) {
+        int from = r.x1, to = r.x0;
+        for (const Mask* m : {&fill, &stroke}) {
+            if (m->empty() || y < m->rect.y0 || y >= m->rect.y1) continue;
+            const int row = y - m->rect.y0;
+            if (m->left[row] >= m->right[row]) continue;
+            from = std::min(from, m->rect.x0 + m->left[row]);
+            to = std::max(to, m->rect.x0 + m->right[row]);
+        }
+        for (int x = from; x < to; ++x) {
+            const float cf = coverAt(fill, x, y);
+            const float cs = coverAt(stroke, x, y);
+            const float keep = (1 - cs) * cf;
+            const float a = (cs + keep) * alpha;
+            if (a <= 0) continue;
+            put(k, dst.at(x, y), (s.r * cs + f.r * keep) * alpha, (s.g * cs + f.g * keep) * alpha,
+                (s.b * cs + f.b * keep) * alpha, a);
+        }
+    }
+}
+
+void paintLayer(Surface& dst, const Surface& layer, float alpha, int32_t blend) {
+    const PixelRect r = intersect(layer.rect, dst.rect);
+    if (r.empty() || alpha <= 0) return;
+    const Kernel k = kernelOf(blend);
+    for (int y = r.y0; y < r.y1; ++y) {
+        const uint8_t* s = layer.at(r.x0, y);
+        uint8_t* d = dst.at(r.x0, y);
+        for (int x = 0; x < r.width(); ++x, s += 4, d += 4) {
+            if (s[3] == 0) continue;
+            if (alpha == 1 && s[3] == 255 && k == Kernel::normal) {
+                std::memcpy(d, s, 4);
+                continue;
+            }
+            put(k, d, kUnit[s[0]] * alpha, kUnit[s[1]] * alpha, kUnit[s[2]] * alpha, kUnit[s[3]] * alpha);
+        }
+    }
+}
+
+void putOver(Surface& top, const Surface& under, const PixelRect& rect) {
+    const PixelRect r = intersect(intersect(rect, top.rect), under.rect);
+    for (int y = r.y0; y < r.y1; ++y) {
+        uint8_t* t = top.at(r.x0, y);
+        const uint8_t* u = under.at(r.x0, y);
+        for (int x = 0; x < r.width(); ++x, t += 4, u += 4) {
+            if (u[3] == 0 || t[3] == 255) continue;
+            const float keep = 1 - kUnit[t[3]];
+            for (int c = 0; c < 4; ++c) t[c] = toByte(kUnit[t[c]] + kUnit[u[c]] * keep);
+        }
+    }
+}
+
+void unpremultiply(const Surface& from, const PixelRect& rect, bool onWhite, std::vector<uint8_t>& out) {
+    const PixelRect r = intersect(rect, from.rect);
+    out.resize(from.pixels.size());
+    for (int y = r.y0; y < r.y1; ++y) {
+        const uint8_t* s = from.at(r.x0, y);
+        uint8_t* d = &out[(static_cast<size_t>(y - from.rect.y0) * from.rect.width() + (r.x0 - from.rect.x0)) * 4];
+        for (int x = 0; x < r.width(); ++x, s += 4, d += 4) {
+            const int a = s[3];
+            if (onWhite) {
+                for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(s[c] + 255 - a);
+                d[3] = 255;
+            } else if (a == 0) {
+                std::memset(d, 0, 4);
+            } else {
+                for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>((s[c] * 255 + a / 2) / a);
+                d[3] = static_cast<uint8_t>(a);
+            }
+        }
+    }
+}
+
+}  // namespace qtweb
