@@ -131,36 +131,107 @@ uint8_t toByte(float x) {
     return static_cast<uint8_t>(v <= 0 ? 0 : v >= 255 ? 255 : static_cast<int>(v));
 }
 
-// Composites the premultiplied source (r, g, b, a), a > 0, onto the pixel `d`.
-inline void put(Kernel k, uint8_t* d, float r, float g, float b, float a) {
-    const float da = kUnit[d[3]];
-    float orr, og, ob;
-    const float ia = 1 - a;
-    if (k == Kernel::normal || d[3] == 0) {
-        orr = r + kUnit[d[0]] * ia;
-        og = g + kUnit[d[1]] * ia;
-        ob = b + kUnit[d[2]] * ia;
-    } else {
-        const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
-        const float ib = 1 - da;
-        const float is = 1 / a, id = 1 / da;
-        const Rgb mixed = blendColors(k, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
-        const float both = a * da;
-        orr = r * ib + dr * ia + both * mixed.r;
-        og = g * ib + dg * ia + both * mixed.g;
-        ob = b * ib + db * ia + both * mixed.b;
+uint8_t clampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+
+// Division by 255: rounded, and the browser's quicker one, which rounds up.
+int div255(int v) { return (v + 127) / 255; }
+int div255Up(int v) { return (v + 255) >> 8; }
+
+// A colour (premultiplied) at coverage `aa` over the pixel, as the browser's 8-bit blitters
+// put it down.
+inline void blit(uint8_t* d, const int c[4], int aa) {
+    if (aa == 0) return;
+    if (aa == 255 && c[3] == 255) {
+        for (int k = 0; k < 4; ++k) d[k] = static_cast<uint8_t>(c[k]);
+        return;
     }
-    const uint8_t oa = toByte(a + da * ia);
-    d[0] = std::min(toByte(orr), oa);
-    d[1] = std::min(toByte(og), oa);
-    d[2] = std::min(toByte(ob), oa);
-    d[3] = oa;
+    int s[4];
+    for (int k = 0; k < 4; ++k) s[k] = (c[k] * (aa + 1)) >> 8;
+    const int keep = 256 - s[3];
+    for (int k = 0; k < 4; ++k) d[k] = static_cast<uint8_t>(s[k] + ((d[k] * keep) >> 8));
 }
 
-Rgb unitRgb(int32_t rgb) { return {kUnit[(rgb >> 16) & 255], kUnit[(rgb >> 8) & 255], kUnit[rgb & 255]}; }
+// A layer's pixel `p` (premultiplied) put down on `d` with the layer's opacity and blend
+// mode. Normal compositing and the simpler modes run on bytes, the others in floating
+// point, each as the browser computes it.
+inline void composite(Kernel k, uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
+    if (p[3] == 0 || alpha8 == 0) return;
+    switch (k) {
+        case Kernel::normal: {
+            int s[4];
+            for (int c = 0; c < 4; ++c) s[c] = alpha8 == 255 ? p[c] : div255(p[c] * alpha8);
+            const int keep = 256 - s[3];
+            for (int c = 0; c < 4; ++c) d[c] = clampByte(s[c] + ((d[c] * keep) >> 8));
+            return;
+        }
+        case Kernel::multiply: case Kernel::screen: case Kernel::overlay: case Kernel::hardLight:
+        case Kernel::darken: case Kernel::lighten: case Kernel::difference: case Kernel::exclusion: {
+            int s[4];
+            for (int c = 0; c < 4; ++c) s[c] = div255Up(p[c] * alpha8);
+            const int sa = s[3], da = d[3];
+            int out[4];
+            for (int c = 0; c < 4; ++c) {
+                const int x = s[c], y = d[c];
+                switch (k) {
+                    case Kernel::multiply: out[c] = div255Up(x * (255 - da) + y * (255 - sa) + x * y); break;
+                    case Kernel::screen: out[c] = x + y - div255(x * y); break;
+                    case Kernel::overlay:
+                        out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
+                                          (2 * y <= da ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
+                        break;
+                    case Kernel::hardLight:
+                        out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
+                                          (2 * x <= sa ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
+                        break;
+                    case Kernel::darken: out[c] = x + y - div255Up(std::max(x * da, y * sa)); break;
+                    case Kernel::lighten: out[c] = x + y - div255Up(std::min(x * da, y * sa)); break;
+                    case Kernel::difference: out[c] = x + y - 2 * div255Up(std::min(x * da, y * sa)); break;
+                    default: out[c] = x + y - 2 * div255Up(x * y); break;  // exclusion
+                }
+            }
+            // Multiply and screen blend the alpha as a colour; the others compose it normally.
+            if (k != Kernel::multiply && k != Kernel::screen) out[3] = sa + div255Up(da * (255 - sa));
+            for (int c = 0; c < 4; ++c) d[c] = clampByte(out[c]);
+            return;
+        }
+        default: {
+            const float a = kUnit[p[3]] * alpha;
+            const float r = kUnit[p[0]] * alpha, g = kUnit[p[1]] * alpha, b = kUnit[p[2]] * alpha;
+            const float da = kUnit[d[3]];
+            const float ia = 1 - a;
+            float orr = r, og = g, ob = b;
+            if (d[3] != 0) {
+                const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
+                const float ib = 1 - da;
+                const float is = 1 / a, id = 1 / da;
+                const Rgb mixed = blendColors(k, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
+                const float both = a * da;
+                orr = r * ib + dr * ia + both * mixed.r;
+                og = g * ib + dg * ia + both * mixed.g;
+                ob = b * ib + db * ia + both * mixed.b;
+            }
+            const uint8_t oa = toByte(a + da * ia);
+            d[0] = std::min(toByte(orr), oa);
+            d[1] = std::min(toByte(og), oa);
+            d[2] = std::min(toByte(ob), oa);
+            d[3] = oa;
+            return;
+        }
+    }
+}
+
+int alphaByte(float alpha) { return static_cast<int>(std::clamp(alpha, 0.0f, 1.0f) * 255 + 0.5f); }
+
+// The paint of a mask: its colour premultiplied by the mask's alpha.
+void paintOf(const Mask& m, int32_t rgb, int c[4]) {
+    const int a = m.alpha;
+    const int channels[3] = {(rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255};
+    for (int k = 0; k < 3; ++k) c[k] = a == 255 ? channels[k] : div255(channels[k] * a);
+    c[3] = a;
+}
 
 // Coverage of `m` at (x, y), 0 outside what it covers.
-inline float coverAt(const Mask& m, int x, int y) {
+inline int coverAt(const Mask& m, int x, int y) {
     if (m.empty() || y < m.rect.y0 || y >= m.rect.y1) return 0;
     const int row = y - m.rect.y0;
     const int col = x - m.rect.x0;
@@ -176,31 +247,28 @@ void Surface::reset(const PixelRect& r) {
     pixels.assign(bytes, 0);
 }
 
-void paintMask(Surface& dst, const Mask& mask, int32_t rgb, float alpha, int32_t blend) {
-    if (mask.empty() || alpha <= 0) return;
-    const Kernel k = kernelOf(blend);
-    const Rgb c = unitRgb(rgb);
+void paintMask(Surface& dst, const Mask& mask, int32_t rgb) {
+    if (mask.empty()) return;
+    int c[4];
+    paintOf(mask, rgb, c);
     const PixelRect& r = mask.rect;
     for (int y = r.y0; y < r.y1; ++y) {
         const int row = y - r.y0;
-        const float* cover = &mask.cover[static_cast<size_t>(row) * r.width()];
+        const uint8_t* cover = &mask.cover[static_cast<size_t>(row) * r.width()];
         uint8_t* d = dst.at(r.x0, y);
-        for (int x = mask.left[row]; x < mask.right[row]; ++x) {
-            const float a = cover[x] * alpha;
-            if (a <= 0) continue;
-            put(k, d + 4 * x, c.r * a, c.g * a, c.b * a, a);
-        }
+        for (int x = mask.left[row]; x < mask.right[row]; ++x) blit(d + 4 * x, c, cover[x]);
     }
 }
 
-void paintFillAndStroke(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb,
-                        float alpha, int32_t blend) {
-    if (alpha <= 0) return;
+void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb, float alpha,
+                  int32_t blend) {
+    const int alpha8 = alphaByte(alpha);
     const PixelRect r = unite(fill.rect, stroke.rect);
-    if (r.empty()) return;
+    if (r.empty() || alpha8 == 0) return;
     const Kernel k = kernelOf(blend);
-    const Rgb f = unitRgb(fillRgb);
-    const Rgb s = unitRgb(strokeRgb);
+    int f[4], s[4];
+    paintOf(fill, fillRgb, f);
+    paintOf(stroke, strokeRgb, s);
     for (int y = r.y0; y < r.y1; ++y) {
         int from = r.x1, to = r.x0;
         for (const Mask* m : {&fill, &stroke}) {
@@ -211,32 +279,23 @@ void paintFillAndStroke(Surface& dst, const Mask& fill, int32_t fillRgb, const M
             to = std::max(to, m->rect.x0 + m->right[row]);
         }
         for (int x = from; x < to; ++x) {
-            const float cf = coverAt(fill, x, y);
-            const float cs = coverAt(stroke, x, y);
-            const float keep = (1 - cs) * cf;
-            const float a = (cs + keep) * alpha;
-            if (a <= 0) continue;
-            put(k, dst.at(x, y), (s.r * cs + f.r * keep) * alpha, (s.g * cs + f.g * keep) * alpha,
-                (s.b * cs + f.b * keep) * alpha, a);
+            uint8_t p[4] = {0, 0, 0, 0};
+            blit(p, f, coverAt(fill, x, y));
+            blit(p, s, coverAt(stroke, x, y));
+            composite(k, dst.at(x, y), p, alpha, alpha8);
         }
     }
 }
 
 void paintLayer(Surface& dst, const Surface& layer, float alpha, int32_t blend) {
+    const int alpha8 = alphaByte(alpha);
     const PixelRect r = intersect(layer.rect, dst.rect);
-    if (r.empty() || alpha <= 0) return;
+    if (r.empty() || alpha8 == 0) return;
     const Kernel k = kernelOf(blend);
     for (int y = r.y0; y < r.y1; ++y) {
         const uint8_t* s = layer.at(r.x0, y);
         uint8_t* d = dst.at(r.x0, y);
-        for (int x = 0; x < r.width(); ++x, s += 4, d += 4) {
-            if (s[3] == 0) continue;
-            if (alpha == 1 && s[3] == 255 && k == Kernel::normal) {
-                std::memcpy(d, s, 4);
-                continue;
-            }
-            put(k, d, kUnit[s[0]] * alpha, kUnit[s[1]] * alpha, kUnit[s[2]] * alpha, kUnit[s[3]] * alpha);
-        }
+        for (int x = 0; x < r.width(); ++x, s += 4, d += 4) composite(k, d, s, alpha, alpha8);
     }
 }
 
@@ -247,8 +306,8 @@ void putOver(Surface& top, const Surface& under, const PixelRect& rect) {
         const uint8_t* u = under.at(r.x0, y);
         for (int x = 0; x < r.width(); ++x, t += 4, u += 4) {
             if (u[3] == 0 || t[3] == 255) continue;
-            const float keep = 1 - kUnit[t[3]];
-            for (int c = 0; c < 4; ++c) t[c] = toByte(kUnit[t[c]] + kUnit[u[c]] * keep);
+            const int keep = 256 - t[3];
+            for (int c = 0; c < 4; ++c) t[c] = clampByte(t[c] + ((u[c] * keep) >> 8));
         }
     }
 }
@@ -262,7 +321,8 @@ void unpremultiply(const Surface& from, const PixelRect& rect, bool onWhite, std
         for (int x = 0; x < r.width(); ++x, s += 4, d += 4) {
             const int a = s[3];
             if (onWhite) {
-                for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(s[c] + 255 - a);
+                const int white = (255 * (256 - a)) >> 8;
+                for (int c = 0; c < 3; ++c) d[c] = clampByte(s[c] + white);
                 d[3] = 255;
             } else if (a == 0) {
                 std::memset(d, 0, 4);

@@ -1,6 +1,7 @@
-// Premultiplied RGBA surfaces and the compositing of the page's art onto them: coverage
-// painted in a colour, layers put down with an opacity, each with one of the sixteen blend
-// modes the SVG export writes (the W3C compositing formulas, as a browser applies them).
+// Premultiplied RGBA surfaces and the compositing of the page's art onto them, with the
+// browser's own arithmetic so that the window shows what the SVG export shows: coverage
+// painted in a colour, and layers (a group, or a path that composites as a whole) put down
+// with an opacity and one of the sixteen blend modes the SVG export writes.
 #ifndef QT_WEB_COMPOSITOR_H
 #define QT_WEB_COMPOSITOR_H
 
@@ -25,10 +26,11 @@ struct Surface {
 };
 
 // Colours are 0xRRGGBB; blend modes are the document's numbers (0 normal ... 15 luminosity).
-void paintMask(Surface& dst, const Mask& mask, int32_t rgb, float alpha, int32_t blend);
-// The fill and then the stroke over it, composited as one (a path that blends as a whole).
-void paintFillAndStroke(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb,
-                        float alpha, int32_t blend);
+// Coverage painted straight onto `dst`.
+void paintMask(Surface& dst, const Mask& mask, int32_t rgb);
+// A path's fill and then its stroke (either mask may be empty), put down as one layer.
+void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb, float alpha,
+                  int32_t blend);
 void paintLayer(Surface& dst, const Surface& layer, float alpha, int32_t blend);
 // `top` becomes itself over `under` within `rect` (new art put beneath what is drawn).
 void putOver(Surface& top, const Surface& under, const PixelRect& rect);

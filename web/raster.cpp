@@ -4,17 +4,111 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace qtweb {
 
 namespace {
 
-constexpr float kTolerance = 0.2f;  // pixels between a curve and its flattened lines
-constexpr int kMaxPieces = 1024;    // lines per curve, however large it is on screen
-constexpr int kSamples = 4;         // sample rows per pixel row
+constexpr float kTolerance = 0.2f;   // pixels between a curve and its flattened lines
+constexpr int kMaxPieces = 1024;     // lines per curve, however large it is on screen
+constexpr int kSamples = 4;          // sample rows per pixel row
 constexpr float kMiterLimit = 4.0f;  // SVG's default stroke-miterlimit
+constexpr int kMaxHairLevels = 9;    // a hairline curve is cut into at most 2^9 lines
 
 float length(Vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
+
+// Hairlines in 26.6 and 16.16 fixed point, as the browser's rasteriser draws them: along the
+// major axis, each pixel column (or row) is covered one pixel across, split between the two
+// pixels the line's centre falls between; the end columns by the part the line covers.
+using Dot6 = int32_t;
+using Fixed = int32_t;
+
+Dot6 toDot6(float v) { return static_cast<Dot6>(v * 64); }
+int dot6Floor(Dot6 v) { return v >> 6; }
+int dot6Ceil(Dot6 v) { return (v + 63) >> 6; }
+Fixed dot6Div(Dot6 a, Dot6 b) { return static_cast<Fixed>((static_cast<int64_t>(a) << 16) / b); }
+int scale64(int value, int dot6) { return (value * dot6) >> 6; }
+
+template <typename Blit>  // blit(x, y, coverage 0..255)
+void antiHairline(Dot6 x0, Dot6 y0, Dot6 x1, Dot6 y1, const Blit& blit) {
+    if (std::abs(x1 - x0) > 511 * 64 || std::abs(y1 - y0) > 511 * 64) {
+        const Dot6 hx = (x0 >> 1) + (x1 >> 1);
+        const Dot6 hy = (y0 >> 1) + (y1 >> 1);
+        antiHairline(x0, y0, hx, hy, blit);
+        antiHairline(hx, hy, x1, y1, blit);
+        return;
+    }
+    const bool horizontal = std::abs(x1 - x0) > std::abs(y1 - y0);
+    // Along the major axis u, across it v.
+    Dot6 u0 = horizontal ? x0 : y0, v0 = horizontal ? y0 : x0;
+    Dot6 u1 = horizontal ? x1 : y1, v1 = horizontal ? y1 : x1;
+    if (u0 > u1) {
+        std::swap(u0, u1);
+        std::swap(v0, v1);
+    }
+    if (u0 == u1) return;
+    const int start = dot6Floor(u0);
+    const int stop = dot6Ceil(u1);
+    Fixed fv = v0 << 10;
+    Fixed slope = 0;
+    if (v0 != v1) {
+        slope = dot6Div(v1 - v0, u1 - u0);
+        fv += (slope * (32 - (u0 & 63)) + 32) >> 6;
+    }
+    int scaleStart, scaleStop;
+    if (stop - start == 1) {
+        scaleStart = u1 - u0;
+        scaleStop = 0;
+    } else {
+        scaleStart = 64 - (u0 & 63);
+        scaleStop = u1 & 63;
+    }
+    auto column = [&](int u, int mod64) {
+        const Fixed centre = fv + (1 << 15);
+        const int lower = centre >> 16;
+        const int a = (centre >> 8) & 0xFF;
+        const int a0 = mod64 == 64 ? 255 - a : scale64(255 - a, mod64);
+        const int a1 = mod64 == 64 ? a : scale64(a, mod64);
+        if (horizontal) {
+            blit(u, lower - 1, a0);
+            blit(u, lower, a1);
+        } else {
+            blit(lower - 1, u, a0);
+            blit(lower, u, a1);
+        }
+        fv += slope;
+    };
+    column(start, scaleStart);
+    const int full = stop - (start + 1) - (scaleStop > 0 ? 1 : 0);
+    for (int u = start + 1; u < start + 1 + full; ++u) column(u, 64);
+    if (scaleStop > 0) column(stop - 1, scaleStop);
+}
+
+// Cuts the line a-b to `r` (Liang-Barsky); false when nothing of it is inside.
+bool clipLine(Vec2& a, Vec2& b, float x0, float y0, float x1, float y1) {
+    float t0 = 0, t1 = 1;
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float p[4] = {-dx, dx, -dy, dy};
+    const float q[4] = {a.x - x0, x1 - a.x, a.y - y0, y1 - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const float t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+    }
+    const Vec2 from = a;
+    if (t0 > 0) a = {from.x + t0 * dx, from.y + t0 * dy};
+    if (t1 < 1) b = {from.x + t1 * dx, from.y + t1 * dy};
+    return true;
+}
 
 }  // namespace
 
@@ -28,53 +122,107 @@ PixelRect unite(const PixelRect& a, const PixelRect& b) {
     return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
 }
 
-void Rasterizer::clear() {
-    points_.clear();
-    contourEnds_.clear();
-    contourClosed_.clear();
-    open_ = false;
+uint8_t* Mask::widen(int row, int x) {
+    uint8_t* line = &cover[static_cast<size_t>(row) * rect.width()];
+    int32_t& l = left[row];
+    int32_t& r = right[row];
+    if (l == r) {
+        l = x;
+        r = x + 1;
+        line[x] = 0;
+    } else if (x < l) {
+        std::memset(line + x, 0, l - x);
+        l = x;
+    } else if (x >= r) {
+        std::memset(line + r, 0, x + 1 - r);
+        r = x + 1;
+    }
+    return line + x;
 }
 
-void Rasterizer::moveTo(Vec2 p) {
-    endContour();
-    contourStart_ = static_cast<uint32_t>(points_.size());
-    points_.push_back(p);
-    open_ = true;
-}
+void Rasterizer::clear() { commands_.clear(); }
 
-void Rasterizer::lineTo(Vec2 p) {
+void Rasterizer::moveTo(Vec2 p) { commands_.push_back({Command::move, {p}}); }
+void Rasterizer::lineTo(Vec2 p) { commands_.push_back({Command::line, {p}}); }
+void Rasterizer::cubicTo(Vec2 c1, Vec2 c2, Vec2 p) { commands_.push_back({Command::cubic, {c1, c2, p}}); }
+void Rasterizer::close() { commands_.push_back({Command::close, {}}); }
+
+void Rasterizer::addPoint(Vec2 p) {
     const Vec2 last = points_.back();
     if (p.x != last.x || p.y != last.y) points_.push_back(p);
 }
 
-void Rasterizer::cubicTo(Vec2 c1, Vec2 c2, Vec2 p) {
-    const Vec2 p0 = points_.back();
+void Rasterizer::endContour(bool closed) {
+    if (!open_) return;
+    contourEnds_.push_back(static_cast<uint32_t>(points_.size()));
+    contourClosed_.push_back(closed ? 1 : 0);
+    open_ = false;
+}
+
+void Rasterizer::flatCubic(Vec2 p0, Vec2 c1, Vec2 c2, Vec2 p, bool asHairline) {
+    int pieces;
+    if (asHairline) {
+        // The browser's division: a power of two from how far the handles leave the chord.
+        const float d = std::max({std::fabs(c1.x - (p.x / 3 + p0.x * 2 / 3)), std::fabs(c1.y - (p.y / 3 + p0.y * 2 / 3)),
+                                  std::fabs(c2.x - (p0.x / 3 + p.x * 2 / 3)), std::fabs(c2.y - (p0.y / 3 + p.y * 2 / 3))});
+        float tolerance = 1.0f / 8;
+        int level = 0;
+        while (level < kMaxHairLevels && !(d < tolerance)) {
+            tolerance *= 4;
+            ++level;
+        }
+        pieces = 1 << level;
+        // Its polynomial form, stepped in t.
+        const Vec2 a{p.x + 3 * (c1.x - c2.x) - p0.x, p.y + 3 * (c1.y - c2.y) - p0.y};
+        const Vec2 b{3 * (c2.x - 2 * c1.x + p0.x), 3 * (c2.y - 2 * c1.y + p0.y)};
+        const Vec2 c{3 * (c1.x - p0.x), 3 * (c1.y - p0.y)};
+        const float dt = 1.0f / static_cast<float>(pieces);
+        float t = 0;
+        for (int i = 1; i < pieces; ++i) {
+            t += dt;
+            addPoint({((a.x * t + b.x) * t + c.x) * t + p0.x, ((a.y * t + b.y) * t + c.y) * t + p0.y});
+        }
+        addPoint(p);
+        return;
+    }
     // Wang's bound: this many pieces keep every point within the tolerance.
     const float d = std::max(length({p0.x - 2 * c1.x + c2.x, p0.y - 2 * c1.y + c2.y}),
                              length({c1.x - 2 * c2.x + p.x, c1.y - 2 * c2.y + p.y}));
     const float wanted = std::ceil(std::sqrt(0.75f * d / kTolerance));
-    const int pieces = wanted >= kMaxPieces ? kMaxPieces : std::max(1, static_cast<int>(wanted));
+    pieces = wanted >= kMaxPieces ? kMaxPieces : std::max(1, static_cast<int>(wanted));
     for (int i = 1; i < pieces; ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(pieces);
         const float u = 1 - t;
-        const float a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;
-        lineTo({a * p0.x + b * c1.x + c * c2.x + e * p.x, a * p0.y + b * c1.y + c * c2.y + e * p.y});
+        const float w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, w3 = t * t * t;
+        addPoint({w0 * p0.x + w1 * c1.x + w2 * c2.x + w3 * p.x, w0 * p0.y + w1 * c1.y + w2 * c2.y + w3 * p.y});
     }
-    lineTo(p);
+    addPoint(p);
 }
 
-void Rasterizer::close() {
-    if (!open_) return;
-    contourEnds_.push_back(static_cast<uint32_t>(points_.size()));
-    contourClosed_.push_back(1);
+void Rasterizer::flatten(bool asHairline) {
+    points_.clear();
+    contourEnds_.clear();
+    contourClosed_.clear();
     open_ = false;
-}
-
-void Rasterizer::endContour() {
-    if (!open_) return;
-    contourEnds_.push_back(static_cast<uint32_t>(points_.size()));
-    contourClosed_.push_back(0);
-    open_ = false;
+    for (const Command& c : commands_) {
+        switch (c.kind) {
+            case Command::move:
+                endContour(false);
+                points_.push_back(c.p[0]);
+                open_ = true;
+                break;
+            case Command::line:
+                if (open_) addPoint(c.p[0]);
+                break;
+            case Command::cubic:
+                if (open_) flatCubic(points_.back(), c.p[0], c.p[1], c.p[2], asHairline);
+                break;
+            case Command::close:
+                endContour(true);
+                break;
+        }
+    }
+    endContour(false);
 }
 
 void Rasterizer::addEdge(Vec2 a, Vec2 b) {
@@ -153,7 +301,7 @@ void Rasterizer::strokeContour(const Vec2* p, int count, bool closed, float hw) 
 }
 
 void Rasterizer::fill(bool evenOdd, const PixelRect& clip, Mask& out) {
-    endContour();
+    flatten(false);
     edges_.clear();
     minX_ = minY_ = INFINITY;
     maxX_ = maxY_ = -INFINITY;
@@ -166,7 +314,11 @@ void Rasterizer::fill(bool evenOdd, const PixelRect& clip, Mask& out) {
 }
 
 void Rasterizer::stroke(float width, const PixelRect& clip, Mask& out) {
-    endContour();
+    if (width <= 1) {
+        hairline(width, clip, out);
+        return;
+    }
+    flatten(false);
     edges_.clear();
     minX_ = minY_ = INFINITY;
     maxX_ = maxY_ = -INFINITY;
@@ -179,8 +331,52 @@ void Rasterizer::stroke(float width, const PixelRect& clip, Mask& out) {
     scan(false, clip, out);
 }
 
+void Rasterizer::hairline(float width, const PixelRect& clip, Mask& out) {
+    out.rect = {};
+    out.alpha = width >= 1 ? 255 : (255 * static_cast<int>(width * 256)) >> 8;
+    flatten(true);
+    if (points_.empty()) return;
+    float x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+    for (Vec2 p : points_) {
+        x0 = std::min(x0, p.x);
+        y0 = std::min(y0, p.y);
+        x1 = std::max(x1, p.x);
+        y1 = std::max(y1, p.y);
+    }
+    const PixelRect box{static_cast<int>(std::floor(x0)) - 1, static_cast<int>(std::floor(y0)) - 1,
+                        static_cast<int>(std::ceil(x1)) + 2, static_cast<int>(std::ceil(y1)) + 2};
+    const PixelRect r = intersect(box, clip);
+    if (r.empty()) return;
+    out.rect = r;
+    const size_t size = static_cast<size_t>(r.width()) * r.height();
+    if (out.cover.size() < size) out.cover.resize(size);
+    out.left.assign(r.height(), 0);
+    out.right.assign(r.height(), 0);
+    uint32_t start = 0;
+    for (size_t c = 0; c < contourEnds_.size(); ++c) {
+        const uint32_t end = contourEnds_[c];
+        for (uint32_t i = start; i + 1 < end; ++i) hairSegment(points_[i], points_[i + 1], r, out);
+        if (contourClosed_[c] && end - start > 1) hairSegment(points_[end - 1], points_[start], r, out);
+        start = end;
+    }
+}
+
+void Rasterizer::hairSegment(Vec2 a, Vec2 b, const PixelRect& r, Mask& out) {
+    if (!clipLine(a, b, static_cast<float>(r.x0 - 1), static_cast<float>(r.y0 - 1), static_cast<float>(r.x1 + 1),
+                  static_cast<float>(r.y1 + 1))) {
+        return;
+    }
+    auto blit = [&](int x, int y, int coverage) {
+        if (coverage <= 0 || x < r.x0 || x >= r.x1 || y < r.y0 || y >= r.y1) return;
+        uint8_t* cell = out.widen(y - r.y0, x - r.x0);
+        *cell = static_cast<uint8_t>(*cell + ((coverage * (256 - *cell)) >> 8));
+    };
+    antiHairline(toDot6(a.x), toDot6(a.y), toDot6(b.x), toDot6(b.y), blit);
+}
+
 void Rasterizer::scan(bool evenOdd, const PixelRect& clip, Mask& out) {
     out.rect = {};
+    out.alpha = 255;
     if (edges_.empty() || !std::isfinite(minX_ + maxX_ + minY_ + maxY_)) return;
     PixelRect box{static_cast<int>(std::max<float>(std::floor(minX_), INT_MIN / 2)),
                   static_cast<int>(std::max<float>(std::floor(minY_), INT_MIN / 2)),
@@ -190,7 +386,8 @@ void Rasterizer::scan(bool evenOdd, const PixelRect& clip, Mask& out) {
     if (r.empty()) return;
     out.rect = r;
     const int w = r.width(), h = r.height();
-    out.cover.resize(static_cast<size_t>(w) * h);
+    const size_t size = static_cast<size_t>(w) * h;
+    if (out.cover.size() < size) out.cover.resize(size);
     out.left.assign(h, 0);
     out.right.assign(h, 0);
     if (rowCover_.size() < static_cast<size_t>(w) + 2) {
@@ -255,11 +452,12 @@ void Rasterizer::scan(bool evenOdd, const PixelRect& clip, Mask& out) {
         if (hi < lo) continue;
         const int row = y - r.y0;
         const int right = std::min(hi, w - 1) + 1;
-        float* dst = &out.cover[static_cast<size_t>(row) * w];
+        uint8_t* dst = &out.cover[static_cast<size_t>(row) * w];
         float run = 0;
         for (int x = lo; x < right; ++x) {
             run += step[x];
-            dst[x] = std::clamp((cov[x] + run) * (1.0f / kSamples), 0.0f, 1.0f);
+            const float c = (cov[x] + run) * (255.0f / kSamples) + 0.5f;
+            dst[x] = static_cast<uint8_t>(c <= 0 ? 0 : c >= 255 ? 255 : static_cast<int>(c));
         }
         std::fill(cov + lo, cov + hi + 2, 0.0f);
         std::fill(step + lo, step + hi + 2, 0.0f);

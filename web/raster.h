@@ -1,7 +1,9 @@
-// Coverage of a path on the device pixel grid, for the page's renderer: a fill by its rule,
-// a stroke (miter joins with SVG's limit of 4, butt caps) as the polygons that cover it.
-// Curves are flattened to within a fifth of a pixel; each pixel row is sampled on four
-// rows, with exact coverage along each, much as the browser's own rasteriser samples.
+// Coverage of a path on the device pixel grid, for the page's renderer, made to come out as
+// the browser's own rasteriser draws the SVG export: a fill by its rule, a stroke (miter
+// joins with SVG's limit of 4, butt caps) as the polygons that cover it, and a stroke at most
+// a pixel wide as a hairline one pixel across, fainter by its width. Curves are flattened to
+// within a fifth of a pixel (hairlines as the browser divides them); each pixel row is
+// sampled on four rows, with exact coverage along each.
 #ifndef QT_WEB_RASTER_H
 #define QT_WEB_RASTER_H
 
@@ -26,15 +28,18 @@ struct PixelRect {
 PixelRect intersect(const PixelRect& a, const PixelRect& b);
 PixelRect unite(const PixelRect& a, const PixelRect& b);
 
-// Coverage from 0 to 1 per pixel of `rect`; in row y only columns [left, right) of it can
-// be non-zero (relative to rect.x0).
+// Coverage from 0 to 255 per pixel of `rect`; in a row only columns [left, right) of it
+// are set (relative to rect.x0), the others are zero. `alpha` is the paint's alpha for it
+// (a hairline thinner than a pixel is fainter).
 struct Mask {
     PixelRect rect;
-    std::vector<float> cover;  // rect.width() × rect.height(), rows top to bottom
+    std::vector<uint8_t> cover;  // rect.width() × rect.height(), rows top to bottom
     std::vector<int32_t> left, right;
+    int32_t alpha = 255;
 
     bool empty() const { return rect.empty(); }
-    float at(int x, int y) const { return cover[static_cast<size_t>(y - rect.y0) * rect.width() + (x - rect.x0)]; }
+    // Sets the row's columns from `rect`-relative x to cover it, zeroing what it adds.
+    uint8_t* widen(int row, int x);
 };
 
 class Rasterizer {
@@ -51,6 +56,11 @@ public:
     void stroke(float width, const PixelRect& clip, Mask& out);
 
 private:
+    struct Command {
+        enum Kind : uint8_t { move, line, cubic, close } kind;
+        Vec2 p[3];
+    };
+
     struct Edge {
         float x0, y0, y1, slope;  // top end, bottom end; x grows by slope per pixel down
         int32_t dir;
@@ -60,16 +70,21 @@ private:
         int32_t dir;
     };
 
-    void endContour();
+    void flatten(bool asHairline);
+    void flatCubic(Vec2 p0, Vec2 c1, Vec2 c2, Vec2 p, bool asHairline);
+    void addPoint(Vec2 p);
+    void endContour(bool closed);
+    void hairline(float width, const PixelRect& clip, Mask& out);
+    void hairSegment(Vec2 a, Vec2 b, const PixelRect& clip, Mask& out);
     void addEdge(Vec2 a, Vec2 b);
     void addPolygon(const Vec2* points, int count);  // oriented so that every polygon adds
     void strokeContour(const Vec2* points, int count, bool closed, float halfWidth);
     void scan(bool evenOdd, const PixelRect& clip, Mask& out);
 
+    std::vector<Command> commands_;
     std::vector<Vec2> points_;              // flattened contours, one after another
     std::vector<uint32_t> contourEnds_;     // past each contour's last point
     std::vector<uint8_t> contourClosed_;
-    uint32_t contourStart_ = 0;
     bool open_ = false;
 
     std::vector<Edge> edges_;
@@ -77,6 +92,7 @@ private:
     std::vector<uint32_t> active_;
     std::vector<Crossing> crossings_;
     std::vector<float> rowCover_, rowStep_;
+    std::vector<Vec2> hairPoints_;
 };
 
 }  // namespace qtweb

@@ -100,11 +100,11 @@ void Renderer::drawPath(const int32_t* i, const float* f) {
     if (stroked) raster_.stroke(static_cast<float>(width * view_.scale), clip, stroke_);
     const float alpha = f[1];
     const int32_t blend = i[6];
-    if (filled && stroked && (alpha != 1 || blend != 0)) {
-        paintFillAndStroke(dst, fill_, i[4], stroke_, i[5], alpha, blend);
+    if (alpha != 1 || blend != 0) {
+        paintLayered(dst, fill_, i[4], stroke_, i[5], alpha, blend);  // as its own layer, as SVG does
     } else {
-        if (filled) paintMask(dst, fill_, i[4], alpha, blend);
-        if (stroked) paintMask(dst, stroke_, i[5], alpha, blend);
+        paintMask(dst, fill_, i[4]);
+        paintMask(dst, stroke_, i[5]);
     }
     note(unite(fill_.rect, stroke_.rect));
 }
