@@ -31,6 +31,13 @@ const RANDOM_CURVED_LINE = 13;
 const MAX_MEAN = 0.5;
 const MAX_OFF = 0.002;
 
+// Waits until the window shows the picture of what was done: the page draws in slices across
+// frames and marks the body while it does.
+async function shown(page) {
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  await page.waitForFunction(() => !document.body.dataset.drawing);
+}
+
 let browser;
 let server;
 
@@ -112,13 +119,13 @@ for (const gesture of GESTURES) {
     const { page, close } = await openPage(browser, server.url);
     await gesture.play(page);
     assert.ok(await pathCount(page) > 10, 'the gesture drew');
+    await shown(page);
     if (gesture.drawsOnly) {
-      // Frames that drew nothing, new art above, new art beneath, everything.
+      // Drawings finished: -, of new art above, of new art beneath, of everything.
       const redraws = (await page.getAttribute('body', 'data-redraws')).split(' ').map(Number);
       const index = gesture.drawsOnly === 'above' ? 1 : 2;
       assert.ok(redraws[index] >= 3, `frames drew only the new art ${gesture.drawsOnly} the rest: ${redraws}`);
     }
-    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     const svg = await download(page, '#export-svg');
     const same = await compareWithSvg(page, svg);
     assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `canvas vs SVG: ${JSON.stringify(same)}`);
@@ -152,7 +159,7 @@ test('the canvas stays right after zooming in and panning, and on a high-density
   await page.mouse.move(300, 350, { steps: 3 });
   await page.mouse.up();
   await page.keyboard.up(' ');
-  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  await shown(page);
   const svg = await download(page, '#export-svg');
   const same = await compareWithSvg(page, svg);
   assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `zoomed canvas vs SVG: ${JSON.stringify(same)}`);
