@@ -154,69 +154,90 @@ inline void blit(uint8_t* d, const int c[4], int aa) {
 // A layer's pixel `p` (premultiplied) put down on `d` with the layer's opacity and blend
 // mode. Normal compositing and the simpler modes run on bytes, the others in floating
 // point, each as the browser computes it.
-inline void composite(Kernel k, uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
-    if (p[3] == 0 || alpha8 == 0) return;
+template <Kernel K>
+inline void composite(uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
+    if (p[3] == 0) return;
+    if constexpr (K == Kernel::normal) {
+        int s[4];
+        for (int c = 0; c < 4; ++c) s[c] = alpha8 == 255 ? p[c] : div255(p[c] * alpha8);
+        const int keep = 256 - s[3];
+        for (int c = 0; c < 4; ++c) d[c] = clampByte(s[c] + ((d[c] * keep) >> 8));
+    } else if constexpr (K == Kernel::multiply || K == Kernel::screen || K == Kernel::overlay ||
+                         K == Kernel::hardLight || K == Kernel::darken || K == Kernel::lighten ||
+                         K == Kernel::difference || K == Kernel::exclusion) {
+        int s[4];
+        for (int c = 0; c < 4; ++c) s[c] = div255Up(p[c] * alpha8);
+        const int sa = s[3], da = d[3];
+        int out[4];
+        for (int c = 0; c < 4; ++c) {
+            const int x = s[c], y = d[c];
+            if constexpr (K == Kernel::multiply) {
+                out[c] = div255Up(x * (255 - da) + y * (255 - sa) + x * y);
+            } else if constexpr (K == Kernel::screen) {
+                out[c] = x + y - div255(x * y);
+            } else if constexpr (K == Kernel::overlay) {
+                out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
+                                  (2 * y <= da ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
+            } else if constexpr (K == Kernel::hardLight) {
+                out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
+                                  (2 * x <= sa ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
+            } else if constexpr (K == Kernel::darken) {
+                out[c] = x + y - div255Up(std::max(x * da, y * sa));
+            } else if constexpr (K == Kernel::lighten) {
+                out[c] = x + y - div255Up(std::min(x * da, y * sa));
+            } else if constexpr (K == Kernel::difference) {
+                out[c] = x + y - 2 * div255Up(std::min(x * da, y * sa));
+            } else {
+                out[c] = x + y - 2 * div255Up(x * y);
+            }
+        }
+        // Multiply and screen blend the alpha as a colour; the others compose it normally.
+        if constexpr (K != Kernel::multiply && K != Kernel::screen) out[3] = sa + div255Up(da * (255 - sa));
+        for (int c = 0; c < 4; ++c) d[c] = clampByte(out[c]);
+    } else {
+        const float a = kUnit[p[3]] * alpha;
+        const float r = kUnit[p[0]] * alpha, g = kUnit[p[1]] * alpha, b = kUnit[p[2]] * alpha;
+        const float da = kUnit[d[3]];
+        const float ia = 1 - a;
+        float orr = r, og = g, ob = b;
+        if (d[3] != 0) {
+            const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
+            const float ib = 1 - da;
+            const float is = 1 / a, id = 1 / da;
+            const Rgb mixed = blendColors(K, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
+            const float both = a * da;
+            orr = r * ib + dr * ia + both * mixed.r;
+            og = g * ib + dg * ia + both * mixed.g;
+            ob = b * ib + db * ia + both * mixed.b;
+        }
+        const uint8_t oa = toByte(a + da * ia);
+        d[0] = std::min(toByte(orr), oa);
+        d[1] = std::min(toByte(og), oa);
+        d[2] = std::min(toByte(ob), oa);
+        d[3] = oa;
+    }
+}
+
+// Calls f.template operator()<K>() for the kernel of `k`: one specialised loop per mode.
+template <typename F>
+void withKernel(Kernel k, F&& f) {
     switch (k) {
-        case Kernel::normal: {
-            int s[4];
-            for (int c = 0; c < 4; ++c) s[c] = alpha8 == 255 ? p[c] : div255(p[c] * alpha8);
-            const int keep = 256 - s[3];
-            for (int c = 0; c < 4; ++c) d[c] = clampByte(s[c] + ((d[c] * keep) >> 8));
-            return;
-        }
-        case Kernel::multiply: case Kernel::screen: case Kernel::overlay: case Kernel::hardLight:
-        case Kernel::darken: case Kernel::lighten: case Kernel::difference: case Kernel::exclusion: {
-            int s[4];
-            for (int c = 0; c < 4; ++c) s[c] = div255Up(p[c] * alpha8);
-            const int sa = s[3], da = d[3];
-            int out[4];
-            for (int c = 0; c < 4; ++c) {
-                const int x = s[c], y = d[c];
-                switch (k) {
-                    case Kernel::multiply: out[c] = div255Up(x * (255 - da) + y * (255 - sa) + x * y); break;
-                    case Kernel::screen: out[c] = x + y - div255(x * y); break;
-                    case Kernel::overlay:
-                        out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
-                                          (2 * y <= da ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
-                        break;
-                    case Kernel::hardLight:
-                        out[c] = div255Up(x * (255 - da) + y * (255 - sa) +
-                                          (2 * x <= sa ? 2 * x * y : sa * da - 2 * (sa - x) * (da - y)));
-                        break;
-                    case Kernel::darken: out[c] = x + y - div255Up(std::max(x * da, y * sa)); break;
-                    case Kernel::lighten: out[c] = x + y - div255Up(std::min(x * da, y * sa)); break;
-                    case Kernel::difference: out[c] = x + y - 2 * div255Up(std::min(x * da, y * sa)); break;
-                    default: out[c] = x + y - 2 * div255Up(x * y); break;  // exclusion
-                }
-            }
-            // Multiply and screen blend the alpha as a colour; the others compose it normally.
-            if (k != Kernel::multiply && k != Kernel::screen) out[3] = sa + div255Up(da * (255 - sa));
-            for (int c = 0; c < 4; ++c) d[c] = clampByte(out[c]);
-            return;
-        }
-        default: {
-            const float a = kUnit[p[3]] * alpha;
-            const float r = kUnit[p[0]] * alpha, g = kUnit[p[1]] * alpha, b = kUnit[p[2]] * alpha;
-            const float da = kUnit[d[3]];
-            const float ia = 1 - a;
-            float orr = r, og = g, ob = b;
-            if (d[3] != 0) {
-                const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
-                const float ib = 1 - da;
-                const float is = 1 / a, id = 1 / da;
-                const Rgb mixed = blendColors(k, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
-                const float both = a * da;
-                orr = r * ib + dr * ia + both * mixed.r;
-                og = g * ib + dg * ia + both * mixed.g;
-                ob = b * ib + db * ia + both * mixed.b;
-            }
-            const uint8_t oa = toByte(a + da * ia);
-            d[0] = std::min(toByte(orr), oa);
-            d[1] = std::min(toByte(og), oa);
-            d[2] = std::min(toByte(ob), oa);
-            d[3] = oa;
-            return;
-        }
+        case Kernel::normal: return f.template operator()<Kernel::normal>();
+        case Kernel::multiply: return f.template operator()<Kernel::multiply>();
+        case Kernel::screen: return f.template operator()<Kernel::screen>();
+        case Kernel::overlay: return f.template operator()<Kernel::overlay>();
+        case Kernel::darken: return f.template operator()<Kernel::darken>();
+        case Kernel::lighten: return f.template operator()<Kernel::lighten>();
+        case Kernel::colorDodge: return f.template operator()<Kernel::colorDodge>();
+        case Kernel::colorBurn: return f.template operator()<Kernel::colorBurn>();
+        case Kernel::hardLight: return f.template operator()<Kernel::hardLight>();
+        case Kernel::softLight: return f.template operator()<Kernel::softLight>();
+        case Kernel::difference: return f.template operator()<Kernel::difference>();
+        case Kernel::exclusion: return f.template operator()<Kernel::exclusion>();
+        case Kernel::hue: return f.template operator()<Kernel::hue>();
+        case Kernel::saturation: return f.template operator()<Kernel::saturation>();
+        case Kernel::color: return f.template operator()<Kernel::color>();
+        case Kernel::luminosity: return f.template operator()<Kernel::luminosity>();
     }
 }
 
@@ -265,38 +286,57 @@ void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& s
     const int alpha8 = alphaByte(alpha);
     const PixelRect r = unite(fill.rect, stroke.rect);
     if (r.empty() || alpha8 == 0) return;
-    const Kernel k = kernelOf(blend);
     int f[4], s[4];
     paintOf(fill, fillRgb, f);
     paintOf(stroke, strokeRgb, s);
-    for (int y = r.y0; y < r.y1; ++y) {
-        int from = r.x1, to = r.x0;
-        for (const Mask* m : {&fill, &stroke}) {
-            if (m->empty() || y < m->rect.y0 || y >= m->rect.y1) continue;
-            const int row = y - m->rect.y0;
-            if (m->left[row] >= m->right[row]) continue;
-            from = std::min(from, m->rect.x0 + m->left[row]);
-            to = std::max(to, m->rect.x0 + m->right[row]);
+    withKernel(kernelOf(blend), [&]<Kernel K>() {
+        if (fill.empty() || stroke.empty()) {
+            // One paint: its coverage alone makes the layer.
+            const Mask& m = fill.empty() ? stroke : fill;
+            const int* c = fill.empty() ? s : f;
+            for (int y = m.rect.y0; y < m.rect.y1; ++y) {
+                const int row = y - m.rect.y0;
+                const uint8_t* cover = &m.cover[static_cast<size_t>(row) * m.rect.width()];
+                uint8_t* d = dst.at(m.rect.x0, y);
+                for (int x = m.left[row]; x < m.right[row]; ++x) {
+                    if (cover[x] == 0) continue;
+                    uint8_t p[4] = {0, 0, 0, 0};
+                    blit(p, c, cover[x]);
+                    composite<K>(d + 4 * x, p, alpha, alpha8);
+                }
+            }
+            return;
         }
-        for (int x = from; x < to; ++x) {
-            uint8_t p[4] = {0, 0, 0, 0};
-            blit(p, f, coverAt(fill, x, y));
-            blit(p, s, coverAt(stroke, x, y));
-            composite(k, dst.at(x, y), p, alpha, alpha8);
+        for (int y = r.y0; y < r.y1; ++y) {
+            int from = r.x1, to = r.x0;
+            for (const Mask* m : {&fill, &stroke}) {
+                if (y < m->rect.y0 || y >= m->rect.y1) continue;
+                const int row = y - m->rect.y0;
+                if (m->left[row] >= m->right[row]) continue;
+                from = std::min(from, m->rect.x0 + m->left[row]);
+                to = std::max(to, m->rect.x0 + m->right[row]);
+            }
+            for (int x = from; x < to; ++x) {
+                uint8_t p[4] = {0, 0, 0, 0};
+                blit(p, f, coverAt(fill, x, y));
+                blit(p, s, coverAt(stroke, x, y));
+                composite<K>(dst.at(x, y), p, alpha, alpha8);
+            }
         }
-    }
+    });
 }
 
 void paintLayer(Surface& dst, const Surface& layer, float alpha, int32_t blend) {
     const int alpha8 = alphaByte(alpha);
     const PixelRect r = intersect(layer.rect, dst.rect);
     if (r.empty() || alpha8 == 0) return;
-    const Kernel k = kernelOf(blend);
-    for (int y = r.y0; y < r.y1; ++y) {
-        const uint8_t* s = layer.at(r.x0, y);
-        uint8_t* d = dst.at(r.x0, y);
-        for (int x = 0; x < r.width(); ++x, s += 4, d += 4) composite(k, d, s, alpha, alpha8);
-    }
+    withKernel(kernelOf(blend), [&]<Kernel K>() {
+        for (int y = r.y0; y < r.y1; ++y) {
+            const uint8_t* s = layer.at(r.x0, y);
+            uint8_t* d = dst.at(r.x0, y);
+            for (int x = 0; x < r.width(); ++x, s += 4, d += 4) composite<K>(d, s, alpha, alpha8);
+        }
+    });
 }
 
 void putOver(Surface& top, const Surface& under, const PixelRect& rect) {

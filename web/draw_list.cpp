@@ -2,7 +2,7 @@
 #include "web/draw_list.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -38,10 +38,11 @@ struct Box {
     }
 };
 
-// The colour exactly as the SVG export writes it.
+// The colour exactly as the SVG export writes it: the bytes qtapp::hexColor rounds to.
 int32_t rgbOf(const AIColor& color) {
-    std::string hex = qtapp::hexColor(qtapp::toSrgb(color));
-    return static_cast<int32_t>(std::strtol(hex.c_str() + 1, nullptr, 16));
+    const qtapp::Rgb rgb = qtapp::toSrgb(color);
+    auto byte = [](double x) { return static_cast<int32_t>(std::lround(std::clamp(x, 0.0, 1.0) * 255.0)); };
+    return byte(rgb.r) << 16 | byte(rgb.g) << 8 | byte(rgb.b);
 }
 
 // A path whose anchors and handles all lie on one line encloses nothing: its fill paints

@@ -15,6 +15,7 @@ constexpr int kMaxPieces = 1024;     // lines per curve, however large it is on 
 constexpr int kSamples = 4;          // sample rows per pixel row
 constexpr float kMiterLimit = 4.0f;  // SVG's default stroke-miterlimit
 constexpr int kMaxHairLevels = 9;    // a hairline curve is cut into at most 2^9 lines
+constexpr size_t kDenseHairPixels = 1 << 16;
 
 float length(Vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 
@@ -352,6 +353,9 @@ void Rasterizer::hairline(float width, const PixelRect& clip, Mask& out) {
     if (out.cover.size() < size) out.cover.resize(size);
     out.left.assign(r.height(), 0);
     out.right.assign(r.height(), 0);
+    // A small mask is cleared whole, a large one row by row as the line reaches it.
+    denseHair_ = size <= kDenseHairPixels;
+    if (denseHair_) std::memset(out.cover.data(), 0, size);
     uint32_t start = 0;
     for (size_t c = 0; c < contourEnds_.size(); ++c) {
         const uint32_t end = contourEnds_[c];
@@ -366,9 +370,25 @@ void Rasterizer::hairSegment(Vec2 a, Vec2 b, const PixelRect& r, Mask& out) {
                   static_cast<float>(r.y1 + 1))) {
         return;
     }
+    const int w = r.width();
     auto blit = [&](int x, int y, int coverage) {
         if (coverage <= 0 || x < r.x0 || x >= r.x1 || y < r.y0 || y >= r.y1) return;
-        uint8_t* cell = out.widen(y - r.y0, x - r.x0);
+        const int row = y - r.y0, col = x - r.x0;
+        uint8_t* cell;
+        if (denseHair_) {
+            cell = &out.cover[static_cast<size_t>(row) * w + col];
+            int32_t& left = out.left[row];
+            int32_t& right = out.right[row];
+            if (left == right) {
+                left = col;
+                right = col + 1;
+            } else {
+                left = std::min(left, col);
+                right = std::max(right, col + 1);
+            }
+        } else {
+            cell = out.widen(row, col);
+        }
         *cell = static_cast<uint8_t>(*cell + ((coverage * (256 - *cell)) >> 8));
     };
     antiHairline(toDot6(a.x), toDot6(a.y), toDot6(b.x), toDot6(b.y), blit);

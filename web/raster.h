@@ -92,7 +92,7 @@ private:
     std::vector<uint32_t> active_;
     std::vector<Crossing> crossings_;
     std::vector<float> rowCover_, rowStep_;
-    std::vector<Vec2> hairPoints_;
+    bool denseHair_ = false;  // the hairline's mask was cleared whole
 };
 
 }  // namespace qtweb
