@@ -70,12 +70,21 @@ Rgb setLum(Rgb c, float l) {
 
 float sat(Rgb c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}); }
 
+// The smallest, middle and largest component spread to 0, its share, and `s`.
+void setSpread(float& lo, float& mid, float& hi, float s);
+
 Rgb setSat(Rgb c, float s) {
-    float* v[3] = {&c.r, &c.g, &c.b};
-    std::sort(v, v + 3, [](const float* a, const float* b) { return *a < *b; });
-    float& lo = *v[0];
-    float& mid = *v[1];
-    float& hi = *v[2];
+    float* lo = &c.r;
+    float* mid = &c.g;
+    float* hi = &c.b;
+    if (*lo > *mid) std::swap(lo, mid);
+    if (*mid > *hi) std::swap(mid, hi);
+    if (*lo > *mid) std::swap(lo, mid);
+    setSpread(*lo, *mid, *hi, s);
+    return c;
+}
+
+void setSpread(float& lo, float& mid, float& hi, float s) {
     if (hi > lo) {
         mid = (mid - lo) * s / (hi - lo);
         hi = s;
@@ -83,7 +92,6 @@ Rgb setSat(Rgb c, float s) {
         mid = hi = 0;
     }
     lo = 0;
-    return c;
 }
 
 float hardLight(float b, float s) { return s <= 0.5f ? b * 2 * s : b + (2 * s - 1) - b * (2 * s - 1); }
@@ -151,22 +159,43 @@ inline void blit(uint8_t* d, const int c[4], int aa) {
     for (int k = 0; k < 4; ++k) d[k] = static_cast<uint8_t>(s[k] + ((d[k] * keep) >> 8));
 }
 
-// A layer's pixel `p` (premultiplied) put down on `d` with the layer's opacity and blend
-// mode. Normal compositing and the simpler modes run on bytes, the others in floating
-// point, each as the browser computes it.
+constexpr bool onBytes(Kernel k) {
+    return k == Kernel::multiply || k == Kernel::screen || k == Kernel::overlay || k == Kernel::hardLight ||
+           k == Kernel::darken || k == Kernel::lighten || k == Kernel::difference || k == Kernel::exclusion;
+}
+
+// A layer's pixel scaled by the layer's opacity, ready to be put down: as bytes for normal
+// compositing and the simpler modes, as floats (and unpremultiplied) for the others.
+struct Source {
+    int s[4];
+    float f[4];
+    Rgb plain;
+};
+
 template <Kernel K>
-inline void composite(uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
-    if (p[3] == 0) return;
+inline Source prepare(const uint8_t* p, float alpha, int alpha8) {
+    Source src;
     if constexpr (K == Kernel::normal) {
-        int s[4];
-        for (int c = 0; c < 4; ++c) s[c] = alpha8 == 255 ? p[c] : div255(p[c] * alpha8);
-        const int keep = 256 - s[3];
-        for (int c = 0; c < 4; ++c) d[c] = clampByte(s[c] + ((d[c] * keep) >> 8));
-    } else if constexpr (K == Kernel::multiply || K == Kernel::screen || K == Kernel::overlay ||
-                         K == Kernel::hardLight || K == Kernel::darken || K == Kernel::lighten ||
-                         K == Kernel::difference || K == Kernel::exclusion) {
-        int s[4];
-        for (int c = 0; c < 4; ++c) s[c] = div255Up(p[c] * alpha8);
+        for (int c = 0; c < 4; ++c) src.s[c] = alpha8 == 255 ? p[c] : div255(p[c] * alpha8);
+    } else if constexpr (onBytes(K)) {
+        for (int c = 0; c < 4; ++c) src.s[c] = div255Up(p[c] * alpha8);
+    } else {
+        for (int c = 0; c < 4; ++c) src.f[c] = kUnit[p[c]] * alpha;
+        const float is = src.f[3] > 0 ? 1 / src.f[3] : 0;
+        src.plain = {src.f[0] * is, src.f[1] * is, src.f[2] * is};
+    }
+    return src;
+}
+
+// Puts a prepared source down on `d` with the blend mode. Normal compositing and the
+// simpler modes run on bytes, the others in floating point, each as the browser computes it.
+template <Kernel K>
+inline void apply(uint8_t* d, const Source& src) {
+    if constexpr (K == Kernel::normal) {
+        const int keep = 256 - src.s[3];
+        for (int c = 0; c < 4; ++c) d[c] = clampByte(src.s[c] + ((d[c] * keep) >> 8));
+    } else if constexpr (onBytes(K)) {
+        const int* s = src.s;
         const int sa = s[3], da = d[3];
         int out[4];
         for (int c = 0; c < 4; ++c) {
@@ -195,16 +224,15 @@ inline void composite(uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
         if constexpr (K != Kernel::multiply && K != Kernel::screen) out[3] = sa + div255Up(da * (255 - sa));
         for (int c = 0; c < 4; ++c) d[c] = clampByte(out[c]);
     } else {
-        const float a = kUnit[p[3]] * alpha;
-        const float r = kUnit[p[0]] * alpha, g = kUnit[p[1]] * alpha, b = kUnit[p[2]] * alpha;
+        const float r = src.f[0], g = src.f[1], b = src.f[2], a = src.f[3];
         const float da = kUnit[d[3]];
         const float ia = 1 - a;
         float orr = r, og = g, ob = b;
         if (d[3] != 0) {
             const float dr = kUnit[d[0]], dg = kUnit[d[1]], db = kUnit[d[2]];
             const float ib = 1 - da;
-            const float is = 1 / a, id = 1 / da;
-            const Rgb mixed = blendColors(K, {dr * id, dg * id, db * id}, {r * is, g * is, b * is});
+            const float id = 1 / da;
+            const Rgb mixed = blendColors(K, {dr * id, dg * id, db * id}, src.plain);
             const float both = a * da;
             orr = r * ib + dr * ia + both * mixed.r;
             og = g * ib + dg * ia + both * mixed.g;
@@ -216,6 +244,12 @@ inline void composite(uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
         d[2] = std::min(toByte(ob), oa);
         d[3] = oa;
     }
+}
+
+// A layer's pixel `p` (premultiplied) put down on `d` with the layer's opacity and blend mode.
+template <Kernel K>
+inline void composite(uint8_t* d, const uint8_t* p, float alpha, int alpha8) {
+    if (p[3] != 0) apply<K>(d, prepare<K>(p, alpha, alpha8));
 }
 
 // Calls f.template operator()<K>() for the kernel of `k`: one specialised loop per mode.
@@ -249,15 +283,6 @@ void paintOf(const Mask& m, int32_t rgb, int c[4]) {
     const int channels[3] = {(rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255};
     for (int k = 0; k < 3; ++k) c[k] = a == 255 ? channels[k] : div255(channels[k] * a);
     c[3] = a;
-}
-
-// Coverage of `m` at (x, y), 0 outside what it covers.
-inline int coverAt(const Mask& m, int x, int y) {
-    if (m.empty() || y < m.rect.y0 || y >= m.rect.y1) return 0;
-    const int row = y - m.rect.y0;
-    const int col = x - m.rect.x0;
-    if (col < m.left[row] || col >= m.right[row]) return 0;
-    return m.cover[static_cast<size_t>(row) * m.rect.width() + col];
 }
 
 }  // namespace
@@ -294,12 +319,19 @@ void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& s
             // One paint: its coverage alone makes the layer.
             const Mask& m = fill.empty() ? stroke : fill;
             const int* c = fill.empty() ? s : f;
+            uint8_t full[4] = {0, 0, 0, 0};
+            blit(full, c, 255);
+            const Source inside = prepare<K>(full, alpha, alpha8);
             for (int y = m.rect.y0; y < m.rect.y1; ++y) {
                 const int row = y - m.rect.y0;
                 const uint8_t* cover = &m.cover[static_cast<size_t>(row) * m.rect.width()];
                 uint8_t* d = dst.at(m.rect.x0, y);
                 for (int x = m.left[row]; x < m.right[row]; ++x) {
                     if (cover[x] == 0) continue;
+                    if (cover[x] == 255) {
+                        apply<K>(d + 4 * x, inside);
+                        continue;
+                    }
                     uint8_t p[4] = {0, 0, 0, 0};
                     blit(p, c, cover[x]);
                     composite<K>(d + 4 * x, p, alpha, alpha8);
@@ -307,20 +339,39 @@ void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& s
             }
             return;
         }
+        // Each mask's row as absolute columns [from, to) of `cover` (shifted to absolute x).
+        struct Row {
+            const uint8_t* cover = nullptr;
+            int from = 0, to = 0;
+        };
+        auto rowOf = [](const Mask& m, int y) {
+            Row row;
+            if (y < m.rect.y0 || y >= m.rect.y1) return row;
+            const int i = y - m.rect.y0;
+            row.cover = &m.cover[static_cast<size_t>(i) * m.rect.width()] - m.rect.x0;
+            row.from = m.rect.x0 + m.left[i];
+            row.to = m.rect.x0 + m.right[i];
+            return row;
+        };
+        const uint8_t solid[4] = {static_cast<uint8_t>(f[0]), static_cast<uint8_t>(f[1]), static_cast<uint8_t>(f[2]),
+                                  static_cast<uint8_t>(f[3])};
+        const Source inside = prepare<K>(solid, alpha, alpha8);
         for (int y = r.y0; y < r.y1; ++y) {
-            int from = r.x1, to = r.x0;
-            for (const Mask* m : {&fill, &stroke}) {
-                if (y < m->rect.y0 || y >= m->rect.y1) continue;
-                const int row = y - m->rect.y0;
-                if (m->left[row] >= m->right[row]) continue;
-                from = std::min(from, m->rect.x0 + m->left[row]);
-                to = std::max(to, m->rect.x0 + m->right[row]);
-            }
+            const Row a = rowOf(fill, y), b = rowOf(stroke, y);
+            const int from = a.from < a.to ? (b.from < b.to ? std::min(a.from, b.from) : a.from) : b.from;
+            const int to = std::max(a.to, b.to);
+            uint8_t* d = dst.at(0, y) - 4 * dst.rect.x0;
             for (int x = from; x < to; ++x) {
+                const int cf = x >= a.from && x < a.to ? a.cover[x] : 0;
+                const int cs = x >= b.from && x < b.to ? b.cover[x] : 0;
+                if (cs == 0 && cf == 255) {
+                    apply<K>(d + 4 * x, inside);  // inside the fill, clear of the stroke
+                    continue;
+                }
                 uint8_t p[4] = {0, 0, 0, 0};
-                blit(p, f, coverAt(fill, x, y));
-                blit(p, s, coverAt(stroke, x, y));
-                composite<K>(dst.at(x, y), p, alpha, alpha8);
+                blit(p, f, cf);
+                blit(p, s, cs);
+                composite<K>(d + 4 * x, p, alpha, alpha8);
             }
         }
     });
