@@ -344,8 +344,9 @@ void Rasterizer::hairline(float width, const PixelRect& clip, Mask& out) {
         x1 = std::max(x1, p.x);
         y1 = std::max(y1, p.y);
     }
-    const PixelRect box{static_cast<int>(std::floor(x0)) - 1, static_cast<int>(std::floor(y0)) - 1,
-                        static_cast<int>(std::ceil(x1)) + 2, static_cast<int>(std::ceil(y1)) + 2};
+    // Room for the pixel either side of the line, and for the quick test in hairSegment.
+    const PixelRect box{static_cast<int>(std::floor(x0)) - 3, static_cast<int>(std::floor(y0)) - 3,
+                        static_cast<int>(std::ceil(x1)) + 4, static_cast<int>(std::ceil(y1)) + 4};
     const PixelRect r = intersect(box, clip);
     if (r.empty()) return;
     out.rect = r;
@@ -366,13 +367,19 @@ void Rasterizer::hairline(float width, const PixelRect& clip, Mask& out) {
 }
 
 void Rasterizer::hairSegment(Vec2 a, Vec2 b, const PixelRect& r, Mask& out) {
-    if (!clipLine(a, b, static_cast<float>(r.x0 - 1), static_cast<float>(r.y0 - 1), static_cast<float>(r.x1 + 1),
-                  static_cast<float>(r.y1 + 1))) {
+    // A line well inside the mask needs neither cutting nor a check per pixel.
+    const bool inside = std::min(a.x, b.x) >= static_cast<float>(r.x0 + 2) &&
+                        std::max(a.x, b.x) <= static_cast<float>(r.x1 - 3) &&
+                        std::min(a.y, b.y) >= static_cast<float>(r.y0 + 2) &&
+                        std::max(a.y, b.y) <= static_cast<float>(r.y1 - 3);
+    if (!inside && !clipLine(a, b, static_cast<float>(r.x0 - 1), static_cast<float>(r.y0 - 1),
+                             static_cast<float>(r.x1 + 1), static_cast<float>(r.y1 + 1))) {
         return;
     }
     const int w = r.width();
     auto blit = [&](int x, int y, int coverage) {
-        if (coverage <= 0 || x < r.x0 || x >= r.x1 || y < r.y0 || y >= r.y1) return;
+        if (coverage <= 0) return;
+        if (!inside && (x < r.x0 || x >= r.x1 || y < r.y0 || y >= r.y1)) return;
         const int row = y - r.y0, col = x - r.x0;
         uint8_t* cell;
         if (denseHair_) {
