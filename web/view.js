@@ -17,6 +17,7 @@ export class PageView {
     this.art = new ArtCanvas(canvas);
     this.session = null;  // whose picture the canvas shows
     this.shown = null;  // {zoom, pan} of the picture the canvas shows, once it shows one
+    this.previewing = false;  // the next frame shows the moved picture before any drawing
     canvas.style.transformOrigin = '0 0';
     this.zoom = 1;
     this.pan = [0, 0];
@@ -85,6 +86,7 @@ export class PageView {
       return;
     }
     const s = this.zoom / shown.zoom;
+    this.previewing = true;
     this.canvas.style.transform =
       `translate(${this.pan[0] - shown.pan[0] * s}px, ${this.pan[1] - shown.pan[1] * s}px) scale(${s})`;
   }
@@ -113,6 +115,11 @@ export class PageView {
     if (session !== this.session) {
       this.session = session;
       this.shown = null;
+    }
+    if (this.previewing) {
+      // This frame paints the moved picture at once; drawing starts with the next one.
+      this.previewing = false;
+      return { state: FRAME.working, job: 0 };
     }
     const dpr = window.devicePixelRatio || 1;
     const view = { scale: this.zoom * dpr, x: this.pan[0] * dpr, y: this.pan[1] * dpr };
