@@ -204,11 +204,14 @@ emscripten::val presentedRect() {
     for (int v : {r.x0, r.y0, r.width(), r.height()}) out.call<void>("push", v);
     return out;
 }
-// Paths the picture shows, and of them those a few pixels across or less.
+// Paths the picture shows, those of them a few pixels across or less, the pixels their
+// coverage touched (once per path) and the area the art spans.
 emscripten::val pictureCounts() {
     emscripten::val out = emscripten::val::object();
     out.set("paths", gWindow.renderer().pathsDrawn());
     out.set("tiny", gWindow.renderer().tinyPaths());
+    out.set("ink", gWindow.renderer().inkPixels());
+    out.set("area", gWindow.renderer().artPixels());
     return out;
 }
 // Rows [top, top + rows) of the page at `scale` pixels per point, `width` pixels wide, over

@@ -36,6 +36,8 @@ void Renderer::begin(const DrawList& list, size_t from, size_t to, const View& v
         picture_.reset({0, 0, width, height});
         changed_ = picture_.rect;
         paths_ = tiny_ = 0;
+        ink_ = 0;
+        art_ = {};
     } else if (job == Job::beneath) {
         under_.reset(picture_.rect);
     }
@@ -107,6 +109,11 @@ void Renderer::drawPath(const int32_t* i, const float* f) {
         paintMask(dst, stroke_, i[5]);
     }
     note(unite(fill_.rect, stroke_.rect));
+    art_ = unite(art_, clip);
+    for (const Mask* m : {&fill_, &stroke_}) {
+        if (m->empty()) continue;
+        for (int row = 0; row < m->rect.height(); ++row) ink_ += m->right[row] - m->left[row];
+    }
 }
 
 bool Renderer::step(double budgetMs) {

@@ -39,9 +39,12 @@ public:
     PixelRect changed() const { return changed_; }  // by the last job
     const View& view() const { return view_; }
 
-    // Paths the last job drew, and of them those smaller than a few pixels each way.
+    // What the picture holds: paths drawn, those smaller than a few pixels each way, the
+    // pixels their coverage touched (counted once per path), and the area their bounds span.
     uint32_t pathsDrawn() const { return paths_; }
     uint32_t tinyPaths() const { return tiny_; }
+    double inkPixels() const { return ink_; }
+    double artPixels() const { return art_.empty() ? 0.0 : static_cast<double>(art_.width()) * art_.height(); }
 
 private:
     struct Layer {
@@ -67,6 +70,8 @@ private:
     int skipping_ = 0;  // depth inside a group that is entirely off the picture
     PixelRect changed_;
     uint32_t paths_ = 0, tiny_ = 0;
+    double ink_ = 0;
+    PixelRect art_;
 
     Rasterizer raster_;
     Mask fill_, stroke_;

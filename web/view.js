@@ -131,9 +131,10 @@ export class PageView {
     return frame;
   }
 
-  // Paths the picture shows, and of them those a few pixels across or less.
+  // What the picture holds: {paths, tiny (a few pixels across or less), ink (pixels their
+  // coverage touched, once per path), area (pixels the art spans)}.
   pictureCounts() {
-    return this.session ? this.session.mod.pictureCounts() : { paths: 0, tiny: 0 };
+    return this.session ? this.session.mod.pictureCounts() : { paths: 0, tiny: 0, ink: 0, area: 0 };
   }
 }
 
