@@ -26,7 +26,10 @@ const state = {
 };
 // Drawing time per animation frame while a picture takes longer (the page stays responsive).
 const SLICE_MS = 40;
-const TINY_NOTE_PATHS = 5000;
+// The note on art too dense to show: from this many paths, most of them under 3 pixels
+// across, or covering the art's area this many times over.
+const NOTE_PATHS = 5000;
+const SOLID_OVERDRAW = 16;
 const SLOW_STEP_MS = 1000;
 
 const view = new PageView($('stage'), $('sheet'), $('art'));
@@ -91,7 +94,11 @@ function showNote() {
   const last = state.lastStep;
   const counts = view.pictureCounts();
   const notes = [];
-  if (counts.tiny >= TINY_NOTE_PATHS && 2 * counts.tiny > counts.paths) {
+  const over = counts.area ? counts.ink / counts.area : 0;
+  if (counts.paths >= NOTE_PATHS && over >= SOLID_OVERDRAW) {
+    notes.push(`${state.paths.toLocaleString('en')} paths cover each pixel of the art about ${Math.round(over)} times: `
+      + 'they merge into a solid area.');
+  } else if (counts.tiny >= NOTE_PATHS && 2 * counts.tiny > counts.paths) {
     notes.push(`${counts.tiny.toLocaleString('en')} paths are under 3 pixels across at this zoom: `
       + 'they merge into a solid area (zoom in to tell them apart).');
   }
