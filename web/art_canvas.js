@@ -37,9 +37,8 @@ export class ArtCanvas {
     const { width, height } = this.canvas;
     const state = mod.paintFrame(width, height, view.scale, view.x, view.y, budgetMs);
     if (state !== FRAME.done) return { state, job: REDRAW.nothing };
-    const pixels = mod.presentPicture();
-    const [x, y, w, h] = mod.presentedRect();
-    if (w > 0 && h > 0) this.ctx.putImageData(imageData(pixels, width, height), 0, 0, x, y, w, h);
+    const [x, y, w, h] = mod.presentPicture();
+    if (w > 0 && h > 0) this.ctx.putImageData(imageData(mod.pictureRgba(), width, height), 0, 0, x, y, w, h);
     return { state, job: mod.paintedJob() };
   }
 }

@@ -193,16 +193,18 @@ int paintFrame(int width, int height, double scale, double x, double y, double b
 }
 // What the last job drew: 1 new art above, 2 new art beneath, 3 everything.
 int paintedJob() { return static_cast<int>(gWindow.lastJob()); }
-// The picture as unpremultiplied RGBA, up to date in presentedRect() ([x, y, width, height]).
+// Makes the picture as unpremultiplied RGBA (pictureRgba) up to date in the rectangle it
+// returns, [x, y, width, height].
 emscripten::val presentPicture() {
-    const std::vector<uint8_t>& rgba = gWindow.present();
-    return emscripten::val(emscripten::typed_memory_view(rgba.size(), rgba.data()));
-}
-emscripten::val presentedRect() {
+    gWindow.present();
     const qtweb::PixelRect r = gWindow.presented();
     emscripten::val out = emscripten::val::array();
     for (int v : {r.x0, r.y0, r.width(), r.height()}) out.call<void>("push", v);
     return out;
+}
+emscripten::val pictureRgba() {
+    const std::vector<uint8_t>& rgba = gWindow.rgba();
+    return emscripten::val(emscripten::typed_memory_view(rgba.size(), rgba.data()));
 }
 // Paths the picture shows, those of them a few pixels across or less, the pixels their
 // coverage touched (once per path) and the area the art spans.
@@ -292,7 +294,7 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("paintFrame", &paintFrame);
     emscripten::function("paintedJob", &paintedJob);
     emscripten::function("presentPicture", &presentPicture);
-    emscripten::function("presentedRect", &presentedRect);
+    emscripten::function("pictureRgba", &pictureRgba);
     emscripten::function("pictureCounts", &pictureCounts);
     emscripten::function("exportBand", &exportBand);
     emscripten::function("blendModeNames", &blendModeNames);

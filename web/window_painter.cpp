@@ -68,12 +68,11 @@ void WindowPainter::settle() {
     if (renderer_.busy()) run(std::numeric_limits<double>::infinity());
 }
 
-const std::vector<uint8_t>& WindowPainter::present() {
+void WindowPainter::present() {
     presented_ = intersect(dirty_, renderer_.picture().rect);
     unpremultiply(renderer_.picture(), presented_, false, rgba_);
     dirty_ = {};
     finished_ = false;
-    return rgba_;
 }
 
 }  // namespace qtweb

@@ -27,9 +27,10 @@ public:
     Frame frame(const qthost::Document& document, int width, int height, const View& view, double budgetMs);
     // Finishes the job in progress, whatever it takes (before the list changes under it).
     void settle();
-    // The picture as unpremultiplied RGBA (width × height), up to date in `presented()`.
-    const std::vector<uint8_t>& present();
+    // Brings the picture as unpremultiplied RGBA (width × height) up to date in `presented()`.
+    void present();
     PixelRect presented() const { return presented_; }
+    const std::vector<uint8_t>& rgba() const { return rgba_; }
 
     const DrawList& list() const { return list_; }
     const RedrawPlan& plan() const { return plan_; }
