@@ -180,3 +180,30 @@ test('PNG export: the page at the chosen scale shows what the SVG export shows',
   assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `PNG vs SVG: ${JSON.stringify(same)}`);
   await close();
 });
+
+test('a zoom moves the picture at once, then draws it again crisply; the status line shows the whole step', async () => {
+  const { page, close } = await openPage(browser, server.url);
+  await typeInto(page, 25, 100);
+  await typeInto(page, 26, 100);
+  await drag(page, [250, 350], [330, 420], { steps: 3 });
+  await shown(page);
+  assert.match(await page.textContent('#stat-time'),
+    /whole step [\d.]+ ms: plug-in [\d.<]+ ?[\d.]* ms, drawing [\d.]+ ms, paint [\d.<]+ ?[\d.]* ms/);
+  // 10,000 lines in a square of 80 points: far more ink than the area holds.
+  assert.match(await page.textContent('#stat-message'), /10,000 paths cover each pixel of the art about \d+ times/);
+
+  const transform = await page.evaluate(() => {
+    const stage = document.getElementById('stage');
+    const r = stage.getBoundingClientRect();
+    stage.dispatchEvent(new WheelEvent('wheel', { deltaY: -200, clientX: r.left + 300, clientY: r.top + 300,
+      bubbles: true, cancelable: true }));
+    return document.getElementById('art').style.transform;
+  });
+  assert.match(transform, /scale\(1\.[0-9]+\)/, 'the picture drawn is scaled at once');
+  await shown(page);
+  assert.equal(await page.evaluate(() => document.getElementById('art').style.transform), '', 'then replaced');
+  const svg = await download(page, '#export-svg');
+  const same = await compareWithSvg(page, svg);
+  assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `zoomed canvas vs SVG: ${JSON.stringify(same)}`);
+  await close();
+});
