@@ -1,7 +1,6 @@
 // The counting new-handler.
 #include "host/allocation_watch.h"
 
-#include <atomic>
 #include <mutex>
 #include <new>
 
@@ -9,13 +8,14 @@ namespace qthost {
 
 namespace {
 
-std::atomic<uint64_t> gFailures{0};
+// Per thread: a host's messages run on its thread, and so do the plug-in's allocations in them.
+thread_local uint64_t gFailures = 0;
 std::new_handler gPrevious = nullptr;
 
 // Called by operator new when the heap has no block: counted, then as the runtime would have
 // done without a handler (or as the one set before this one does).
 void countFailure() {
-    gFailures.fetch_add(1, std::memory_order_relaxed);
+    ++gFailures;
     if (gPrevious == nullptr) throw std::bad_alloc();
     gPrevious();
 }
@@ -30,6 +30,6 @@ void watchAllocationFailures() {
     });
 }
 
-uint64_t allocationFailures() { return gFailures.load(std::memory_order_relaxed); }
+uint64_t allocationFailures() { return gFailures; }
 
 }  // namespace qthost

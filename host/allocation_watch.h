@@ -14,7 +14,7 @@ namespace qthost {
 
 // Installs the counting new-handler once; a handler set before is still called after it.
 void watchAllocationFailures();
-// Allocation failures since the program started.
+// Allocation failures on this thread since it started.
 uint64_t allocationFailures();
 
 }  // namespace qthost

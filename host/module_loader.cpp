@@ -2,6 +2,7 @@
 #include "host/module_loader.h"
 #include "host/module_file.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -10,6 +11,9 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #endif
 
 namespace qthost {
@@ -31,6 +35,9 @@ bool loadable(const std::string& path) {
 const std::string& moduleLoadError() { return gLoadError; }
 
 #if defined(_WIN32)
+
+// Windows knows a loaded module by its file: a copy would need a file that outlives it.
+void* openModuleCopy(const std::string&) { return nullptr; }
 
 void* openModule(const std::string& path) {
     // Wide API: the path may hold any character the file system allows.
@@ -92,6 +99,24 @@ void* openModule(const std::string& path) {
         const char* why = dlerror();
         gLoadError = why ? why : "dlopen failed";
     }
+    return module;
+}
+
+// The loader also knows an object by the name it was opened with, so each copy's name holds
+// the process and a serial: no name comes twice while an earlier copy may still be loaded.
+void* openModuleCopy(const std::string& path) {
+    static std::atomic<unsigned long> serial{0};
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) return nullptr;
+    std::string folder = (base / "quentarb-module-XXXXXX").string();
+    if (!mkdtemp(folder.data())) return nullptr;
+    const fs::path original(path);
+    const fs::path copy = fs::path(folder) / (original.stem().string() + "-" + std::to_string(getpid()) + "-" +
+                                              std::to_string(++serial) + original.extension().string());
+    void* module = nullptr;
+    if (fs::copy_file(original, copy, ec) && !ec) module = openModule(copy.string());
+    fs::remove_all(folder, ec);  // the loaded copy stays mapped
     return module;
 }
 

@@ -21,7 +21,9 @@ struct ProcessRun {
     // Shell commands run before the program in the same process ("ulimit -f 4"): the program
     // is then started by `sh -c 'LIMITS; exec PROGRAM ARGS'`.
     std::string limits;
-    int timeoutSeconds = 120;
+    // A safety net only: far above any run's time under the sanitizers on a loaded machine
+    // (the whole gallery, the longest, took 13 s), and below the test's own limit.
+    int timeoutSeconds = 600;
 };
 
 struct ProcessResult {

@@ -17,7 +17,7 @@ cairo_operator_t blendOperator(ASInt32 mode) {
         CAIRO_OPERATOR_LIGHTEN,    CAIRO_OPERATOR_DIFFERENCE,  CAIRO_OPERATOR_EXCLUSION,
         CAIRO_OPERATOR_HSL_HUE,    CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
         CAIRO_OPERATOR_HSL_LUMINOSITY};
-    return mode >= 0 && mode <= 15 ? kOperators[mode] : CAIRO_OPERATOR_OVER;
+    return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kOperators[mode] : CAIRO_OPERATOR_OVER;
 }
 
 bool finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }

@@ -1,0 +1,31 @@
+// The options as the live palette shows them: every option of the catalogue with its current
+// value, range and label, for the front ends that list them (`quentarb options`, Python).
+#ifndef QT_SESSION_OPTION_LISTING_H
+#define QT_SESSION_OPTION_LISTING_H
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session/option_catalog.h"
+#include "session/session.h"
+
+namespace qtsession {
+
+struct OptionRow {
+    const OptionInfo* info;
+    double value;
+    std::optional<double> min, max;
+    std::string label;
+    bool hasLabel;
+};
+
+// "int32", "float" or "bool", as the listings name the types.
+const char* optionTypeName(OptionType type);
+
+// Every option, or only one tool's (0 to 12) when `tool` is given, read from the session's palette.
+std::vector<OptionRow> optionRows(Session& session, std::optional<int> tool = std::nullopt);
+
+}  // namespace qtsession
+
+#endif
