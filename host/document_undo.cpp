@@ -59,11 +59,13 @@ void Document::revertChange(const Change& change) {
 }
 
 void Document::revertTo(size_t depth) {
+    const size_t logBefore = changes_.size();
     RecordingPoint point = changes_.revertTo(depth, [this](const Change& change) { revertChange(change); });
     // Every segment, style and warp stored since the point belonged to art or edits just reverted.
     segments_.truncate(point.arenaSize);
     styles_.truncate(point.styleCount);
     warps_.truncate(point.warpCount);
+    if (changes_.size() != logBefore) revisions_.reverted(changes_.size());
 }
 
 void Document::revertToLastRecordingPoint() {
