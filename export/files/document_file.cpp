@@ -22,6 +22,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The bytes go straight into the temporary file.
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(AtomicFile& file) : file_(file) {}
+    void write(std::string_view bytes) override { file_.write(bytes); }
+
+private:
+    AtomicFile& file_;
+};
+
+template <class Write>
+size_t streamToFile(const std::string& path, Write write) {
+    AtomicFile file(path);
+    FileSink sink(file);
+    size_t leftOut = write(sink);
+    file.commit();
+    return leftOut;
+}
+
 std::string lowerExtension(const std::string& path) {
     std::string ext = fs::path(path).extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -59,20 +78,23 @@ Format formatFor(const std::string& path) {
 
 void writeTextFile(const std::string& path, const std::string& text) { writeFileAtomically(path, text); }
 
-void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
+size_t writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
     const Format format = formatFor(path);
     switch (format) {
-        case Format::json: writeTextFile(path, documentJson(document, run)); return;
-        case Format::svg: writeTextFile(path, sceneSvg(buildScene(document))); return;
+        case Format::json:
+            return streamToFile(path, [&](ByteSink& sink) { return writeDocumentJson(document, run, sink); });
+        case Format::svg:
+            return streamToFile(path, [&](ByteSink& sink) { return writeDocumentSvg(document, sink); });
         case Format::png:
         case Format::pdf: {
             Scene scene = buildScene(document);
             std::string failure = format == Format::png ? writePng(scene, path) : writePdf(scene, path);
             if (failure.rfind("cannot ", 0) == 0) throw RunFailure(failure);  // names the file already
             if (!failure.empty()) throw RunFailure("cannot write " + inQuotes(path) + ": " + failure);
-            return;
+            return scene.leftOut;
         }
     }
+    return 0;
 }
 
 }  // namespace qtexport
