@@ -29,6 +29,13 @@ void JsonWriter::close(char bracket) {
     out_ += bracket;
 }
 
+void JsonWriter::rewind(const Mark& mark) {
+    out_.resize(mark.size);
+    first_.resize(mark.depth);
+    if (!first_.empty()) first_.back() = mark.first;
+    afterKey_ = mark.afterKey;
+}
+
 void JsonWriter::key(std::string_view name) {
     separate();
     writeString(name);
