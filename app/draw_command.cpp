@@ -13,6 +13,7 @@
 #include "app/progress.h"
 #include "session/session.h"
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 
 namespace qtapp {
 
@@ -64,7 +65,10 @@ DrawPlan plan(const DrawArgs& args) {
         throw UsageError("--out: " + inQuotes(args.out) + " is the gesture file; it would be overwritten");
     }
     p.tool = parseTool(args.tool);
-    if (args.shape < 0 || args.shape > 23) throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to 23");
+    if (args.shape < 0 || args.shape >= qttable::kShapeCount) {
+        throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to " +
+                         std::to_string(qttable::kShapeCount - 1));
+    }
     for (const std::string& set : args.sets) {
         size_t eq = set.find('=');
         if (eq == std::string::npos || eq == 0) throw UsageError("--set: " + inQuotes(set) + " is not NAME=VALUE");

@@ -51,33 +51,25 @@ OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
         row.label = item->text();
         row.hasLabel = true;
     } else {
-        row.value = info.type == OptionType::int32 ? item->intValue() : item->floatValue();
+        row.value = info.type == OptionType::Int ? item->intValue() : item->floatValue();
         row.min = item->minimum();
         row.max = item->maximum();
     }
     return row;
 }
 
-const char* typeName(OptionType type) {
-    switch (type) {
-        case OptionType::int32: return "int32";
-        case OptionType::real: return "float";
-        default: return "bool";
-    }
-}
-
 std::string numberText(OptionType type, double x) {
-    if (type == OptionType::boolean) return x != 0.0 ? "true" : "false";
-    if (type == OptionType::int32) return std::to_string(static_cast<long long>(std::llround(x)));
+    if (type == OptionType::Bool) return x != 0.0 ? "true" : "false";
+    if (type == OptionType::Int) return std::to_string(static_cast<long long>(std::llround(x)));
     char text[32];
     auto r = std::to_chars(text, text + sizeof text, static_cast<float>(x));
     return std::string(text, r.ptr);
 }
 
 void writeNumber(JsonWriter& w, OptionType type, double x) {
-    if (type == OptionType::boolean) {
+    if (type == OptionType::Bool) {
         w.value(x != 0.0);
-    } else if (type == OptionType::int32) {
+    } else if (type == OptionType::Int) {
         w.value(static_cast<long long>(std::llround(x)));
     } else {
         w.value(static_cast<float>(x));
@@ -113,9 +105,9 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
             w.key("value");
             writeNumber(w, o.type, row.value);
             w.key("min");
-            if (row.min && o.type != OptionType::boolean) writeNumber(w, o.type, *row.min); else w.null();
+            if (row.min && o.type != OptionType::Bool) writeNumber(w, o.type, *row.min); else w.null();
             w.key("max");
-            if (row.max && o.type != OptionType::boolean) writeNumber(w, o.type, *row.max); else w.null();
+            if (row.max && o.type != OptionType::Bool) writeNumber(w, o.type, *row.max); else w.null();
             w.key("item");
             if (o.item >= 0) w.value(o.item); else w.null();
             w.key("label");
@@ -132,7 +124,7 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
         << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL" << "LABEL\n";
     for (const OptionRow& row : rows) {
         const OptionInfo& o = *row.info;
-        std::string range = row.min && o.type != OptionType::boolean
+        std::string range = row.min && o.type != OptionType::Bool
                                 ? numberText(o.type, *row.min) + " to " + numberText(o.type, *row.max)
                                 : "";
         out << std::setw(26) << o.name << std::setw(7) << typeName(o.type) << std::setw(9)
