@@ -2,6 +2,7 @@
 #include "export/files/cairo_draw.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "export/srgb.h"
 
@@ -17,7 +18,8 @@ cairo_operator_t blendOperator(ASInt32 mode) {
         CAIRO_OPERATOR_LIGHTEN,    CAIRO_OPERATOR_DIFFERENCE,  CAIRO_OPERATOR_EXCLUSION,
         CAIRO_OPERATOR_HSL_HUE,    CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
         CAIRO_OPERATOR_HSL_LUMINOSITY};
-    return mode >= 0 && mode <= 15 ? kOperators[mode] : CAIRO_OPERATOR_OVER;
+    static_assert(std::size(kOperators) == kLastBlendMode + 1, "one operator per blend mode");
+    return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kOperators[mode] : CAIRO_OPERATOR_OVER;
 }
 
 bool finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
