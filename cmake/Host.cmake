@@ -8,7 +8,8 @@ find_package(GTest REQUIRED)
 file(GLOB QT_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
 target_include_directories(quentarb_host PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(quentarb_host PUBLIC nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
+# nlohmann-json reads the resource file inside the host only.
+target_link_libraries(quentarb_host PUBLIC ${CMAKE_DL_LIBS} PRIVATE nlohmann_json::nlohmann_json)
 add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
 # Where the host finds the module (and its resource file beside it) by default.
 target_compile_definitions(quentarb_host PUBLIC QT_MODULE_PATH="$<TARGET_FILE:ZU41_QuenTarb>")
@@ -27,7 +28,8 @@ target_link_libraries(quentarb_export_files PUBLIC quentarb_export PkgConfig::CA
 # gestures), and the values every front end checks.
 file(GLOB QT_SESSION_SOURCES CONFIGURE_DEPENDS session/*.cpp)
 add_library(quentarb_session STATIC ${QT_SESSION_SOURCES})
-target_link_libraries(quentarb_session PUBLIC quentarb_host)
+# Its document settings read JSON (session/document_settings.h).
+target_link_libraries(quentarb_session PUBLIC quentarb_host nlohmann_json::nlohmann_json)
 
 # The command line and the gallery.
 file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
