@@ -4,11 +4,13 @@ pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 find_package(nlohmann_json 3 REQUIRED)
 find_package(CLI11 CONFIG REQUIRED)
 find_package(GTest REQUIRED)
+find_path(QT_UTFCPP_DIR utf8cpp/utf8.h REQUIRED DOC "utfcpp (Debian's libutfcpp-dev)")
 
 file(GLOB QT_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
 target_include_directories(quentarb_host PUBLIC ${CMAKE_SOURCE_DIR})
-# nlohmann-json reads the resource file inside the host only.
+# nlohmann-json reads the resource file inside the host only; utfcpp (header-only, reached as
+# <utf8cpp/utf8.h>) converts the text of the Unicode string and menu suites.
 target_link_libraries(quentarb_host PUBLIC ${CMAKE_DL_LIBS} PRIVATE nlohmann_json::nlohmann_json)
 add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
 # Where the host finds the module (and its resource file beside it) by default.
