@@ -1,7 +1,6 @@
 // `quentarb options`: every option with its type, default, range, control, label and tool,
 // read from the live palette where the palette holds it.
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iomanip>
 #include <iostream>
@@ -11,6 +10,7 @@
 #include "app/commands.h"
 #include "app/standard_output.h"
 #include "app/messages.h"
+#include "export/float_text.h"
 #include "export/json_writer.h"
 #include "session/option_catalog.h"
 #include "session/parse.h"
@@ -61,9 +61,9 @@ OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
 std::string numberText(OptionType type, double x) {
     if (type == OptionType::Bool) return x != 0.0 ? "true" : "false";
     if (type == OptionType::Int) return std::to_string(static_cast<long long>(std::llround(x)));
-    char text[32];
-    auto r = std::to_chars(text, text + sizeof text, static_cast<float>(x));
-    return std::string(text, r.ptr);
+    std::string text;
+    appendFloat(text, static_cast<float>(x));
+    return text;
 }
 
 void writeNumber(JsonWriter& w, OptionType type, double x) {

@@ -5,6 +5,10 @@ find_package(nlohmann_json 3 REQUIRED)
 find_package(CLI11 CONFIG REQUIRED)
 find_package(GTest REQUIRED)
 find_path(QT_UTFCPP_DIR utf8cpp/utf8.h REQUIRED DOC "utfcpp (Debian's libutfcpp-dev)")
+# libfmt and fast_float serve the playground's build, whose C++ library has no floating-point
+# to_chars and from_chars; the tests hold them to this library's.
+find_package(fmt REQUIRED)
+find_path(QT_FAST_FLOAT_DIR fast_float/fast_float.h REQUIRED DOC "fast_float (Debian's libfast-float-dev)")
 
 file(GLOB QT_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
@@ -64,7 +68,8 @@ target_include_directories(quentarb_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # Exported symbols of the test program bind ahead of the C library's in the loaded module:
 # the frame tests give the plug-in a clock they control.
 set_target_properties(quentarb_tests PROPERTIES ENABLE_EXPORTS ON)
-target_link_libraries(quentarb_tests PRIVATE quentarb_app GTest::gtest GTest::gtest_main GTest::gmock)
+target_link_libraries(quentarb_tests PRIVATE quentarb_app fmt::fmt-header-only GTest::gtest GTest::gtest_main
+                      GTest::gmock)
 target_compile_definitions(quentarb_tests PRIVATE
   QT_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QT_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # The command-line tests run the quentarb program itself.

@@ -2,6 +2,7 @@
 #include "session/parse.h"
 #include "host/run_errors.h"
 #include "resources/tool_table.h"
+#include "session/decimal_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -56,7 +57,7 @@ AIReal component(double x, std::string_view what, std::string_view text) {
 double parseNumber(std::string_view text, std::string_view what) {
     text = trim(text);
     double value = 0.0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    auto [end, ec] = readDecimal(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not a number");
     }
