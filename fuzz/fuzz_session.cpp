@@ -29,12 +29,15 @@ constexpr ASInt32 kCountCap = 24;  // copies, rows, circles and arms above this 
 // Counts whose largest values make one event take seconds; the benchmarks cover those.
 using qtsession::optionItem;
 constexpr ASInt32 kCountItems[] = {
-    optionItem("horizontalcopiesvalue_0"), optionItem("verticalcopiesvalue_0"), optionItem("copiesvalue_1"),
-    optionItem("copiesvalue_2"),           optionItem("horizontalcopiesvalue_3"), optionItem("verticalcopiesvalue_3"),
-    optionItem("copiesvalue_4"),           optionItem("copiesvalue_5"),           optionItem("circlesvalue_5"),
-    optionItem("copiesvalue_6"),           optionItem("twistvalue_6"),            optionItem("copiesvalue_7"),
-    optionItem("bouncevalue_7"),           optionItem("copiesvalue_8"),           optionItem("spiralsvalue_8"),
-    optionItem("horizontalcopiesvalue_9"), optionItem("verticalcopiesvalue_9"),   optionItem("copiesvalue_12")};
+    optionItem("horizontalcopiesvalue_0"), optionItem("verticalcopiesvalue_0"),
+    optionItem("copiesvalue_1"),           optionItem("copiesvalue_2"),
+    optionItem("horizontalcopiesvalue_3"), optionItem("verticalcopiesvalue_3"),
+    optionItem("copiesvalue_4"),           optionItem("copiesvalue_5"),
+    optionItem("circlesvalue_5"),          optionItem("copiesvalue_6"),
+    optionItem("twistvalue_6"),            optionItem("copiesvalue_7"),
+    optionItem("bouncevalue_7"),           optionItem("copiesvalue_8"),
+    optionItem("spiralsvalue_8"),          optionItem("horizontalcopiesvalue_9"),
+    optionItem("verticalcopiesvalue_9"),   optionItem("copiesvalue_12")};
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);

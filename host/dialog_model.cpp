@@ -150,7 +150,8 @@ void Dialog::setIcon(ASInt32 index, ADMIconRef icon) {
 Dialog* DialogModel::create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ASInt32 width,
                             ASInt32 height, ADMDialogInitProc initProc, void* userData) {
     ADMRect bounds{kDefaultLeft, kDefaultTop, kDefaultLeft + width, kDefaultTop + height};
-    dialogs_.push_back(std::make_unique<Dialog>(std::move(name), resourceID, style, std::move(title), bounds, this));
+    dialogs_.push_back(
+        std::make_unique<Dialog>(std::move(name), resourceID, style, std::move(title), bounds, this));
     Dialog* dialog = dialogs_.back().get();
     dialog->setUserData(userData);
     lastInit_ = initProc ? initProc(toRef(dialog)) : kNoErr;

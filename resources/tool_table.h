@@ -59,7 +59,9 @@ consteval int toolNamed(std::string_view name) {
 }
 
 // The tool numbered `number`: its row, or null.
-constexpr const Tool* tool(int number) { return number >= 0 && number < kToolCount ? &kTools[number] : nullptr; }
+constexpr const Tool* tool(int number) {
+    return number >= 0 && number < kToolCount ? &kTools[number] : nullptr;
+}
 
 }  // namespace qttable
 

@@ -19,11 +19,14 @@ inline std::from_chars_result readDecimalByFastFloat(const char* first, const ch
     const fast_float::from_chars_result result = fast_float::from_chars(first, last, parsed);
     if (result.ec != std::errc()) return {result.ptr, result.ec};
     const char* digits = first != last && *first == '-' ? first + 1 : first;
-    const bool spelled = digits != result.ptr && (*digits == 'i' || *digits == 'I' || *digits == 'n' || *digits == 'N');
+    const bool spelled =
+        digits != result.ptr && (*digits == 'i' || *digits == 'I' || *digits == 'n' || *digits == 'N');
     if (!spelled) {
         bool nonZero = false;
-        for (const char* p = digits; p != result.ptr && *p != 'e' && *p != 'E'; ++p) nonZero |= *p >= '1' && *p <= '9';
-        if (std::isinf(parsed) || (parsed == 0.0 && nonZero)) return {result.ptr, std::errc::result_out_of_range};
+        for (const char* p = digits; p != result.ptr && *p != 'e' && *p != 'E'; ++p)
+            nonZero |= *p >= '1' && *p <= '9';
+        if (std::isinf(parsed) || (parsed == 0.0 && nonZero))
+            return {result.ptr, std::errc::result_out_of_range};
     }
     value = parsed;
     return {result.ptr, std::errc()};

@@ -44,8 +44,9 @@ namespace catalog {
 #define QT_OPTION_ENTRIES_Tool(max) (max) + 1
 
 inline constexpr OptionInfo kOptions[] = {
-#define QT_OPTION(name, type, def, min, max, item, tool, control, caption) \
-    {#name, OptionType::type, def, min, max, item, tool, ControlType::control, QT_OPTION_ENTRIES_##control(max), caption},
+#define QT_OPTION(name, type, def, min, max, item, tool, control, caption)      \
+    {#name, OptionType::type, def, min, max, item, tool, ControlType::control, \
+     QT_OPTION_ENTRIES_##control(max), caption},
 #include "resources/option_table.def"
 #undef QT_OPTION
 };

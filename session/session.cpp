@@ -37,11 +37,13 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     if (ASErr err = host_->loadModule(modulePath)) {
         // A module named by the user is a bad input; the built-in one failing is a broken install.
         const char* chosen = std::getenv("QUENTARB_MODULE");
-        std::string what = "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorCodeText(err);
+        std::string what =
+            "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorCodeText(err);
         if (chosen && modulePath == chosen) throw UsageError("QUENTARB_MODULE: " + what);
         throw RunFailure(what);
     }
-    if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorCodeText(err));
+    if (ASErr err = host_->startup())
+        throw std::runtime_error("the plug-in did not start: error " + errorCodeText(err));
     host_->selectTool();
     if (!host_->dialogs().find(kQuenTarbPaletteName)) throw std::runtime_error("the plug-in built no options palette");
 }

@@ -72,7 +72,8 @@ TEST(FloatText, AgreesWithTheLibraryAcrossTheFloats) {
         if (library(value) != byFmt(value) && ++differing <= 10)
             ADD_FAILURE() << library(value) << " written as " << byFmt(value);
     };
-    for (uint64_t bits = 0; bits < (uint64_t{1} << 32); bits += 4099) check(fromBits(static_cast<uint32_t>(bits)));
+    for (uint64_t bits = 0; bits < (uint64_t{1} << 32); bits += 4099)
+        check(fromBits(static_cast<uint32_t>(bits)));
     for (int exponent = -45; exponent <= 38; ++exponent) {
         const float power = std::pow(10.0f, static_cast<float>(exponent));
         float below = power, above = power;

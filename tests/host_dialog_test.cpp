@@ -146,7 +146,8 @@ void recordServingHost(ADMItemRef, ADMNotifierRef) { gServing = qthost::activeHo
 TEST(HostDialogSuites, AUserChangeRunsAtTheHostWhosePaletteItIs) {
     qthost::Host first;
     qthost::Host::Impl* firstImpl = qthost::activeHost();
-    Dialog* palette = first.dialogs().create("Palette", 1, kADMFloatingDialogStyle, "", 100, 50, buildNothing, nullptr);
+    Dialog* palette =
+        first.dialogs().create("Palette", 1, kADMFloatingDialogStyle, "", 100, 50, buildNothing, nullptr);
     DialogItem* check = palette->createItem(4, kADMTextCheckBoxType, {0, 0, 80, 14});
     check->setNotifyProc(recordServingHost);
 

@@ -19,7 +19,8 @@ const Suite* acquire(const char* name, ASInt32 version) {
 
 struct TextSuites : ::testing::Test {
     qthost::Host host;  // the active host: the suites work on it
-    const AIUnicodeStringSuite* strings = acquire<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    const AIUnicodeStringSuite* strings =
+        acquire<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
     const AIMenuSuite* menus = acquire<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion);
     const AIToolSuite* tools = acquire<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
     SPPluginRef self = reinterpret_cast<SPPluginRef>(&host);  // any plug-in reference
@@ -73,7 +74,8 @@ TEST_F(TextSuites, AStringOfWellFormedUtf8IsItsUtf16) {
         const ASUnicode* units = nullptr;
         ASInt32 length = -1;
         ASSERT_EQ(strings->GetUTF16(text, &units, &length), kNoErr);
-        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(units), static_cast<size_t>(length)), row.utf16);
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(units), static_cast<size_t>(length)),
+                  row.utf16);
         EXPECT_EQ(strings->Destroy(text), kNoErr);
     }
 }
@@ -82,13 +84,16 @@ TEST_F(TextSuites, MalformedUtf8MakesNoString) {
     for (const Malformed& row : kMalformedUtf8) {
         SCOPED_TRACE(row.why);
         AIUnicodeStringHandle text = nullptr;
-        EXPECT_EQ(strings->Initialize(&text, row.bytes.data(), static_cast<ASInt32>(row.bytes.size())), kBadParameterErr);
+        EXPECT_EQ(strings->Initialize(&text, row.bytes.data(), static_cast<ASInt32>(row.bytes.size())),
+                  kBadParameterErr);
         EXPECT_EQ(text, nullptr);
-        EXPECT_EQ(strings->Initialize(&text, row.bytes.c_str(), -1), kBadParameterErr) << "up to the terminator";
+        EXPECT_EQ(strings->Initialize(&text, row.bytes.c_str(), -1), kBadParameterErr)
+            << "up to the terminator";
         EXPECT_EQ(text, nullptr);
     }
     AIUnicodeStringHandle text = nullptr;
-    EXPECT_EQ(strings->Initialize(&text, "caf\xC3\xA9", 4), kBadParameterErr) << "a length that cuts a character";
+    EXPECT_EQ(strings->Initialize(&text, "caf\xC3\xA9", 4), kBadParameterErr)
+        << "a length that cuts a character";
 }
 
 TEST_F(TextSuites, AToolsTitleAndTooltipMustBeWellFormed) {
@@ -114,7 +119,8 @@ TEST_F(TextSuites, AMenuItemsUtf16MustBeWellFormed) {
     };
     AIMenuItemHandle item = nullptr;
     for (const std::u16string& text : malformed) {
-        const AIPlatformAddMenuItemDataUS data{kAboutMenuGroup, reinterpret_cast<const ASUnicode*>(text.c_str())};
+        const AIPlatformAddMenuItemDataUS data{kAboutMenuGroup,
+                                               reinterpret_cast<const ASUnicode*>(text.c_str())};
         EXPECT_EQ(menus->AddMenuItem(self, "key", &data, 0, &item), kBadParameterErr);
     }
     EXPECT_TRUE(host.records().menuItems.empty());
