@@ -32,10 +32,14 @@ Rgb toSrgb(const AIColor& color) {
     }
 }
 
+uint32_t rgbBytes(const Rgb& rgb) {
+    auto byte = [](double x) { return static_cast<uint32_t>(std::lround(clamp01(x) * 255.0)); };
+    return byte(rgb.r) << 16 | byte(rgb.g) << 8 | byte(rgb.b);
+}
+
 std::string hexColor(const Rgb& rgb) {
-    auto byte = [](double x) { return static_cast<int>(std::lround(clamp01(x) * 255.0)); };
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", byte(rgb.r), byte(rgb.g), byte(rgb.b));
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgbBytes(rgb)));
     return text;
 }
 

@@ -27,7 +27,9 @@ TEST(OptionTips, EveryRowNamesAControlOnce) {
         EXPECT_TRUE(options.insert(std::string(tip.option)).second) << tip.option << " twice";
     }
     for (const qtsession::OptionInfo& option : qtsession::optionCatalog()) {
-        if (option.item >= 0) EXPECT_TRUE(options.count(std::string(option.name))) << option.name << " has no tip";
+        if (option.item >= 0) {
+            EXPECT_TRUE(options.count(std::string(option.name))) << option.name << " has no tip";
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -28,14 +29,17 @@
 #include "sdk/quen_tarb_names.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
+#include "web/renderer.h"
+#include "web/window_painter.h"
 
 namespace {
 
 constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at link time
 
 std::unique_ptr<qthost::Host> gHost;
-qtweb::DrawList gDrawList;   // what the canvas draws next, until the next update
-qtweb::RedrawPlan gRedrawPlan;
+qtweb::WindowPainter gWindow;  // the document's draw list and the window's picture
+qtweb::Renderer gExport;        // the PNG export's bands
+std::vector<uint8_t> gExportRgba;
 
 qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kQuenTarbPaletteName) : nullptr; }
 
@@ -66,8 +70,9 @@ std::string start(const std::string& configJson) {
 void stop() {
     if (gHost) gHost->shutdown();
     gHost.reset();
-    gDrawList = {};
-    gRedrawPlan = {};
+    gWindow = {};
+    gExport = {};
+    gExportRgba = {};
 }
 
 int mouseDown(float h, float v) { return gHost ? gHost->mouseDown({h, v}) : kInvalidStateErr; }
@@ -150,31 +155,55 @@ std::string documentJson() {
 
 std::string documentSvg() { return gHost ? qtexport::sceneSvg(qtexport::buildScene(gHost->document())) : ""; }
 
-// The art to draw since the last call (see RedrawPlan): 0 nothing, 1 new art above what the
-// canvas shows, 2 new art beneath it, 3 everything; -1 without a host. The arrays below then
-// hold it, as views into the module's memory that the next call to the module may move.
-int drawUpdate(bool everything) {
-    return gHost ? static_cast<int>(gRedrawPlan.update(gHost->document(), everything, gDrawList)) : -1;
-}
-emscripten::val drawInts() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.ints.size(), gDrawList.ints.data()));
-}
-emscripten::val drawFloats() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.floats.size(), gDrawList.floats.data()));
-}
-emscripten::val drawSegments() {
-    return emscripten::val(emscripten::typed_memory_view(gDrawList.segments.size(), gDrawList.segments.data()));
-}
-unsigned documentPathCount() { return gRedrawPlan.pathCount(); }
+unsigned documentPathCount() { return gWindow.plan().pathCount(); }
 
-// The blend modes by number, as canvas composite operations ("normal" is "source-over").
-std::string blendModeNames() {
-    nlohmann::json names = nlohmann::json::array();
-    for (int mode = kNormalBlendMode; mode <= kLastBlendMode; ++mode) {
-        std::string css = qtexport::blendModeCss(mode);
-        names.push_back(css == "normal" ? "source-over" : css);
-    }
-    return names.dump();
+// ---- The window's picture and the PNG export, drawn here (web/renderer.h) ----
+
+// One animation frame of drawing the window's picture of `width` × `height` device pixels,
+// the page's top-left corner at device pixel (x, y), `scale` device pixels per point: 0 the
+// picture is up to date, 1 more frames are needed, 2 a job finished (present it); -1 without
+// a host.
+int paintFrame(int width, int height, double scale, double x, double y, double budgetMs) {
+    if (!gHost) return -1;
+    const qtweb::View view{scale, x, y, gHost->document().pageHeight()};
+    return static_cast<int>(gWindow.frame(gHost->document(), width, height, view, budgetMs));
+}
+// What the last job drew: 1 new art above, 2 new art beneath, 3 everything.
+int paintedJob() { return static_cast<int>(gWindow.lastJob()); }
+// Makes the picture as unpremultiplied RGBA (pictureRgba) up to date in the rectangle it
+// returns, [x, y, width, height].
+emscripten::val presentPicture() {
+    gWindow.present();
+    const qtweb::PixelRect r = gWindow.presented();
+    emscripten::val out = emscripten::val::array();
+    for (int v : {r.x0, r.y0, r.width(), r.height()}) out.call<void>("push", v);
+    return out;
+}
+emscripten::val pictureRgba() {
+    const std::vector<uint8_t>& rgba = gWindow.rgba();
+    return emscripten::val(emscripten::typed_memory_view(rgba.size(), rgba.data()));
+}
+// Paths the picture shows, those of them a few pixels across or less, the pixels their
+// coverage touched (once per path) and the area the art spans.
+emscripten::val pictureCounts() {
+    emscripten::val out = emscripten::val::object();
+    out.set("paths", gWindow.renderer().pathsDrawn());
+    out.set("tiny", gWindow.renderer().tinyPaths());
+    out.set("ink", gWindow.renderer().inkPixels());
+    out.set("area", gWindow.renderer().artPixels());
+    return out;
+}
+// `rows` rows, `width` pixels wide, of the document at `scale` pixels per point with the page's
+// top-left corner at pixel (x, y), over white, as RGBA: one band of the PNG export.
+emscripten::val exportBand(double scale, int width, int rows, double x, double y) {
+    if (!gHost) return emscripten::val::null();
+    gWindow.update(gHost->document(), false);
+    const qtweb::View view{scale, x, y, gHost->document().pageHeight()};
+    const qtweb::DrawList& list = gWindow.list();
+    gExport.begin(list, 0, list.records(), view, width, rows, qtweb::Job::everything);
+    gExport.step(std::numeric_limits<double>::infinity());
+    qtweb::unpremultiply(gExport.picture(), gExport.picture().rect, true, gExportRgba);
+    return emscripten::val(emscripten::typed_memory_view(gExportRgba.size(), gExportRgba.data()));
 }
 
 // What the last events left that the page reports: alerts from index `from` on, the number
@@ -338,12 +367,13 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("documentJson", &documentJson);
     emscripten::function("documentSvg", &documentSvg);
     emscripten::function("statusJson", &statusJson);
-    emscripten::function("drawUpdate", &drawUpdate);
-    emscripten::function("drawInts", &drawInts);
-    emscripten::function("drawFloats", &drawFloats);
-    emscripten::function("drawSegments", &drawSegments);
     emscripten::function("documentPathCount", &documentPathCount);
-    emscripten::function("blendModeNames", &blendModeNames);
+    emscripten::function("paintFrame", &paintFrame);
+    emscripten::function("paintedJob", &paintedJob);
+    emscripten::function("presentPicture", &presentPicture);
+    emscripten::function("pictureRgba", &pictureRgba);
+    emscripten::function("pictureCounts", &pictureCounts);
+    emscripten::function("exportBand", &exportBand);
     emscripten::function("optionCatalogJson", &optionCatalogJson);
     emscripten::function("paletteItemsJson", &paletteItemsJson);
     emscripten::function("errorCodeText", &errorCodeText);

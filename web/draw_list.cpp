@@ -2,7 +2,7 @@
 #include "web/draw_list.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -39,10 +39,7 @@ struct Box {
 };
 
 // The colour exactly as the SVG export writes it.
-int32_t rgbOf(const AIColor& color) {
-    std::string hex = qtexport::hexColor(qtexport::toSrgb(color));
-    return static_cast<int32_t>(std::strtol(hex.c_str() + 1, nullptr, 16));
-}
+int32_t rgbOf(const AIColor& color) { return static_cast<int32_t>(qtexport::rgbBytes(qtexport::toSrgb(color))); }
 
 // A path whose anchors and handles all lie on one line encloses nothing: its fill paints
 // no pixel, and the canvas may treat it as a stroke alone.
@@ -65,7 +62,7 @@ bool enclosesNothing(const std::vector<AIPathSegment>& segments) {
     return true;
 }
 
-int32_t blendOf(ASInt32 mode) { return mode >= 0 && mode <= 15 ? mode : kNormalBlendMode; }
+int32_t blendOf(ASInt32 mode) { return mode >= kNormalBlendMode && mode <= kLastBlendMode ? mode : kNormalBlendMode; }
 
 bool isolated(const qtexport::SceneNode& group) {
     return group.opacity != 1.0f || blendOf(group.blendMode) != kNormalBlendMode;
@@ -141,6 +138,18 @@ void DrawList::clear() {
 }
 
 void DrawList::add(const qtexport::SceneNode& node) { addNode(*this, node); }
+
+void DrawList::prepend(DrawList front) {
+    const auto shift = static_cast<int32_t>(front.segments.size() / 6);
+    for (size_t r = 0; r < ints.size(); r += kInts) {
+        if (ints[r] == kPathRecord) ints[r + 1] += shift;
+    }
+    front.ints.insert(front.ints.end(), ints.begin(), ints.end());
+    front.floats.insert(front.floats.end(), floats.begin(), floats.end());
+    front.segments.insert(front.segments.end(), segments.begin(), segments.end());
+    front.paths += paths;
+    *this = std::move(front);
+}
 
 bool compositesNormally(const qtexport::SceneNode& node) {
     if (blendOf(node.blendMode) != kNormalBlendMode) return false;

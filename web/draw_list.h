@@ -30,8 +30,11 @@ struct DrawList {
     std::vector<float> segments;
     uint32_t paths = 0;
 
+    size_t records() const { return ints.size() / kInts; }
     void clear();
     void add(const qtexport::SceneNode& node);
+    // Puts the records of `front` before these (new art beneath the rest).
+    void prepend(DrawList front);
 };
 
 // Whether a node draws over whatever is beneath it as plain "over" compositing, so that art

@@ -157,14 +157,7 @@ export class HostSession {
   // ---- What the host has ----
   documentJson() { return this.mod.documentJson(); }
   documentSvg() { return this.mod.documentSvg(); }
-  // The art to draw: {how (a REDRAW value), ints, floats, segments} (views into the module's
-  // memory, valid until the next call into it).
-  drawUpdate(everything) {
-    const how = this.mod.drawUpdate(everything);
-    return { how, ints: this.mod.drawInts(), floats: this.mod.drawFloats(), segments: this.mod.drawSegments() };
-  }
   pathCount() { return this.mod.documentPathCount(); }
-  blendModeNames() { return JSON.parse(this.mod.blendModeNames()); }
   status(fromAlert) { return JSON.parse(this.mod.statusJson(fromAlert)); }
 
   gesture() { return { events: this.log }; }

@@ -14,6 +14,7 @@ import {
   DEFAULT_DOCUMENT, LINK_MAX_LENGTH, LINK_WARN_LENGTH, applyPaletteSettings, autosave, drawingState,
   fullDocument, linkFor, paletteSettings, restoreAutosave, settingsState, stateFromFragment,
 } from './share.js';
+import { FRAME } from './art_canvas.js';
 import { PageView, pagePng } from './view.js';
 
 const $ = (id) => document.getElementById(id);
@@ -23,9 +24,13 @@ const state = {
   alertsSeen: 0,
   held: 0,
   renderQueued: false,
-  redrawAll: true,  // the canvas must be drawn again in full (pan, zoom, size)
-  redraws: [0, 0, 0, 0],  // frames that drew nothing, new art above, beneath, everything
-  timing: { count: 0, total: 0, last: 0, draw: 0 },
+  redraws: [0, 0, 0, 0],  // finished drawing jobs: -, new art above, beneath, everything
+  timing: { count: 0, total: 0, last: 0 },
+  nextStep: { start: null, plugin: 0, events: 0, eventTotal: 0 },  // events not yet drawn
+  drawing: null,  // the step whose picture is being drawn
+  lastStep: null,  // {plugin, drawing, paint, total, events} in ms, once one is shown
+  steps: { count: 0, total: 0 },
+  note: '',
   paths: 0,
   tool: 0,
   model: null,        // the palette model with its entries, as built
@@ -37,6 +42,13 @@ const state = {
   saves: 0,
   reader: null,       // a host of its own for reading gestures (see checkedEvents)
 };
+// Drawing time per animation frame while a picture takes longer (the page stays responsive).
+const SLICE_MS = 40;
+// The note on art too dense to show: from this many paths, most of them under 3 pixels
+// across, or covering the art's area this many times over.
+const NOTE_PATHS = 5000;
+const SOLID_OVERDRAW = 16;
+const SLOW_STEP_MS = 1000;
 
 const view = new PageView($('stage'), $('sheet'), $('art'));
 view.onZoom = (zoom) => { $('zoom-level').textContent = `${Math.round(zoom * 100)}%`; };
@@ -46,7 +58,6 @@ view.onChange = () => {
   dim.style.width = `${view.page[0]}px`;
   dim.style.height = `${view.page[1]}px`;
   dim.style.transform = $('sheet').style.transform;
-  state.redrawAll = true;
   requestRender();
 };
 const palette = new PaletteView($('palette'), $('palette-title'), onPaletteChange);
@@ -70,23 +81,67 @@ function noteResult(result, what) {
 // performance.now() is coarse in browsers (0.1 ms without cross-origin isolation).
 const ms = (n) => (n < 0.1 ? '< 0.1 ms' : `${n.toFixed(n < 10 ? 2 : 1)} ms`);
 
-// The status line: the one place it is updated.
+// The status line: the one place it is updated. It shows the last step: from the first drag
+// event it shows to the frame after the picture with it (the plug-in, the drawing, and the
+// browser's paint, measured to the next animation frame).
 function showStatus() {
   const s = state.session.status(state.alertsSeen);
   state.alertsSeen = s.alertCount;
   if (s.alerts.length) message(`Alert: ${s.alerts.join('\n')}`);
   if (s.nonFinite) message(`${s.nonFinite} object(s) with geometry that is not finite are not drawn.`, true);
   const t = state.timing;
+  const last = state.lastStep;
   $('stat-paths').textContent = String(state.paths);
   document.body.dataset.paths = String(state.paths);
   $('stat-events').textContent = String(t.count);
-  $('stat-time').textContent = t.count
-    ? `${ms(t.last)} per event (mean ${ms(t.total / t.count)}); drawing ${ms(t.draw)}`
-    : '—';
+  const event = t.count ? `${ms(t.last)} per event (mean ${ms(t.total / t.count)})` : '';
+  const step = last
+    ? `whole step ${ms(last.total)}: plug-in ${ms(last.plugin)}, drawing ${ms(last.drawing)}, paint ${ms(last.paint)}`
+    : '';
+  $('stat-time').textContent = [event, step].filter(Boolean).join('; ') || '—';
+  showNote();
   document.body.dataset.events = String(t.count);
-  // The same figures for scripts: the last event and the last drawing, in ms.
+  // The same figures for scripts, in ms: the last event, and the parts of the last step.
   document.body.dataset.eventMs = String(t.last);
-  document.body.dataset.drawMs = String(t.draw);
+  if (last) {
+    Object.assign(document.body.dataset, {
+      drawMs: String(last.drawing), paintMs: String(last.paint), stepMs: String(last.total),
+      steps: String(state.steps.count), stepEvents: String(last.events),
+    });
+  }
+}
+
+// A quiet note when the art is more than the window can show, or a step takes long.
+function showNote() {
+  const last = state.lastStep;
+  const counts = view.pictureCounts();
+  const notes = [];
+  const over = counts.area ? counts.ink / counts.area : 0;
+  if (counts.paths >= NOTE_PATHS && over >= SOLID_OVERDRAW) {
+    notes.push(`${state.paths.toLocaleString('en')} paths cover each pixel of the art about ${Math.round(over)} times: `
+      + 'they merge into a solid area.');
+  } else if (counts.tiny >= NOTE_PATHS && 2 * counts.tiny > counts.paths) {
+    notes.push(`${counts.tiny.toLocaleString('en')} paths are under 3 pixels across at this zoom: `
+      + 'they merge into a solid area (zoom in to tell them apart).');
+  }
+  if (last && last.total > SLOW_STEP_MS) notes.push(`A step takes ${(last.total / 1000).toFixed(1)} s at this count.`);
+  const text = notes.join(' ');
+  const el = $('stat-message');
+  if (el.textContent !== '' && el.textContent !== state.note) return;  // an alert or message stays
+  state.note = text;
+  message(text, true);
+}
+
+// ---- Drawing: a slice per frame ----
+// Drag events processed since the last call start (or extend) the step that shows them.
+function noteEvents() {
+  const t = state.timing;
+  const step = state.nextStep;
+  if (t.count === step.events) return;
+  step.start ??= performance.now() - t.last;
+  step.plugin += t.total - step.eventTotal;
+  step.events = t.count;
+  step.eventTotal = t.total;
 }
 
 // Undo and Redo are enabled only when they have something to do.
@@ -98,30 +153,54 @@ function showUndoState() {
 
 function modeName(tool) { return (state.model?.items.find((i) => i.id === TOOL_SELECTOR)?.entries?.[tool] ?? '').trim(); }
 
-// ---- Drawing: at most once per frame ----
 function renderNow() {
   state.renderQueued = false;
   if (!state.session) return;
+  noteEvents();
   const start = performance.now();
-  const everything = view.fitCanvas() || state.redrawAll;
-  state.redrawAll = false;
-  const art = state.session.drawUpdate(everything);
-  view.draw(art.how, art);
-  state.redraws[art.how] += 1;
-  document.body.dataset.redraws = state.redraws.join(' ');
+  const continuing = state.drawing !== null;
+  view.fitCanvas();
+  const frame = view.render(state.session, SLICE_MS);
+  if (!continuing && frame.state !== FRAME.idle) {
+    // A job started: it shows the events noted so far.
+    const step = state.nextStep;
+    state.drawing = { start: step.start ?? start, plugin: step.plugin, events: step.events, drawing: 0 };
+    state.nextStep = { start: null, plugin: 0, events: step.events, eventTotal: step.eventTotal };
+    document.body.dataset.drawing = '1';
+  }
+  if (state.drawing) state.drawing.drawing += performance.now() - start;
+  if (frame.state === FRAME.done) {
+    state.redraws[frame.job] += 1;
+    document.body.dataset.redraws = state.redraws.join(' ');
+    const job = state.drawing;
+    state.drawing = null;
+    const shownAt = performance.now();
+    requestAnimationFrame(() => {
+      const now = performance.now();
+      state.lastStep = { ...job, paint: now - shownAt, total: now - job.start };
+      state.steps.count += 1;
+      state.steps.total += state.lastStep.total;
+      if (state.drawing === null) delete document.body.dataset.drawing;
+      if (state.session) showStatus();
+    });
+  } else if (frame.state === FRAME.working) {
+    requestRender();
+  }
   state.paths = state.session.pathCount();
-  const model = state.session.palette(false);
-  palette.update(model);
-  state.tool = model.items.find((i) => i.id === TOOL_SELECTOR)?.value ?? 0;
-  renderHints($('hints'), state.tool, state.held, modeName(state.tool));
-  modes?.show(state.tool);
+  if (!continuing) {
+    const model = state.session.palette(false);
+    palette.update(model);
+    state.tool = model.items.find((i) => i.id === TOOL_SELECTOR)?.value ?? 0;
+    renderHints($('hints'), state.tool, state.held, modeName(state.tool));
+    modes?.show(state.tool);
+    showStatus();
+  }
   $('empty-hint').hidden = state.paths > 0 || state.session.mouseIsDown;
   showUndoState();
-  state.timing.draw = performance.now() - start;
-  showStatus();
 }
 
 function requestRender() {
+  noteEvents();
   if (state.renderQueued) return;
   state.renderQueued = true;
   requestAnimationFrame(renderNow);
@@ -179,11 +258,11 @@ function adopt(session) {
   const pageChanged = !state.session || state.session.config.page.join() !== session.config.page.join();
   state.session = session;
   state.alertsSeen = 0;
-  state.timing = { count: 0, total: 0, last: 0, draw: 0 };
+  state.timing = { count: 0, total: 0, last: 0 };
+  state.nextStep = { start: null, plugin: 0, events: 0, eventTotal: 0 };
+  state.drawing = null;
   state.model = session.palette(true);
   palette.build(state.model);
-  view.setBlendModes(session.blendModeNames());
-  state.redrawAll = true;
   if (pageChanged) view.setPage(session.config.page[0], session.config.page[1]);
   showConfig(session.config);
   renderNow();
@@ -417,14 +496,12 @@ $('export-png').addEventListener('click', async () => {
   const scale = Number($('png-scale').value);
   const area = exportArea();
   try {
-    const blob = await pagePng(session.blendModeNames(), session.drawUpdate(true), session.config.page, scale, area.rect);
+    const blob = await pagePng(session, session.config.page, scale, area.rect);
     download(fileName('png', { scale, area: area.name }), await pngWithDrawing(blob, drawingRecord(session)), 'image/png');
   } catch (e) {
     message(e.message);
   }
-  // The engine handed the whole art to the export: the window draws it all again.
-  state.redrawAll = true;
-  requestRender();
+  requestRender();  // the export brought the art up to date: the window follows
 });
 $('export-json').addEventListener('click', () => download(fileName('json'), state.session.documentJson(), 'application/json'));
 $('export-gesture').addEventListener('click', () => {

@@ -81,9 +81,7 @@ Redraw RedrawPlan::update(const qthost::Document& doc, bool everything, DrawList
             now.push_back({art, static_cast<uint32_t>(layer)});
         }
     }
-    list.clear();
-
-    // The art drawn last time, still there unchanged at the start or at the end of the list.
+    // The art listed last time, still there unchanged at the start or at the end of the list.
     size_t kept = drawn_.size();
     bool atStart = valid_ && !everything && now.size() >= kept && std::equal(drawn_.begin(), drawn_.end(), now.begin());
     bool atEnd = !atStart && valid_ && !everything && now.size() > kept && blending_ == 0 &&
@@ -93,15 +91,21 @@ Redraw RedrawPlan::update(const qthost::Document& doc, bool everything, DrawList
         uint64_t sum = 0;
         for (size_t i = 0; i < kept; ++i) sum += fingerprintOf(doc, now[offset + i].art, now[offset + i].layer);
         if (sum == fingerprint_) {
-            size_t from = atStart ? kept : 0;
-            size_t to = atStart ? now.size() : now.size() - kept;
-            for (size_t i = from; i < to; ++i) take(doc, now[i], list);
+            const bool added = now.size() > kept;
+            if (atStart) {
+                for (size_t i = kept; i < now.size(); ++i) take(doc, now[i], list);
+            } else {
+                DrawList front;
+                for (size_t i = 0; i < now.size() - kept; ++i) take(doc, now[i], front);
+                list.prepend(std::move(front));
+            }
             drawn_ = std::move(now);
-            if (from == to) return Redraw::nothing;
+            if (!added) return Redraw::nothing;
             return atStart ? Redraw::above : Redraw::beneath;
         }
     }
 
+    list.clear();
     fingerprint_ = 0;
     paths_ = 0;
     blending_ = 0;

@@ -1,7 +1,8 @@
-// What the canvas has to draw after the document changed: nothing, only new top-level art
-// above or beneath what it already shows, or everything. The host's change log is private to
-// it, so the plan compares the document's top-level art with what was handed over last: same
-// objects in the same order, and a fingerprint of everything a drawing reads from them.
+// The draw list of the whole document, kept up to date between calls, and what changed in it:
+// nothing, only new top-level art above or beneath the rest, or everything. The host's change
+// log is private to it, so the plan compares the document's top-level art with what it listed
+// last: same objects in the same order, and a fingerprint of everything a drawing reads from
+// them.
 #ifndef QT_WEB_REDRAW_PLAN_H
 #define QT_WEB_REDRAW_PLAN_H
 
@@ -17,7 +18,9 @@ enum class Redraw : int32_t { nothing = 0, above = 1, beneath = 2, everything = 
 
 class RedrawPlan {
 public:
-    // Fills `list` with what to draw and returns how. `everything` forces a full list.
+    // Brings `list` (the same list at every call) up to date and says what changed: new
+    // records at its end (above), at its start (beneath), or all of them. `everything`
+    // rebuilds it whole.
     Redraw update(const qthost::Document& document, bool everything, DrawList& list);
     uint32_t pathCount() const { return paths_; }
     void forget() { valid_ = false; }

@@ -1,9 +1,12 @@
 // The playground's browser benchmark (a script, not a test): drags in the page in headless
-// Chromium, each step one pointer move followed by two animation frames. Reports per step
-// the wall time and the page's own figures (the plug-in's time for the event, the page's
-// drawing time), and the targets against the 10 × 10 step of the same run.
+// Chromium, each step one pointer move and then the wait until the page shows it (its
+// picture drawn and the next animation frame). Reports per step the wall time and the page's
+// own figures (the plug-in's time for the event, the drawing, the paint), the targets against
+// the 10 × 10 step of the same run, and pan and zoom after a long styled Trail drag: the
+// first frame, the crisp picture and the longest frame in between.
 //   node tests/browser/bench.mjs [--quick]   (the page from PLAYGROUND_SITE, default build/wasm/site;
-//   --quick: the 10 × 10 and 100 × 100 grids, the short Trail-on drag and 30 Trail-on steps)
+//   --quick: the targets (but the 300 × 300 grid of shapes with area), the 10 × 10 and
+//   100 × 100 grids, the short Trail-on drag and 30 Trail-on steps)
 // Results go to BENCHMARKS.md by hand; the machine's load is printed with them.
 import os from 'node:os';
 import path from 'node:path';
@@ -36,6 +39,17 @@ const LARGEST = [
   { label: 'background 300', tool: 12, spins: [[290, 300]], warp: 297 },
 ];
 
+// The issue's styling: Opacity, Blend, pattern 5, Random fill and Closed.
+async function issueStyled(page, shape = null) {
+  await check(page, 9);
+  await check(page, 10);
+  await choose(page, 17, 5);
+  await choose(page, 12, 3);
+  await check(page, 23);
+  if (shape !== null) await choose(page, 22, shape);
+}
+const RANDOM_CURVED_LINE = 13;  // shapes with area: fill and stroke composite together
+
 async function styled(page, warp) {
   await choose(page, 17, 1);  // pattern
   await check(page, 9);  // opacity
@@ -48,6 +62,12 @@ async function styled(page, warp) {
 
 const frames = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 
+// Resolves once the page shows every event it processed: the step's picture drawn and the
+// animation frame after it.
+const stepShown = (page) => page.waitForFunction(
+  () => !document.body.dataset.drawing && document.body.dataset.stepEvents === document.body.dataset.events,
+  null, { polling: 'raf', timeout: 600000 });
+
 // A drag of `steps` steps from the page's middle; returns per-step figures.
 async function measureDrag(page, steps, { radius = 60 } = {}) {
   const centre = await clientPoint(page, [306, 396]);
@@ -59,18 +79,55 @@ async function measureDrag(page, steps, { radius = 60 } = {}) {
     // Around a circle, so that every step moves the art.
     const a = (i / Math.max(steps, 10)) * 2 * Math.PI;
     const at = [centre[0] + radius * Math.sin(a), centre[1] - radius * (1 - Math.cos(a)) / 2 - i * 0.5];
+    const before = await page.evaluate(() => Number(document.body.dataset.events ?? 0));
     const start = performance.now();
     await page.mouse.move(...at);
-    await frames(page);
+    await page.waitForFunction((n) => Number(document.body.dataset.events) > n, before, { polling: 'raf' });
+    await stepShown(page);
     const wall = performance.now() - start;
     const figures = await page.evaluate(() => ({
       event: Number(document.body.dataset.eventMs), draw: Number(document.body.dataset.drawMs),
+      paint: Number(document.body.dataset.paintMs), step: Number(document.body.dataset.stepMs),
       paths: Number(document.body.dataset.paths),
     }));
     rows.push({ wall, ...figures });
   }
   await page.mouse.up();
+  await stepShown(page);
   return rows;
+}
+
+// A view change made in the page at once, timed there: to the first animation frame (the
+// picture moved), to the crisp picture shown, and the longest frame in between.
+async function measureView(page, change) {
+  return page.evaluate(async (what) => {
+    const stage = document.getElementById('stage');
+    const r = stage.getBoundingClientRect();
+    const start = performance.now();
+    if (what === 'wheel') {
+      stage.dispatchEvent(new WheelEvent('wheel', { deltaY: 100, clientX: r.left + r.width / 2,
+        clientY: r.top + r.height / 2, bubbles: true, cancelable: true }));
+    } else if (what === 'fit') {
+      document.getElementById('zoom-fit').click();
+    } else {
+      const at = { pointerId: 7, pointerType: 'mouse', isPrimary: true, bubbles: true, clientX: r.left + 300, clientY: r.top + 300 };
+      window.dispatchEvent(new KeyboardEvent('keydown', { key: ' ', bubbles: true }));
+      stage.dispatchEvent(new PointerEvent('pointerdown', { ...at, button: 0, buttons: 1 }));
+      stage.dispatchEvent(new PointerEvent('pointermove', { ...at, buttons: 1, clientX: at.clientX + 40, clientY: at.clientY + 25 }));
+      stage.dispatchEvent(new PointerEvent('pointerup', { ...at, button: 0, buttons: 0, clientX: at.clientX + 40, clientY: at.clientY + 25 }));
+      window.dispatchEvent(new KeyboardEvent('keyup', { key: ' ', bubbles: true }));
+    }
+    const frame = () => new Promise((resolve) => requestAnimationFrame(() => resolve(performance.now())));
+    let last = await frame();
+    const first = last - start;
+    let longest = first;
+    while (document.body.dataset.drawing) {
+      const now = await frame();
+      longest = Math.max(longest, now - last);
+      last = now;
+    }
+    return { first, crisp: last - start, longest };
+  }, change);
 }
 
 const median = (xs) => {
@@ -81,7 +138,9 @@ const summary = (rows) => ({
   paths: rows.at(-1).paths,
   event: median(rows.map((r) => r.event)),
   draw: median(rows.map((r) => r.draw)),
+  paint: median(rows.map((r) => r.paint)),
   wall: median(rows.map((r) => r.wall)),
+  worst: Math.max(...rows.map((r) => r.wall)),
 });
 const fmt = (ms) => (ms < 10 ? ms.toFixed(1) : Math.round(ms).toLocaleString('en'));
 
@@ -92,8 +151,10 @@ function line(text) {
 }
 function row(label, s, base) {
   const ratio = base ? ` | ${(s.wall / base).toFixed(2)} ×` : ' | ';
-  line(`| ${label} | ${s.paths.toLocaleString('en')} | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.wall)} ms${ratio} |`);
+  line(`| ${label} | ${s.paths.toLocaleString('en')} | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.paint)} ms | ${fmt(s.wall)} ms${ratio} |`);
 }
+const HEADER = ['| drag | paths | plug-in per event | drawing | paint | wall per step | × 10 × 10 |',
+  '|---|---:|---:|---:|---:|---:|---:|'];
 
 const server = await serve(process.env.PLAYGROUND_SITE ?? path.join(root, 'build/wasm/site'));
 let browser = await launchChromium(chromium);
@@ -104,22 +165,69 @@ const fresh = async () => {
 
 line(`Chromium ${browser.version()}, ${os.cpus().length} cores, load before: ${os.loadavg().map((l) => l.toFixed(2)).join(' ')}`);
 line('');
-line('Medians of the steps of one drag (10 steps: a pointer move, then two animation frames).');
+line('Medians of the steps of one drag (10 steps: a pointer move, then the wait until the page shows it).');
 line('');
-line('| drag | paths | plug-in per event | page drawing | wall per step | × 10 × 10 |');
-line('|---|---:|---:|---:|---:|---:|');
+line(HEADER[0]);
+line(HEADER[1]);
 
 let base = 0;
-const grids = quick ? [10, 100] : [10, 50, 100, 300];
-for (const n of grids) {
+const grid = async (n, label, setUp = async () => {}, steps = STEPS) => {
   const { page, close } = await fresh();
   await typeInto(page, GRID_COLUMNS, n);
   await typeInto(page, GRID_ROWS, n);
-  const s = summary(await measureDrag(page, STEPS));
-  if (n === 10) base = s.wall;
-  row(`grid ${n} × ${n}`, s, base);
+  await setUp(page);
+  const s = summary(await measureDrag(page, steps));
+  if (!base) base = s.wall;
+  row(label, s, base);
+  await close();
+  return s;
+};
+await grid(10, 'grid 10 × 10');
+
+// The targets: the issue's styled grids (Opacity, Blend, pattern 5, Random fill, Closed),
+// the same with shapes that have area, and pan and zoom after a 60,000-path styled Trail drag.
+line('');
+line('The targets: Opacity, Blend, pattern 5, Random fill and Closed (the default line; then the random curved line, whose shapes have area).');
+line('');
+line(HEADER[0]);
+line(HEADER[1]);
+const targets = [];
+const targetGrids = [[100, null], [300, null], [100, RANDOM_CURVED_LINE], ...(quick ? [] : [[300, RANDOM_CURVED_LINE]])];
+for (const [n, shape] of targetGrids) {
+  // Shapes with area cost far more per step: three steps of those.
+  const steps = shape === null ? STEPS : 3;
+  const label = `grid ${n} × ${n}, styled${shape === null ? '' : `, random curved line (${steps} steps)`}`;
+  const s = await grid(n, label, (page) => issueStyled(page, shape), steps);
+  targets.push({ label, ratio: s.wall / base, worst: s.worst });
+}
+line('');
+line('Worst step: ' + targets.map((t) => `${t.label} ${fmt(t.worst)} ms`).join('; '));
+{
+  line('');
+  line('After a styled Trail drag of 60,000 paths (grid 15 × 15, the same styling, Trail on, 67 steps): view changes.');
+  line('');
+  line('| change | first frame | crisp | longest frame |');
+  line('|---|---:|---:|---:|');
+  const { page, close } = await fresh();
+  await typeInto(page, GRID_COLUMNS, 15);
+  await typeInto(page, GRID_ROWS, 15);
+  await issueStyled(page);
+  await check(page, GRID_TRAIL);
+  const rows = await measureDrag(page, 67, { radius: 120 });
+  line(`(${rows.at(-1).paths.toLocaleString('en')} paths; the last drag step ${fmt(rows.at(-1).wall)} ms)`);
+  for (const change of ['wheel', 'wheel', 'wheel', 'fit', 'pan', 'pan']) {
+    const v = await measureView(page, change);
+    line(`| ${change === 'wheel' ? 'wheel notch' : change === 'fit' ? 'Fit' : 'pan step'} | ${fmt(v.first)} ms | ${fmt(v.crisp)} ms | ${fmt(v.longest)} ms |`);
+  }
   await close();
 }
+
+line('');
+line('The issue\'s other drags.');
+line('');
+line(HEADER[0]);
+line(HEADER[1]);
+for (const n of quick ? [100] : [50, 100, 300]) await grid(n, `grid ${n} × ${n}`);
 {
   const { page, close } = await fresh();
   await typeInto(page, GRID_COLUMNS, 30);
@@ -133,8 +241,8 @@ for (const n of grids) {
 line('');
 line('Trail on, grid 30 × 30 (900 paths per event), up to 100,000 paths: medians of 10 steps.');
 line('');
-line('| paths after the steps | plug-in per event | page drawing | wall per step | × 10 × 10 |');
-line('|---:|---:|---:|---:|---:|');
+line('| paths after the steps | plug-in per event | drawing | paint | wall per step | × 10 × 10 |');
+line('|---:|---:|---:|---:|---:|---:|');
 {
   const { page, close } = await fresh();
   await typeInto(page, GRID_COLUMNS, 30);
@@ -143,10 +251,10 @@ line('|---:|---:|---:|---:|---:|');
   const rows = await measureDrag(page, quick ? 30 : 112, { radius: 120 });
   for (let i = 0; i + 10 <= rows.length; i += quick ? 10 : 20) {
     const s = summary(rows.slice(i, i + 10));
-    line(`| ${s.paths.toLocaleString('en')} | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.wall)} ms | ${(s.wall / base).toFixed(2)} × |`);
+    line(`| ${s.paths.toLocaleString('en')} | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.paint)} ms | ${fmt(s.wall)} ms | ${(s.wall / base).toFixed(2)} × |`);
   }
   const s = summary(rows.slice(-10));
-  line(`| ${s.paths.toLocaleString('en')} (last 10) | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.wall)} ms | ${(s.wall / base).toFixed(2)} × |`);
+  line(`| ${s.paths.toLocaleString('en')} (last 10) | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.paint)} ms | ${fmt(s.wall)} ms | ${(s.wall / base).toFixed(2)} × |`);
   await close();
 }
 
@@ -156,8 +264,8 @@ for (const withStyle of quick ? [] : [false, true]) {
     ? 'Every mode at its largest counts with every shared styling option on (pattern, opacity, blend, width, random fill and stroke, Warp).'
     : 'Every mode at its largest counts.');
   line('');
-  line('| drag | paths | plug-in per event | page drawing | wall per step | × 10 × 10 |');
-  line('|---|---:|---:|---:|---:|---:|');
+  line(HEADER[0]);
+  line(HEADER[1]);
   for (const mode of LARGEST) {
     // A page that fails (the browser out of memory, say) is reported and the run goes on.
     const { page, close } = await fresh();
@@ -168,7 +276,7 @@ for (const withStyle of quick ? [] : [false, true]) {
       row(mode.label, summary(await measureDrag(page, STEPS)), base);
       await close();
     } catch (e) {
-      line(`| ${mode.label} | failed: ${e.message.split('\n')[0]} | | | | |`);
+      line(`| ${mode.label} | failed: ${e.message.split('\n')[0]} | | | | | |`);
       await page.context().close().catch(() => {});
     }
   }

@@ -31,6 +31,13 @@ const RANDOM_CURVED_LINE = 13;
 const MAX_MEAN = 0.5;
 const MAX_OFF = 0.002;
 
+// Waits until the window shows the picture of what was done: the page draws in slices across
+// frames and marks the body while it does.
+async function shown(page) {
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  await page.waitForFunction(() => !document.body.dataset.drawing);
+}
+
 let browser;
 let server;
 
@@ -112,13 +119,13 @@ for (const gesture of GESTURES) {
     const { page, close } = await openPage(browser, server.url);
     await gesture.play(page);
     assert.ok(await pathCount(page) > 10, 'the gesture drew');
+    await shown(page);
     if (gesture.drawsOnly) {
-      // Frames that drew nothing, new art above, new art beneath, everything.
+      // Drawings finished: -, of new art above, of new art beneath, of everything.
       const redraws = (await page.getAttribute('body', 'data-redraws')).split(' ').map(Number);
       const index = gesture.drawsOnly === 'above' ? 1 : 2;
       assert.ok(redraws[index] >= 3, `frames drew only the new art ${gesture.drawsOnly} the rest: ${redraws}`);
     }
-    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     const svg = await download(page, '#export-svg');
     const same = await compareWithSvg(page, svg);
     assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `canvas vs SVG: ${JSON.stringify(same)}`);
@@ -152,7 +159,7 @@ test('the canvas stays right after zooming in and panning, and on a high-density
   await page.mouse.move(300, 350, { steps: 3 });
   await page.mouse.up();
   await page.keyboard.up(' ');
-  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  await shown(page);
   const svg = await download(page, '#export-svg');
   const same = await compareWithSvg(page, svg);
   assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `zoomed canvas vs SVG: ${JSON.stringify(same)}`);
@@ -171,5 +178,32 @@ test('PNG export: the page at the chosen scale shows what the SVG export shows',
   const svg = await download(page, '#export-svg');
   const same = await compareWithSvg(page, svg, png.toString('base64'));
   assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `PNG vs SVG: ${JSON.stringify(same)}`);
+  await close();
+});
+
+test('a zoom moves the picture at once, then draws it again crisply; the status line shows the whole step', async () => {
+  const { page, close } = await openPage(browser, server.url);
+  await typeInto(page, 25, 100);
+  await typeInto(page, 26, 100);
+  await drag(page, [250, 350], [330, 420], { steps: 3 });
+  await shown(page);
+  assert.match(await page.textContent('#stat-time'),
+    /whole step [\d.]+ ms: plug-in [\d.<]+ ?[\d.]* ms, drawing [\d.]+ ms, paint [\d.<]+ ?[\d.]* ms/);
+  // 10,000 lines in a square of 80 points: far more ink than the area holds.
+  assert.match(await page.textContent('#stat-message'), /10,000 paths cover each pixel of the art about \d+ times/);
+
+  const transform = await page.evaluate(() => {
+    const stage = document.getElementById('stage');
+    const r = stage.getBoundingClientRect();
+    stage.dispatchEvent(new WheelEvent('wheel', { deltaY: -200, clientX: r.left + 300, clientY: r.top + 300,
+      bubbles: true, cancelable: true }));
+    return document.getElementById('art').style.transform;
+  });
+  assert.match(transform, /scale\(1\.[0-9]+\)/, 'the picture drawn is scaled at once');
+  await shown(page);
+  assert.equal(await page.evaluate(() => document.getElementById('art').style.transform), '', 'then replaced');
+  const svg = await download(page, '#export-svg');
+  const same = await compareWithSvg(page, svg);
+  assert.ok(same.mean <= MAX_MEAN && same.off <= MAX_OFF, `zoomed canvas vs SVG: ${JSON.stringify(same)}`);
   await close();
 });
