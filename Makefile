@@ -15,8 +15,9 @@ gallery: build
 	scripts/render-gallery.sh $(BUILD)
 
 # Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
-# the Windows module's checks, the playground in a browser, the Inkscape extension.
-test: test-unit test-reliability test-windows test-browser test-inkscape
+# the Windows module's checks, the playground in a browser, the Inkscape extension, the
+# Python package.
+test: test-unit test-reliability test-windows test-browser test-inkscape test-python
 
 .PHONY: test-reliability
 test-reliability: deps
@@ -88,3 +89,17 @@ inkscape: build
 test-inkscape: build
 	@scripts/install-deps.sh inkscape
 	inkscape/tests/run.sh $(BUILD)
+
+# The Python package quentarb, built in place in $(BUILD)/python (PYTHONPATH=$(BUILD)/python),
+# and its tests: pytest from Debian against the command line of the same build (the install
+# test builds the package again with pip in a venv), then the example's contact sheet.
+.PHONY: python test-python
+
+python: deps
+	@scripts/install-deps.sh python
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j 2 --target quentarb_python quentarb
+
+test-python: python
+	QUENTARB_BUILD=$(BUILD) /usr/bin/python3 -m pytest -p no:cacheprovider python/tests
+	PYTHONPATH=$(BUILD)/python /usr/bin/python3 examples/variations.py $(BUILD)/variations.svg

@@ -11,31 +11,13 @@
 #include <utility>
 #include <vector>
 
-#include "session/limits.h"
+#include "session/draw_plan.h"
 
 namespace qtapp {
 
-struct DrawArgs {
-    std::string tool = "grid";
-    int shape = 0;
-    std::vector<std::string> sets;  // NAME=VALUE, in order
-    // Unset: 100,100 to 300,250 in 8 steps. Given together with a gesture: a bad argument.
-    std::optional<std::string> from;
-    std::optional<std::string> to;
-    std::optional<int> steps;
-    std::string gesture;
-    std::string modifiers = "0";
-    int pressure = 255;
-    bool pressureDevice = false;
-    long long seed = 1;
-    std::string page = "612,792";
-    std::string view;
-    std::string colorModel = "rgb";
-    std::optional<std::string> fill;    // unset: white in the document's colour model
-    std::optional<std::string> stroke;  // unset: black in the document's colour model
-    double strokeWidth = 1.0;
+// The drawing's inputs (session/draw_plan.h) and where the document goes.
+struct DrawArgs : qtsession::DrawInput {
     std::string out;
-    qtsession::Limits limits;
 };
 
 

@@ -13,7 +13,6 @@
 #include "app/progress.h"
 #include "session/session.h"
 #include "host/run_errors.h"
-#include "resources/tool_table.h"
 
 namespace qtapp {
 
@@ -25,19 +24,6 @@ using qthost::inQuotes;
 using qthost::printable;
 
 namespace {
-
-struct DrawPlan {
-    qthost::HostConfig config;
-    int tool = 0;
-    std::vector<std::pair<std::string, std::string>> sets;
-    std::vector<GestureEvent> events;
-    std::vector<std::string> warnings;
-};
-
-std::string overLimit(const std::string& what, uint64_t value, uint64_t limit, const char* flag) {
-    return what + ": " + std::to_string(value) + " is over the limit of " + std::to_string(limit) +
-           "; raise it with " + flag;
-}
 
 // A PNG has a pixel a point: its size is known from the page before anything is drawn.
 void checkPngPage(AIRealPoint page, const Limits& limits) {
@@ -53,63 +39,17 @@ void checkPngPage(AIRealPoint page, const Limits& limits) {
 
 // Everything is checked before the plug-in runs, so a bad argument writes nothing.
 DrawPlan plan(const DrawArgs& args) {
-    DrawPlan p;
     if (args.out.empty()) throw UsageError("--out is required");
     const Format format = formatFor(args.out);
     if (args.out != "-") checkWritable(args.out);
-    const bool gesture = !args.gesture.empty();
-    if (gesture && (args.from || args.to || args.steps)) {
-        throw UsageError("--gesture: give either a gesture file or --from, --to and --steps, not both");
-    }
-    if (gesture && args.out != "-" && sameFile(args.out, args.gesture)) {
-        throw UsageError("--out: " + inQuotes(args.out) + " is the gesture file; it would be overwritten");
-    }
-    p.tool = parseTool(args.tool);
-    if (args.shape < 0 || args.shape >= qttable::kShapeCount) {
-        throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to " +
-                         std::to_string(qttable::kShapeCount - 1));
-    }
-    for (const std::string& set : args.sets) {
-        size_t eq = set.find('=');
-        if (eq == std::string::npos || eq == 0) throw UsageError("--set: " + inQuotes(set) + " is not NAME=VALUE");
-        p.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
-    }
-    const int steps = args.steps.value_or(8);
-    if (steps < 1) throw UsageError("--steps: must be at least 1");
-    if (static_cast<uint64_t>(steps) > args.limits.steps) {
-        throw UsageError(overLimit("--steps", static_cast<uint64_t>(steps), args.limits.steps, "--max-steps"));
-    }
-    if (args.pressure < 0 || args.pressure > 255) throw UsageError("--pressure: must be 0 to 255");
-    p.config.seed = checkedSeed(args.seed, "--seed");
-    p.config.strokeWidth = checkedStrokeWidth(args.strokeWidth, "--stroke-width");
-    uint32_t modifiers = parseModifiers(args.modifiers);
-    const AIRealPoint page = checkedPageSize(parsePoint(args.page, "--page"), "--page");
-    if (format == Format::png) checkPngPage(page, args.limits);
-    p.config.pageWidth = page.h;
-    p.config.pageHeight = page.v;
-    if (!args.view.empty()) p.config.view = parseRect(args.view, "--view");
-    p.config.colorModel = parseColorModel(args.colorModel);
-    if (args.fill) p.config.fill = parsePaint(*args.fill, "--fill");
-    if (args.stroke) p.config.stroke = parsePaint(*args.stroke, "--stroke");
-    p.config.pressureDevice = args.pressureDevice;
-    p.config.maxArt = static_cast<size_t>(args.limits.art);
-    if (gesture) {
-        p.events = readGestureFile(args.gesture, args.limits.gestureBytes);
-        if (size_t drags = dragEventCount(p.events); drags > args.limits.steps) {
-            throw UsageError(overLimit("--gesture: drag events", drags, args.limits.steps, "--max-steps"));
+    OutputChecks output;
+    output.gesture = [&](const std::string& gesture) {
+        if (args.out != "-" && sameFile(args.out, gesture)) {
+            throw UsageError("--out: " + inQuotes(args.out) + " is the gesture file; it would be overwritten");
         }
-        // A person lets go of the button in the end: the host sends the mouse-up itself.
-        if (endsWithMouseDown(p.events)) {
-            GestureEvent up;
-            up.type = GestureEvent::Type::up;
-            p.events.push_back(up);
-            p.warnings.push_back("warning: the gesture ends with the mouse down; the host sent the mouse-up");
-        }
-    } else {
-        p.events = straightDrag(parsePoint(args.from.value_or("100,100"), "--from"),
-                                parsePoint(args.to.value_or("300,250"), "--to"), steps, args.pressure, modifiers);
-    }
-    return p;
+    };
+    if (format == Format::png) output.page = [&](AIRealPoint page) { checkPngPage(page, args.limits); };
+    return planDraw(args, output);
 }
 
 }  // namespace
@@ -120,15 +60,7 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         for (const std::string& warning : p.warnings) err << "quentarb draw: " << printable(warning) << "\n";
         Progress progress;
         Session session(p.config);
-        session.selectTool(p.tool);
-        session.selectShape(args.shape);
-        for (const auto& [name, value] : p.sets) session.setOption(name, value);
-        session.checkHost();
-        // QUENTARB_FAIL_CALL=N makes the host fail its Nth call from the first drag on, so
-        // embedders can watch how the plug-in reports a host failure.
-        if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
-            session.host().failNthCall(static_cast<uint64_t>(parseInteger(n, "QUENTARB_FAIL_CALL")), kInjectedFaultErr);
-        }
+        startDrawing(session, p);
         session.play(p.events, [&](size_t done, size_t total, size_t art) { progress.events(done, total, art); });
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};

@@ -13,6 +13,7 @@
 #include "export/float_text.h"
 #include "export/json_writer.h"
 #include "session/option_catalog.h"
+#include "session/option_listing.h"
 #include "session/parse.h"
 #include "session/session.h"
 #include "host/run_errors.h"
@@ -25,38 +26,6 @@ using namespace qtexport;
 using qthost::printable;
 
 namespace {
-
-struct OptionRow {
-    const OptionInfo* info;
-    double value;
-    std::optional<double> min, max;
-    std::string label;
-    bool hasLabel;
-};
-
-OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
-    OptionRow row{&info, info.defaultValue, std::nullopt, std::nullopt, std::string(info.caption), !info.caption.empty()};
-    qthost::DialogItem* item = info.item >= 0 ? palette.item(info.item) : nullptr;
-    if (!item) return row;
-    if (item->isPopup()) {
-        row.value = item->activeIndex();
-        row.min = 0;
-        row.max = static_cast<double>(item->entries().size()) - 1;
-        if (!item->entries().empty()) {
-            row.label = item->entries().front()->text;
-            row.hasLabel = true;
-        }
-    } else if (item->isCheckBox()) {
-        row.value = item->boolValue() ? 1 : 0;
-        row.label = item->text();
-        row.hasLabel = true;
-    } else {
-        row.value = info.type == OptionType::Int ? item->intValue() : item->floatValue();
-        row.min = item->minimum();
-        row.max = item->maximum();
-    }
-    return row;
-}
 
 std::string numberText(OptionType type, double x) {
     if (type == OptionType::Bool) return x != 0.0 ? "true" : "false";
@@ -81,14 +50,10 @@ void writeNumber(JsonWriter& w, OptionType type, double x) {
 namespace {
 
 std::string listing(const std::optional<std::string>& toolText, bool json) {
-    int tool = -2;
+    std::optional<int> tool;
     if (toolText) tool = parseTool(*toolText);
-    std::vector<OptionRow> rows;
     Session session(qthost::HostConfig{});
-    for (const OptionInfo& info : optionCatalog()) {
-        if (tool != -2 && info.tool != tool) continue;
-        rows.push_back(rowFor(info, session.palette()));
-    }
+    const std::vector<OptionRow> rows = optionRows(session, tool);
     if (json) {
         std::string text;
         JsonWriter w(text);

@@ -97,3 +97,6 @@ include(${CMAKE_SOURCE_DIR}/cmake/Fuzz.cmake OPTIONAL)
 
 # The benchmark suite, outside the tests (make bench).
 include(${CMAKE_SOURCE_DIR}/cmake/Bench.cmake)
+
+# The Python package (python/), when pybind11 and the Python headers are there.
+add_subdirectory(${CMAKE_SOURCE_DIR}/python ${CMAKE_BINARY_DIR}/python)

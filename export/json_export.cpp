@@ -10,27 +10,6 @@ namespace {
 
 using qthost::Document;
 
-const char* colorKind(ASInt32 kind) {
-    switch (kind) {
-        case kGrayColor: return "gray";
-        case kFourColor: return "cmyk";
-        case kThreeColor: return "rgb";
-        case kPattern: return "pattern";
-        case kCustomColor: return "spot";
-        case kGradient: return "gradient";
-        default: return "none";
-    }
-}
-
-int componentCount(ASInt32 kind) {
-    switch (kind) {
-        case kGrayColor: return 1;
-        case kFourColor: return 4;
-        case kThreeColor: return 3;
-        default: return 0;
-    }
-}
-
 void writePaint(JsonWriter& w, bool paint, const AIColor& color) {
     w.beginObject();
     w.key("paint");
@@ -38,10 +17,10 @@ void writePaint(JsonWriter& w, bool paint, const AIColor& color) {
     w.key("color");
     w.beginObject();
     w.key("kind");
-    w.value(colorKind(color.kind));
+    w.value(colorKindName(color.kind));
     w.key("values");
     w.beginArray();
-    for (int i = 0; i < componentCount(color.kind); ++i) w.value(color.c.values[i]);
+    for (int i = 0; i < colorComponentCount(color.kind); ++i) w.value(color.c.values[i]);
     w.endArray();
     w.endObject();
     w.endObject();
@@ -129,6 +108,27 @@ const char* modelName(qthost::ColorModel model) {
 }
 
 }  // namespace
+
+const char* colorKindName(ASInt32 kind) {
+    switch (kind) {
+        case kGrayColor: return "gray";
+        case kFourColor: return "cmyk";
+        case kThreeColor: return "rgb";
+        case kPattern: return "pattern";
+        case kCustomColor: return "spot";
+        case kGradient: return "gradient";
+        default: return "none";
+    }
+}
+
+int colorComponentCount(ASInt32 kind) {
+    switch (kind) {
+        case kGrayColor: return 1;
+        case kFourColor: return 4;
+        case kThreeColor: return 3;
+        default: return 0;
+    }
+}
 
 std::string documentJson(const Document& doc, const RunInfo& run) {
     std::string out;

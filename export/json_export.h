@@ -16,6 +16,11 @@ struct RunInfo {
     std::vector<std::string> alerts;
 };
 
+// A colour as the JSON names it: its kind ("gray", "cmyk", "rgb", "pattern", "spot",
+// "gradient", "none") and how many of its components it writes.
+const char* colorKindName(ASInt32 kind);
+int colorComponentCount(ASInt32 kind);
+
 std::string documentJson(const qthost::Document& document, const RunInfo& run);
 
 }  // namespace qtexport

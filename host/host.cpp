@@ -62,7 +62,7 @@ Host::~Host() {
 
 ASErr Host::loadModule(const std::string& modulePath) {
     if (impl_->module || impl_->entry) return kInvalidStateErr;
-    void* module = openModule(modulePath);
+    void* module = impl_->config.privateModule ? openModuleCopy(modulePath) : openModule(modulePath);
     if (!module) return kBadParameterErr;
     PluginMainProc entry = findPluginMain(module);
     if (!entry) {

@@ -31,6 +31,9 @@ struct HostConfig {
     uint32_t seed = 1;
     bool pressureDevice = false;
     size_t maxArt = 0;  // live art objects the document may hold; 0: no limit
+    // Load a private copy of the module, so that its module-wide variables are this host's
+    // alone while other hosts in the process run the same module.
+    bool privateModule = false;
 };
 
 // Why the host stopped serving the plug-in: it ran out of memory inside a suite call, the

@@ -116,8 +116,9 @@ struct Host::Impl {
     ASErr dispatch(const char* caller, const char* selector, void* message);
 };
 
-// Inline: every suite call reads it.
-inline Host::Impl* gActiveHost = nullptr;
+// Inline: every suite call reads it. One per thread, so hosts on different threads (each
+// with its own copy of the module) serve their plug-ins at the same time.
+inline thread_local Host::Impl* gActiveHost = nullptr;
 inline Host::Impl* activeHost() { return gActiveHost; }
 inline void setActiveHost(Host::Impl* host) { gActiveHost = host; }
 

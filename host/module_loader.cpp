@@ -1,6 +1,7 @@
 // Loading the module's code: dlopen on POSIX systems, LoadLibrary on Windows.
 #include "host/module_loader.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,6 +10,9 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #endif
 
 namespace qthost {
@@ -16,6 +20,9 @@ namespace qthost {
 namespace fs = std::filesystem;
 
 #if defined(_WIN32)
+
+// Windows knows a loaded module by its file: a copy would need a file that outlives it.
+void* openModuleCopy(const std::string&) { return nullptr; }
 
 void* openModule(const std::string& path) {
     // Wide API: the path may hold any character the file system allows.
@@ -67,6 +74,24 @@ ModuleResourceFile::~ModuleResourceFile() {
 #else
 
 void* openModule(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+
+// The loader also knows an object by the name it was opened with, so each copy's name holds
+// the process and a serial: no name comes twice while an earlier copy may still be loaded.
+void* openModuleCopy(const std::string& path) {
+    static std::atomic<unsigned long> serial{0};
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) return nullptr;
+    std::string folder = (base / "quentarb-module-XXXXXX").string();
+    if (!mkdtemp(folder.data())) return nullptr;
+    const fs::path original(path);
+    const fs::path copy = fs::path(folder) / (original.stem().string() + "-" + std::to_string(getpid()) + "-" +
+                                              std::to_string(++serial) + original.extension().string());
+    void* module = nullptr;
+    if (fs::copy_file(original, copy, ec) && !ec) module = openModule(copy.string());
+    fs::remove_all(folder, ec);  // the loaded copy stays mapped
+    return module;
+}
 
 PluginMainProc findPluginMain(void* module) {
     return reinterpret_cast<PluginMainProc>(dlsym(module, "PluginMain"));

@@ -12,6 +12,10 @@ namespace qthost {
 
 // dlopen / LoadLibrary; null when the module cannot be loaded.
 void* openModule(const std::string& path);
+// A private copy: the file copied under a name never used before in this process and opened
+// from there, so that it has its own module-wide variables; the copy is removed once open.
+// Null when it cannot be made or loaded (and on Windows, which has no such copies yet).
+void* openModuleCopy(const std::string& path);
 // The module's PluginMain (dlsym / GetProcAddress); null when it has none.
 PluginMainProc findPluginMain(void* module);
 void closeModule(void* module);

@@ -4,7 +4,8 @@
 # `install-deps.sh playground` what the playground and its browser test need;
 # `install-deps.sh reliability` what the fuzz targets need;
 # `install-deps.sh inkscape` what the Inkscape extension and its tests need (`inkscape
-# screenshots` also what inkscape/screenshots/take.sh needs).
+# screenshots` also what inkscape/screenshots/take.sh needs);
+# `install-deps.sh python` what the Python package and its tests need.
 set -euo pipefail
 
 packages=(
@@ -23,6 +24,11 @@ playground_packages=(emscripten chromium)
 # clang with libFuzzer and the sanitizer runtimes, for the fuzz targets.
 reliability_packages=(clang-14 libclang-rt-14-dev)
 [ "${1:-}" = reliability ] && packages+=("${reliability_packages[@]}")
+# The Python package: pybind11, the interpreter's headers, numpy, pytest, and what
+# `pip install --no-build-isolation .` builds with (setuptools, wheel, pip, venv).
+python_packages=(pybind11-dev python3-pybind11 python3-dev python3-numpy python3-pytest
+                 python3-setuptools python3-wheel python3-pip python3-venv)
+[ "${1:-}" = python ] && packages+=("${python_packages[@]}")
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 

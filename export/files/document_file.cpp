@@ -59,19 +59,26 @@ Format formatFor(const std::string& path) {
 
 void writeTextFile(const std::string& path, const std::string& text) { writeFileAtomically(path, text); }
 
-void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
+void writeDrawing(const Scene& scene, const std::string& path) {
     const Format format = formatFor(path);
     switch (format) {
-        case Format::json: writeTextFile(path, documentJson(document, run)); return;
-        case Format::svg: writeTextFile(path, sceneSvg(buildScene(document))); return;
+        case Format::json: throw UsageError("--out: " + inQuotes(path) + " is not a drawing (.svg, .png or .pdf)");
+        case Format::svg: writeTextFile(path, sceneSvg(scene)); return;
         case Format::png:
         case Format::pdf: {
-            Scene scene = buildScene(document);
             std::string failure = format == Format::png ? writePng(scene, path) : writePdf(scene, path);
             if (failure.rfind("cannot ", 0) == 0) throw RunFailure(failure);  // names the file already
             if (!failure.empty()) throw RunFailure("cannot write " + inQuotes(path) + ": " + failure);
             return;
         }
+    }
+}
+
+void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
+    if (formatFor(path) == Format::json) {
+        writeTextFile(path, documentJson(document, run));
+    } else {
+        writeDrawing(buildScene(document), path);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "export/json_export.h"
+#include "export/scene.h"
 #include "host/document.h"
 
 namespace qtexport {
@@ -25,6 +26,10 @@ bool sameFile(const std::string& a, const std::string& b);
 // no temporary one. Throws RunFailure naming the file on failure. Not for "-": standard
 // output is the command line's.
 void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);
+
+// A drawing of the scene (.svg, .png or .pdf by the extension), atomically; RunFailure naming
+// the file on failure. For front ends that keep the scene rather than the document.
+void writeDrawing(const Scene& scene, const std::string& path);
 
 // A whole text file, atomically; RunFailure on failure.
 void writeTextFile(const std::string& path, const std::string& text);
