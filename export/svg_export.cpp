@@ -3,21 +3,17 @@
 #include "export/svg_export.h"
 
 #include <cctype>
-#include <charconv>
 #include <span>
 
 #include "export/drawn_art.h"
+#include "export/float_text.h"
 #include "export/srgb.h"
 
 namespace qtexport {
 
 namespace {
 
-void number(std::string& out, double x) {
-    char text[32];
-    auto result = std::to_chars(text, text + sizeof text, static_cast<float>(x));
-    out.append(text, result.ptr);
-}
+void number(std::string& out, double x) { appendFloat(out, static_cast<float>(x)); }
 
 void escaped(std::string& out, std::string_view text) {
     for (char c : text) {

@@ -9,16 +9,16 @@ namespace qthost {
 
 namespace {
 
-// Extremes of one coordinate of a cubic on (0, 1): roots of its derivative.
-template <typename Add>
-void cubicExtremes(double p0, double p1, double p2, double p3, Add add) {
+// The parameters in (0, 1) where one coordinate of a cubic has an extreme: roots of its
+// derivative.
+template <typename Visit>
+void cubicExtremes(double p0, double p1, double p2, double p3, Visit visit) {
     double a = -p0 + 3 * p1 - 3 * p2 + p3;
     double b = 2 * (p0 - 2 * p1 + p2);
     double c = p1 - p0;
     auto at = [&](double t) {
         if (t <= 0 || t >= 1) return;
-        double u = 1 - t;
-        add(t, u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
+        visit(t);
     };
     if (std::abs(a) < 1e-12) {
         if (std::abs(b) > 1e-12) at(-c / b);
@@ -44,8 +44,8 @@ void addCurve(OptionalRect& box, const AIPathSegment& from, const AIPathSegment&
         add(box, u * u * u * h[0] + 3 * u * u * t * h[1] + 3 * u * t * t * h[2] + t * t * t * h[3],
             u * u * u * v[0] + 3 * u * u * t * v[1] + 3 * u * t * t * v[2] + t * t * t * v[3]);
     };
-    cubicExtremes(h[0], h[1], h[2], h[3], [&](double t, double) { point(t); });
-    cubicExtremes(v[0], v[1], v[2], v[3], [&](double t, double) { point(t); });
+    cubicExtremes(h[0], h[1], h[2], h[3], point);
+    cubicExtremes(v[0], v[1], v[2], v[3], point);
 }
 
 AIRealPoint apply(const AIRealMatrix& m, AIRealPoint p) {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 #include "session/parse.h"
 
 namespace qtsession {
@@ -99,11 +100,11 @@ GestureEvent readEvent(const json& event, size_t index) {
                 r.fail(error.what());
             }
         } else {
-            e.number = static_cast<int>(r.integer("tool", 0, 12));
+            e.number = static_cast<int>(r.integer("tool", 0, qttable::kToolCount - 1));
         }
     } else if (kind == "shape") {
         e.type = GestureEvent::Type::shape;
-        e.number = static_cast<int>(r.integer("shape", 0, 23));
+        e.number = static_cast<int>(r.integer("shape", 0, qttable::kShapeCount - 1));
     } else if (kind == "reset") {
         e.type = GestureEvent::Type::reset;
     } else if (kind == "undo") {

@@ -11,6 +11,7 @@
 #include "host/run_errors.h"
 #include "session/option_catalog.h"
 #include "session/parse.h"
+#include "sdk/error_code_text.h"
 #include "sdk/quen_tarb_names.h"
 
 namespace qtsession {
@@ -20,23 +21,11 @@ using qthost::UsageError;
 using qthost::inQuotes;
 using qthost::printable;
 
-namespace {
-
-constexpr int kToolSelectorItem = 21;
-constexpr int kLineTypeItem = 22;
-constexpr int kResetItem = 3;
-
-std::string errorText(ASErr code) {
+std::string errorCodeText(ASErr code) {
     std::string text = std::to_string(code);
-    if (code > 16384) {
-        char four[5] = {static_cast<char>((code >> 24) & 0xff), static_cast<char>((code >> 16) & 0xff),
-                        static_cast<char>((code >> 8) & 0xff), static_cast<char>(code & 0xff), 0};
-        text += std::string(" ('") + four + "')";
-    }
+    if (isFourCharCode(code)) text += std::string(" ('") + fourChars(code).text + "')";
     return text;
 }
-
-}  // namespace
 
 std::string Session::defaultModule() {
     if (const char* path = std::getenv("QUENTARB_MODULE")) return path;
@@ -48,11 +37,13 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     if (ASErr err = host_->loadModule(modulePath)) {
         // A module named by the user is a bad input; the built-in one failing is a broken install.
         const char* chosen = std::getenv("QUENTARB_MODULE");
-        std::string what = "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorText(err);
+        std::string what =
+            "cannot load the plug-in " + inQuotes(modulePath) + ": error " + errorCodeText(err);
         if (chosen && modulePath == chosen) throw UsageError("QUENTARB_MODULE: " + what);
         throw RunFailure(what);
     }
-    if (ASErr err = host_->startup()) throw std::runtime_error("the plug-in did not start: error " + errorText(err));
+    if (ASErr err = host_->startup())
+        throw std::runtime_error("the plug-in did not start: error " + errorCodeText(err));
     host_->selectTool();
     if (!host_->dialogs().find(kQuenTarbPaletteName)) throw std::runtime_error("the plug-in built no options palette");
 }
@@ -89,17 +80,17 @@ void Session::setOption(const std::string& name, const std::string& value) {
     if (option->item < 0) throw UsageError(what + ": this option has no control in the palette");
     qthost::DialogItem& item = control(option->item, what);
     switch (option->type) {
-        case OptionType::boolean:
+        case OptionType::Bool:
             qthost::DialogModel::userSetBool(&item, parseBool(value, what));
             break;
-        case OptionType::real: {
+        case OptionType::Real: {
             // Beyond single precision the field holds its largest value; the control clamps it.
             const double limit = std::numeric_limits<AIReal>::max();
             const double number = std::clamp(parseNumber(value, what), -limit, limit);
             qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(number));
             break;
         }
-        case OptionType::int32: {
+        case OptionType::Int: {
             long long n = parseInteger(value, what);
             if (item.isPopup()) {
                 long long count = static_cast<long long>(item.entries().size());

@@ -2,6 +2,7 @@
 #include "export/files/cairo_draw.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "export/files/page_clip.h"
 #include "export/srgb.h"
@@ -18,6 +19,7 @@ cairo_operator_t blendOperator(ASInt32 mode) {
         CAIRO_OPERATOR_LIGHTEN,    CAIRO_OPERATOR_DIFFERENCE,  CAIRO_OPERATOR_EXCLUSION,
         CAIRO_OPERATOR_HSL_HUE,    CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
         CAIRO_OPERATOR_HSL_LUMINOSITY};
+    static_assert(std::size(kOperators) == kLastBlendMode + 1, "one operator per blend mode");
     return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kOperators[mode] : CAIRO_OPERATOR_OVER;
 }
 
