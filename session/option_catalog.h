@@ -6,6 +6,8 @@
 #ifndef QT_SESSION_OPTION_CATALOG_H
 #define QT_SESSION_OPTION_CATALOG_H
 
+#include <cstddef>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -74,19 +76,26 @@ inline constexpr Button kButtons[] = {
 // Every option, in the table's order.
 constexpr std::span<const OptionInfo> optionCatalog() { return catalog::kOptions; }
 
+// The index of option `name` in the catalogue; -1 for none. Compile-time lookups go by
+// index: GCC's sanitizers do not fold a pointer test in a constant expression.
+constexpr int optionIndex(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(catalog::kOptions); ++i)
+        if (catalog::kOptions[i].name == name) return static_cast<int>(i);
+    return -1;
+}
+
 // The option called `name`; null for none.
 constexpr const OptionInfo* findOption(std::string_view name) {
-    for (const OptionInfo& o : catalog::kOptions)
-        if (o.name == name) return &o;
-    return nullptr;
+    const int index = optionIndex(name);
+    return index < 0 ? nullptr : &catalog::kOptions[index];
 }
 
 // For constants (front ends, tests): the palette item of option `name`, or of the push
 // button `name`. A name the tables do not have does not compile.
 consteval int optionItem(std::string_view name) {
-    const OptionInfo* option = findOption(name);
-    if (!option) throw "option_table.def has no option of this name";
-    return option->item;
+    const int index = optionIndex(name);
+    if (index < 0) throw "option_table.def has no option of this name";
+    return catalog::kOptions[index].item;
 }
 consteval int buttonItem(std::string_view name) {
     for (const catalog::Button& button : catalog::kButtons)
@@ -100,8 +109,8 @@ inline constexpr int kLineTypeItem = optionItem("currentpath");
 inline constexpr int kResetItem = buttonItem("reset");
 
 // The two tables agree on the selectors: one entry per tool, one per shape.
-static_assert(findOption("currenttool")->entries == qttable::kToolCount);
-static_assert(findOption("currentpath")->entries == qttable::kShapeCount);
+static_assert(catalog::kOptions[optionIndex("currenttool")].entries == qttable::kToolCount);
+static_assert(catalog::kOptions[optionIndex("currentpath")].entries == qttable::kShapeCount);
 
 // A palette control's tooltip (resources/option_tips.def): by the option it edits, or by its
 // item for a push button, which edits none (option empty, item set).
