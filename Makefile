@@ -1,4 +1,4 @@
-# Front door: `make gallery` builds and runs the main job; `make test` builds and runs every test.
+# Front door: `make gallery` builds and renders the gallery; `make test` builds and runs every test.
 PRESET ?= default
 BUILD := build/$(PRESET)
 
@@ -12,7 +12,7 @@ build: deps
 	cmake --build --preset $(PRESET) -j 2
 
 gallery: build
-	scripts/main-job.sh $(BUILD)
+	scripts/render-gallery.sh $(BUILD)
 
 # Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
 # the Windows module's checks, the playground in a browser, the Inkscape extension, the

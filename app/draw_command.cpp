@@ -6,7 +6,6 @@
 #include "export/files/cairo_export.h"
 #include "app/commands.h"
 #include "app/standard_output.h"
-#include "export/finite.h"
 #include "app/messages.h"
 #include "export/files/document_file.h"
 #include "session/parse.h"
@@ -24,6 +23,12 @@ using qthost::inQuotes;
 using qthost::printable;
 
 namespace {
+
+// JSON for `--out -` goes to standard output as it is written.
+class StandardOutputSink : public ByteSink {
+public:
+    void write(std::string_view bytes) override { writeStandardOutput(bytes); }
+};
 
 // A PNG has a pixel a point: its size is known from the page before anything is drawn.
 void checkPngPage(AIRealPoint page, const Limits& limits) {
@@ -66,16 +71,18 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
         progress.step("writing " + args.out);
+        size_t skipped = 0;
         if (args.out == "-") {
-            writeStandardOutput(documentJson(host.document(), run));
+            StandardOutputSink out;
+            skipped = writeDocumentJson(host.document(), run, out);
         } else {
-            writeDocument(host.document(), run, args.out);
+            skipped = writeDocument(host.document(), run, args.out);
         }
         progress.clear();
         // The run is over and its document written: what it has to say comes now, so that a
         // run that fails says one line only.
         for (const std::string& warning : p.warnings) err << "quentarb draw: " << printable(warning) << "\n";
-        if (size_t skipped = countNonFinite(host.document())) {
+        if (skipped) {
             err << "quentarb draw: left out " << skipped << " object(s) whose geometry is not finite\n";
         }
         for (const std::string& alert : run.alerts) err << printable(alert) << "\n";

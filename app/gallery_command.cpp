@@ -22,6 +22,7 @@
 #include "session/session.h"
 #include "export/svg_export.h"
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 
 namespace qtapp {
 
@@ -38,7 +39,7 @@ namespace {
 std::vector<Preset> pieces() {
     const PresetTable& table = builtInPresets();
     std::vector<Preset> list;
-    for (int tool = 0; tool <= 12; ++tool) {
+    for (int tool = 0; tool < qttable::kToolCount; ++tool) {
         Preset plain;
         plain.name = toolName(tool);
         plain.title = "defaults";

@@ -10,6 +10,7 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 #include "session/parse.h"
 
 namespace {
@@ -104,8 +105,11 @@ int run(int argc, char** argv) {
     qtapp::DrawArgs draw;
     NumberFlags numbers;
     CLI::App* drawCmd = app.add_subcommand("draw", "one or more drags through the plug-in, then export");
-    drawCmd->add_option("--tool", draw.tool, "mode by name or 0 to 12");
-    drawCmd->add_option("--shape", numbers.shape, "line type 0 to 23")->type_name("N");
+    drawCmd->add_option("--tool", draw.tool,
+                        "mode by name or 0 to " + std::to_string(qttable::kToolCount - 1));
+    drawCmd
+        ->add_option("--shape", numbers.shape, "line type 0 to " + std::to_string(qttable::kShapeCount - 1))
+        ->type_name("N");
     drawCmd->add_option("--set", draw.sets, "NAME=VALUE, through the palette control (repeatable)")
         ->allow_extra_args(false);
     drawCmd->add_option("--from", draw.from, "mouse-down point X,Y (default 100,100)");

@@ -1,7 +1,6 @@
 // `quentarb options`: every option with its type, default, range, control, label and tool,
 // read from the live palette where the palette holds it.
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iomanip>
 #include <iostream>
@@ -11,6 +10,7 @@
 #include "app/commands.h"
 #include "app/standard_output.h"
 #include "app/messages.h"
+#include "export/float_text.h"
 #include "export/json_writer.h"
 #include "session/option_catalog.h"
 #include "session/option_listing.h"
@@ -28,17 +28,17 @@ using qthost::printable;
 namespace {
 
 std::string numberText(OptionType type, double x) {
-    if (type == OptionType::boolean) return x != 0.0 ? "true" : "false";
-    if (type == OptionType::int32) return std::to_string(static_cast<long long>(std::llround(x)));
-    char text[32];
-    auto r = std::to_chars(text, text + sizeof text, static_cast<float>(x));
-    return std::string(text, r.ptr);
+    if (type == OptionType::Bool) return x != 0.0 ? "true" : "false";
+    if (type == OptionType::Int) return std::to_string(static_cast<long long>(std::llround(x)));
+    std::string text;
+    appendFloat(text, static_cast<float>(x));
+    return text;
 }
 
 void writeNumber(JsonWriter& w, OptionType type, double x) {
-    if (type == OptionType::boolean) {
+    if (type == OptionType::Bool) {
         w.value(x != 0.0);
-    } else if (type == OptionType::int32) {
+    } else if (type == OptionType::Int) {
         w.value(static_cast<long long>(std::llround(x)));
     } else {
         w.value(static_cast<float>(x));
@@ -64,15 +64,15 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
             w.key("name");
             w.value(o.name);
             w.key("type");
-            w.value(optionTypeName(o.type));
+            w.value(typeName(o.type));
             w.key("default");
             writeNumber(w, o.type, o.defaultValue);
             w.key("value");
             writeNumber(w, o.type, row.value);
             w.key("min");
-            if (row.min && o.type != OptionType::boolean) writeNumber(w, o.type, *row.min); else w.null();
+            if (row.min && o.type != OptionType::Bool) writeNumber(w, o.type, *row.min); else w.null();
             w.key("max");
-            if (row.max && o.type != OptionType::boolean) writeNumber(w, o.type, *row.max); else w.null();
+            if (row.max && o.type != OptionType::Bool) writeNumber(w, o.type, *row.max); else w.null();
             w.key("item");
             if (o.item >= 0) w.value(o.item); else w.null();
             w.key("label");
@@ -89,10 +89,10 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
         << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL" << "LABEL\n";
     for (const OptionRow& row : rows) {
         const OptionInfo& o = *row.info;
-        std::string range = row.min && o.type != OptionType::boolean
+        std::string range = row.min && o.type != OptionType::Bool
                                 ? numberText(o.type, *row.min) + " to " + numberText(o.type, *row.max)
                                 : "";
-        out << std::setw(26) << o.name << std::setw(7) << optionTypeName(o.type) << std::setw(9)
+        out << std::setw(26) << o.name << std::setw(7) << typeName(o.type) << std::setw(9)
             << numberText(o.type, o.defaultValue) << std::setw(17) << range << std::setw(6)
             << (o.item >= 0 ? std::to_string(o.item) : "-") << std::setw(14) << (o.tool >= 0 ? toolName(o.tool) : "shared")
             << (row.hasLabel ? row.label : "") << "\n";

@@ -2,6 +2,8 @@
 
 #include <malloc.h>
 
+#include "session/option_catalog.h"
+
 namespace qtbench {
 
 Options styledOptions(int tool) {
@@ -9,8 +11,9 @@ Options styledOptions(int tool) {
         {"patternoptions", "1"}, {"opacity", "1"},       {"blend", "1"},
         {"width", "1"},          {"filloptions", "3"},   {"strokeoptions", "3"},
     };
-    // Basic tile has no envelope control.
-    if (tool != 11) options.emplace_back("envelopevalue_" + std::to_string(tool), "1");
+    // Where the mode has an envelope control (basic tile has none).
+    const std::string envelope = "envelopevalue_" + std::to_string(tool);
+    if (qtsession::findOption(envelope)) options.emplace_back(envelope, "1");
     return options;
 }
 

@@ -8,17 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "resources/tool_table.h"
 #include "session/session.h"
 
 namespace qtbench {
 
 using Options = std::vector<std::pair<std::string, std::string>>;
 
-// The modes in the order of the tool selector.
-inline const char* const kModeNames[] = {"grid",    "drag",         "zoom",       "framed",     "rimrandom",
-                                         "windmill", "scaledown",   "bouncealong", "spiral",    "checkerboard",
-                                         "paint",   "basictile",    "background"};
-inline constexpr int kModeCount = 13;
+// The modes in the order of the tool selector, each with its benchmark label.
+inline constexpr int kModeCount = qttable::kToolCount;
+inline const char* modeLabel(int tool) { return qttable::kTools[tool].bench; }
 
 // Every shared styling option on: a pattern, opacity, blend, width, a colour series for fill
 // and stroke, and the mode's envelope where the mode has one.

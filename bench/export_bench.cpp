@@ -1,4 +1,5 @@
-// Export of a 100,000-path document: JSON, SVG (scene included) and PNG.
+// Export of a 100,000-path document: JSON and SVG as the command line streams them (to a sink
+// that keeps nothing) and as strings, and PNG.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -35,6 +36,39 @@ qtsession::Session& exportSession() {
 
 void setPathCount(benchmark::State& state, const qthost::Document& document) {
     state.counters["paths"] = static_cast<double>(tallyPaths(document).paths);
+}
+
+// Counts the bytes and keeps none, as a file would.
+struct CountingSink : qtexport::ByteSink {
+    size_t bytes = 0;
+    void write(std::string_view piece) override {
+        bytes += piece.size();
+        benchmark::DoNotOptimize(piece.data());
+    }
+};
+
+void exportJsonStream(benchmark::State& state) {
+    const qthost::Document& document = exportSession().host().document();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        CountingSink sink;
+        qtexport::writeDocumentJson(document, {}, sink);
+        bytes = sink.bytes;
+    }
+    setPathCount(state, document);
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+
+void exportSvgStream(benchmark::State& state) {
+    const qthost::Document& document = exportSession().host().document();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        CountingSink sink;
+        qtexport::writeDocumentSvg(document, sink);
+        bytes = sink.bytes;
+    }
+    setPathCount(state, document);
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
 }
 
 void exportJson(benchmark::State& state) {
@@ -103,6 +137,8 @@ void exportBands(benchmark::State& state) {
 void registerExportBenchmarks() {
     benchmark::RegisterBenchmark("Export/json_100k", exportJson)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Export/svg_100k", exportSvg)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Export/json_100k_stream", exportJsonStream)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Export/svg_100k_stream", exportSvgStream)->Unit(benchmark::kMillisecond);
     // The PNG is drawn on several threads: CPU time is the whole process's, and the time
     // reported is wall time.
     benchmark::RegisterBenchmark("Export/png_100k", exportPng)

@@ -67,17 +67,25 @@ void processedEvent(benchmark::State& state, const ModeRun& run) {
 
 std::vector<ModeRun> largestRuns() {
     return {
-        {"grid_300x300", 0, {{"horizontalcopiesvalue_0", "300"}, {"verticalcopiesvalue_0", "300"}}},
-        {"drag_500", 1, {{"copiesvalue_1", "500"}}},
-        {"zoom_500", 2, {{"copiesvalue_2", "500"}}},
-        {"framed_300x300", 3, {{"horizontalcopiesvalue_3", "300"}, {"verticalcopiesvalue_3", "300"}}},
-        {"rimrandom_300", 4, {{"copiesvalue_4", "300"}}},
-        {"windmill_300x30", 5, {{"copiesvalue_5", "300"}, {"circlesvalue_5", "30"}}},
-        {"scaledown_500", 6, {{"copiesvalue_6", "500"}}},
-        {"bouncealong_500", 7, {{"copiesvalue_7", "500"}}},
-        {"spiral_500x50", 8, {{"copiesvalue_8", "500"}, {"spiralsvalue_8", "50"}}},
-        {"checkerboard_300x300", 9, {{"horizontalcopiesvalue_9", "300"}, {"verticalcopiesvalue_9", "300"}}},
-        {"background_300", 12, {{"copiesvalue_12", "300"}}},
+        {"grid_300x300",
+         qttable::toolNamed("grid"),
+         {{"horizontalcopiesvalue_0", "300"}, {"verticalcopiesvalue_0", "300"}}},
+        {"drag_500", qttable::toolNamed("drag"), {{"copiesvalue_1", "500"}}},
+        {"zoom_500", qttable::toolNamed("zoom"), {{"copiesvalue_2", "500"}}},
+        {"framed_300x300",
+         qttable::toolNamed("framed"),
+         {{"horizontalcopiesvalue_3", "300"}, {"verticalcopiesvalue_3", "300"}}},
+        {"rimrandom_300", qttable::toolNamed("rim-random"), {{"copiesvalue_4", "300"}}},
+        {"windmill_300x30",
+         qttable::toolNamed("windmill"),
+         {{"copiesvalue_5", "300"}, {"circlesvalue_5", "30"}}},
+        {"scaledown_500", qttable::toolNamed("scaledown"), {{"copiesvalue_6", "500"}}},
+        {"bouncealong_500", qttable::toolNamed("bounce-along"), {{"copiesvalue_7", "500"}}},
+        {"spiral_500x50", qttable::toolNamed("spiral"), {{"copiesvalue_8", "500"}, {"spiralsvalue_8", "50"}}},
+        {"checkerboard_300x300",
+         qttable::toolNamed("checkerboard"),
+         {{"horizontalcopiesvalue_9", "300"}, {"verticalcopiesvalue_9", "300"}}},
+        {"background_300", qttable::toolNamed("background"), {{"copiesvalue_12", "300"}}},
     };
 }
 
@@ -93,12 +101,12 @@ void floorEvent(benchmark::State& state) {
 
 void registerModeBenchmarks() {
     for (int tool = 0; tool < kModeCount; ++tool) {
-        ModeRun run{std::string("default/") + kModeNames[tool], tool, {}};
+        ModeRun run{std::string("default/") + modeLabel(tool), tool, {}};
         benchmark::RegisterBenchmark(("Event/" + run.label).c_str(), processedEvent, run)
             ->Unit(benchmark::kMicrosecond);
     }
     for (int tool = 0; tool < kModeCount; ++tool) {
-        ModeRun run{std::string("styled/") + kModeNames[tool], tool, styledOptions(tool)};
+        ModeRun run{std::string("styled/") + modeLabel(tool), tool, styledOptions(tool)};
         benchmark::RegisterBenchmark(("Event/" + run.label).c_str(), processedEvent, run)
             ->Unit(benchmark::kMicrosecond);
     }

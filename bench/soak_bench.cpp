@@ -37,11 +37,17 @@ struct SoakMode {
 
 std::vector<SoakMode> soakModes() {
     return {
-        {"grid_25x20", 0, {{"horizontalcopiesvalue_0", "25"}, {"verticalcopiesvalue_0", "20"}}},
-        {"checkerboard_25x10", 9, {{"horizontalcopiesvalue_9", "25"}, {"verticalcopiesvalue_9", "10"}}},
-        {"spiral_50x10", 8, {{"copiesvalue_8", "50"}, {"spiralsvalue_8", "10"}}},
-        {"windmill_50x10", 5, {{"copiesvalue_5", "50"}, {"circlesvalue_5", "10"}}},
-        {"drag_500", 1, {{"copiesvalue_1", "500"}}},
+        {"grid_25x20",
+         qttable::toolNamed("grid"),
+         {{"horizontalcopiesvalue_0", "25"}, {"verticalcopiesvalue_0", "20"}}},
+        {"checkerboard_25x10",
+         qttable::toolNamed("checkerboard"),
+         {{"horizontalcopiesvalue_9", "25"}, {"verticalcopiesvalue_9", "10"}}},
+        {"spiral_50x10", qttable::toolNamed("spiral"), {{"copiesvalue_8", "50"}, {"spiralsvalue_8", "10"}}},
+        {"windmill_50x10",
+         qttable::toolNamed("windmill"),
+         {{"copiesvalue_5", "50"}, {"circlesvalue_5", "10"}}},
+        {"drag_500", qttable::toolNamed("drag"), {{"copiesvalue_1", "500"}}},
     };
 }
 

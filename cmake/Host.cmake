@@ -4,11 +4,18 @@ pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 find_package(nlohmann_json 3 REQUIRED)
 find_package(CLI11 CONFIG REQUIRED)
 find_package(GTest REQUIRED)
+find_path(QT_UTFCPP_DIR utf8cpp/utf8.h REQUIRED DOC "utfcpp (Debian's libutfcpp-dev)")
+# libfmt and fast_float serve the playground's build, whose C++ library has no floating-point
+# to_chars and from_chars; the tests hold them to this library's.
+find_package(fmt REQUIRED)
+find_path(QT_FAST_FLOAT_DIR fast_float/fast_float.h REQUIRED DOC "fast_float (Debian's libfast-float-dev)")
 
 file(GLOB QT_HOST_SOURCES CONFIGURE_DEPENDS host/*.cpp)
 add_library(quentarb_host STATIC ${QT_HOST_SOURCES})
 target_include_directories(quentarb_host PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(quentarb_host PUBLIC nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
+# nlohmann-json reads the resource file inside the host only; utfcpp (header-only, reached as
+# <utf8cpp/utf8.h>) converts the text of the Unicode string and menu suites.
+target_link_libraries(quentarb_host PUBLIC ${CMAKE_DL_LIBS} PRIVATE nlohmann_json::nlohmann_json)
 add_dependencies(quentarb_host ZU41_QuenTarb quentarb_resources)
 # Where the host finds the module (and its resource file beside it) by default.
 target_compile_definitions(quentarb_host PUBLIC QT_MODULE_PATH="$<TARGET_FILE:ZU41_QuenTarb>")
@@ -27,7 +34,8 @@ target_link_libraries(quentarb_export_files PUBLIC quentarb_export PkgConfig::CA
 # gestures), and the values every front end checks.
 file(GLOB QT_SESSION_SOURCES CONFIGURE_DEPENDS session/*.cpp)
 add_library(quentarb_session STATIC ${QT_SESSION_SOURCES})
-target_link_libraries(quentarb_session PUBLIC quentarb_host)
+# Its document settings read JSON (session/document_settings.h).
+target_link_libraries(quentarb_session PUBLIC quentarb_host nlohmann_json::nlohmann_json)
 
 # The command line and the gallery.
 file(GLOB QT_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp)
@@ -60,7 +68,8 @@ target_include_directories(quentarb_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # Exported symbols of the test program bind ahead of the C library's in the loaded module:
 # the frame tests give the plug-in a clock they control.
 set_target_properties(quentarb_tests PROPERTIES ENABLE_EXPORTS ON)
-target_link_libraries(quentarb_tests PRIVATE quentarb_app GTest::gtest GTest::gtest_main GTest::gmock)
+target_link_libraries(quentarb_tests PRIVATE quentarb_app fmt::fmt-header-only GTest::gtest GTest::gtest_main
+                      GTest::gmock)
 target_compile_definitions(quentarb_tests PRIVATE
   QT_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QT_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # The command-line tests run the quentarb program itself.

@@ -1,35 +1,37 @@
 // Checks for non-finite geometry.
 #include "export/finite.h"
 
-#include <cmath>
+#include <algorithm>
+
+#include "export/drawn_art.h"
 
 namespace qtexport {
 
 namespace {
 
-bool finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+bool finitePath(qthost::ArtView art) {
+    auto segments = art.segments();
+    return std::all_of(segments.begin(), segments.end(), finiteSegment);
+}
 
-size_t countIn(const qthost::Document& doc, AIArtHandle art) {
-    if (doc.artType(art) == kPathArt) return finiteGeometry(doc, art) ? 0 : 1;
+size_t countIn(qthost::ArtView art) {
+    if (art.type() == kPathArt) return finitePath(art) ? 0 : 1;
     size_t n = 0;
-    for (AIArtHandle child = doc.firstChild(art); child; child = doc.nextSibling(child)) n += countIn(doc, child);
+    for (qthost::ArtView child : art.children()) n += countIn(child);
     return n;
 }
 
 }  // namespace
 
 bool finiteGeometry(const qthost::Document& doc, AIArtHandle art) {
-    if (doc.artType(art) != kPathArt) return true;
-    for (const AIPathSegment& s : doc.segments(art)) {
-        if (!finite(s.p) || !finite(s.in) || !finite(s.out)) return false;
-    }
-    return true;
+    qthost::ArtView view = doc.view(art);
+    return view.type() != kPathArt || finitePath(view);
 }
 
 size_t countNonFinite(const qthost::Document& doc) {
     size_t n = 0;
     for (size_t i = 0; i < doc.layerCount(); ++i) {
-        for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) n += countIn(doc, art);
+        for (qthost::ArtView art : doc.topLevelArt(i)) n += countIn(art);
     }
     return n;
 }

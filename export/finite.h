@@ -1,5 +1,6 @@
 // Art whose geometry is not finite cannot be written to any file format; the exporters
-// leave it out and the command line says how many objects that was.
+// leave it out and the command line says how many objects that was. The exporters count what
+// they leave out as they write; these are for readers that only ask.
 #ifndef QT_EXPORT_FINITE_H
 #define QT_EXPORT_FINITE_H
 

@@ -1,9 +1,10 @@
 // Streaming JSON output.
 #include "export/json_writer.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "export/float_text.h"
 
 namespace qtexport {
 
@@ -29,6 +30,13 @@ void JsonWriter::close(char bracket) {
     out_ += bracket;
 }
 
+void JsonWriter::rewind(const Mark& mark) {
+    out_.resize(mark.size);
+    first_.resize(mark.depth);
+    if (!first_.empty()) first_.back() = mark.first;
+    afterKey_ = mark.afterKey;
+}
+
 void JsonWriter::key(std::string_view name) {
     separate();
     writeString(name);
@@ -42,9 +50,7 @@ void JsonWriter::value(float number) {
         out_ += "null";
         return;
     }
-    char text[32];
-    auto result = std::to_chars(text, text + sizeof text, number);  // shortest exact form
-    out_.append(text, result.ptr);
+    appendFloat(out_, number);  // shortest exact form
 }
 
 void JsonWriter::value(int number) {

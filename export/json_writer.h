@@ -1,5 +1,6 @@
 // A small streaming JSON writer: numbers in the shortest form that reads back to the same
-// single-precision value, strings escaped.
+// single-precision value, strings escaped. It only appends to its text, so the owner may hand
+// the text on and clear it between values.
 #ifndef QT_EXPORT_JSON_WRITER_H
 #define QT_EXPORT_JSON_WRITER_H
 
@@ -26,6 +27,17 @@ public:
     // Without this a string literal would take the bool overload.
     void value(const char* text) { value(std::string_view(text)); }
     void null();
+
+    // A place to come back to: rewinding removes everything written since the mark, as if
+    // it never was (separators included). The text must not have been cleared in between.
+    struct Mark {
+        size_t size;
+        size_t depth;
+        bool first;
+        bool afterKey;
+    };
+    Mark mark() const { return {out_.size(), first_.size(), !first_.empty() && first_.back(), afterKey_}; }
+    void rewind(const Mark& mark);
 
 private:
     void open(char bracket);

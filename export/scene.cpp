@@ -1,102 +1,85 @@
 // Flattening the document for the drawing exporters.
 #include "export/scene.h"
 
-#include <algorithm>
-
-#include "export/finite.h"
-#include "export/warp_geometry.h"
+#include "export/drawn_art.h"
 
 namespace qtexport {
 
 namespace {
 
+using qthost::ArtView;
 using qthost::Document;
 
-// Bounds of the anchors and handles of a subtree (a safe envelope frame for the warp).
-void growBounds(const Document& doc, AIArtHandle art, bool& any, AIRealRect& box) {
-    for (const AIPathSegment& s : doc.segments(art)) {
-        for (AIRealPoint p : {s.p, s.in, s.out}) {
-            if (!any) {
-                box = {p.h, p.v, p.h, p.v};
-                any = true;
+// Builds the nodes of one top-level object as the walk hands them over.
+class NodeBuilder : public DrawnArtVisitor {
+  public:
+    explicit NodeBuilder(SceneNode& top) : top_(top) {}
+
+    void group(ArtView art) override {
+        SceneNode& node = place(art);
+        node.isGroup = true;
+        open_.push_back(&node);
+    }
+    void groupEnd(ArtView) override { open_.pop_back(); }
+
+    bool path(ArtView art, std::span<const AIPathSegment> segments, bool unchecked) override {
+        SceneNode& node = place(art);
+        node.segments.reserve(segments.size());
+        for (const AIPathSegment& s : segments) {
+            if (unchecked && !finiteSegment(s)) {
+                if (!open_.empty()) open_.back()->children.pop_back();
+                return false;
             }
-            box.left = std::min(box.left, p.h);
-            box.right = std::max(box.right, p.h);
-            box.top = std::max(box.top, p.v);
-            box.bottom = std::min(box.bottom, p.v);
+            node.segments.push_back(s);
         }
+        node.closed = art.closed();
+        node.style = art.style();
+        return true;
     }
-    for (AIArtHandle child = doc.firstChild(art); child; child = doc.nextSibling(child)) {
-        growBounds(doc, child, any, box);
-    }
-}
 
-struct WarpFrame {
-    qthost::Warp warp;
-    AIRealRect bounds;
-};
-
-SceneNode nodeOf(const Document& doc, AIArtHandle art, std::vector<WarpFrame>& warps) {
-    SceneNode node;
-    node.opacity = doc.opacity(art);
-    node.blendMode = doc.blendMode(art);
-    for (const qthost::TagView& tag : doc.tags(art)) node.tags.emplace_back(tag.name, tag.value);
-    ASInt16 type = doc.artType(art);
-    if (type == kPathArt) {
-        auto segs = doc.segments(art);
-        node.segments.assign(segs.begin(), segs.end());
-        node.closed = doc.closed(art);
-        node.style = doc.style(art);
-        // Innermost warp first: it deformed the content inside its own envelope.
-        for (auto it = warps.rbegin(); it != warps.rend(); ++it) {
-            node.segments = warpPath(it->warp, it->bounds, node.segments, node.closed);
-        }
+  private:
+    // The new node: the top-level one, or the last of the open group's contents. A group's
+    // node stays where it is while it is open: only its own contents grow.
+    SceneNode& place(ArtView art) {
+        SceneNode& node = open_.empty() ? top_ : open_.back()->children.emplace_back();
+        node.opacity = art.opacity();
+        node.blendMode = art.blendMode();
+        for (const qthost::TagView& tag : art.tags()) node.tags.emplace_back(tag.name, tag.value);
         return node;
     }
-    node.isGroup = true;
-    bool pushed = false;
-    if (type == kEnvelopeArt) {
-        if (std::optional<qthost::Warp> warp = doc.warp(art)) {
-            WarpFrame frame{*warp, {}};
-            bool any = false;
-            AIArtHandle shape = doc.envelopeShape(art);
-            growBounds(doc, shape ? shape : art, any, frame.bounds);
-            if (!shape || !any) growBounds(doc, art, any, frame.bounds);
-            if (any) {
-                warps.push_back(frame);
-                pushed = true;
-            }
-        }
-    }
-    for (AIArtHandle child = doc.firstChild(art); child; child = doc.nextSibling(child)) {
-        if (finiteGeometry(doc, child)) node.children.push_back(nodeOf(doc, child, warps));
-    }
-    if (pushed) warps.pop_back();
-    return node;
-}
+
+    SceneNode& top_;
+    std::vector<SceneNode*> open_;
+};
 
 }  // namespace
 
+bool buildTopLevelNode(ArtView art, SceneNode& node) {
+    node = SceneNode();
+    NodeBuilder builder(node);
+    DrawnArtWalk walk;
+    return walk.walk(art, builder);
+}
+
 bool buildTopLevelNode(const Document& doc, AIArtHandle art, SceneNode& node) {
-    if (!finiteGeometry(doc, art)) return false;
-    std::vector<WarpFrame> warps;
-    node = nodeOf(doc, art, warps);
-    return true;
+    return buildTopLevelNode(doc.view(art), node);
 }
 
 Scene buildScene(const Document& doc) {
     Scene scene;
     scene.pageWidth = doc.pageWidth();
     scene.pageHeight = doc.pageHeight();
+    DrawnArtWalk walk;
     for (size_t i = 0; i < doc.layerCount(); ++i) {
-        SceneLayer layer;
+        SceneLayer& layer = scene.layers.emplace_back();
         layer.name = doc.layerName(i);
-        for (AIArtHandle art = doc.firstLayerArt(i); art; art = doc.nextSibling(art)) {
-            SceneNode node;
-            if (buildTopLevelNode(doc, art, node)) layer.nodes.push_back(std::move(node));
+        for (ArtView art : doc.topLevelArt(i)) {
+            SceneNode& node = layer.nodes.emplace_back();
+            NodeBuilder builder(node);
+            if (!walk.walk(art, builder)) layer.nodes.pop_back();
         }
-        scene.layers.push_back(std::move(layer));
     }
+    scene.leftOut = walk.leftOut();
     return scene;
 }
 

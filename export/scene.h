@@ -4,6 +4,7 @@
 #ifndef QT_EXPORT_SCENE_H
 #define QT_EXPORT_SCENE_H
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,7 @@ struct Scene {
     double pageWidth = 0.0;
     double pageHeight = 0.0;
     std::vector<SceneLayer> layers;  // bottom to top
+    size_t leftOut = 0;              // paths whose geometry is not finite
 };
 
 Scene buildScene(const qthost::Document& document);
@@ -42,6 +44,7 @@ Scene buildScene(const qthost::Document& document);
 // One top-level art object as buildScene gives it (no envelope contains top-level art), or
 // false when its geometry is not finite and the exporters leave it out. Lets a reader that
 // draws the document in parts rebuild only the art that is new.
+bool buildTopLevelNode(qthost::ArtView art, SceneNode& node);
 bool buildTopLevelNode(const qthost::Document& document, AIArtHandle art, SceneNode& node);
 
 }  // namespace qtexport

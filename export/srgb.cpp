@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace qtexport {
 
@@ -47,6 +48,7 @@ const char* blendModeCss(ASInt32 mode) {
                                          "soft-light",  "hard-light", "color-dodge", "color-burn",
                                          "darken",      "lighten",    "difference", "exclusion",
                                          "hue",         "saturation", "color",      "luminosity"};
+    static_assert(std::size(kNames) == kLastBlendMode + 1, "one name per blend mode");
     return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kNames[mode] : "normal";
 }
 

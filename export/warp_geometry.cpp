@@ -119,18 +119,30 @@ Cubic piece(const Cubic& c, double t0, double t1) {
 
 }  // namespace
 
-std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& bounds,
-                                    const std::vector<AIPathSegment>& path, bool closed, int pieces) {
-    if (warp.style < kWarpStyleFirst || warp.style > kWarpStyleLast || path.empty() || pieces < 1) return path;
+bool warpPathInto(const qthost::Warp& warp, const AIRealRect& bounds, std::span<const AIPathSegment> path,
+                  bool closed, std::vector<AIPathSegment>& out, int pieces) {
+    out.clear();
+    bool finite = true;
+    auto check = [&finite](const AIPathSegment& s) {
+        finite = finite && std::isfinite(s.p.h) && std::isfinite(s.p.v) && std::isfinite(s.in.h) &&
+                 std::isfinite(s.in.v) && std::isfinite(s.out.h) && std::isfinite(s.out.v);
+    };
+    if (warp.style < kWarpStyleFirst || warp.style > kWarpStyleLast || path.empty() || pieces < 1) {
+        for (const AIPathSegment& s : path) {
+            check(s);
+            out.push_back(s);
+        }
+        return finite;
+    }
     auto f = [&](AIRealPoint p) { return warpPoint(warp, bounds, p); };
     size_t curves = closed ? path.size() : path.size() - 1;
-    std::vector<AIPathSegment> out;
     out.reserve(curves * pieces + 1);
     AIPathSegment first{f(path[0].p), f(path[0].in), f(path[0].p), false};
     out.push_back(first);
     for (size_t i = 0; i < curves; ++i) {
         const AIPathSegment& a = path[i];
         const AIPathSegment& b = path[(i + 1) % path.size()];
+        check(a);
         Cubic whole{a.p, a.out, b.in, b.p};
         for (int k = 0; k < pieces; ++k) {
             Cubic part = piece(whole, static_cast<double>(k) / pieces, static_cast<double>(k + 1) / pieces);
@@ -145,7 +157,17 @@ std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& 
             }
         }
     }
-    if (!closed) out.back().out = f(path.back().out);
+    if (!closed) {
+        check(path.back());  // the open path's last anchor starts no curve
+        out.back().out = f(path.back().out);
+    }
+    return finite;
+}
+
+std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& bounds,
+                                    std::span<const AIPathSegment> path, bool closed, int pieces) {
+    std::vector<AIPathSegment> out;
+    warpPathInto(warp, bounds, path, closed, out, pieces);
     return out;
 }
 

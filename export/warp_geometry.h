@@ -3,6 +3,7 @@
 #ifndef QT_EXPORT_WARP_GEOMETRY_H
 #define QT_EXPORT_WARP_GEOMETRY_H
 
+#include <span>
 #include <vector>
 
 #include "host/warp.h"
@@ -18,7 +19,12 @@ AIRealPoint warpPoint(const qthost::Warp& warp, const AIRealRect& bounds, AIReal
 // `pieces` below 1 return the path unchanged. A box with no width (or no height) maps every
 // point onto its centre line across that axis, where content inside such a box already lies.
 std::vector<AIPathSegment> warpPath(const qthost::Warp& warp, const AIRealRect& bounds,
-                                    const std::vector<AIPathSegment>& path, bool closed, int pieces = 8);
+                                    std::span<const AIPathSegment> path, bool closed, int pieces = 8);
+
+// The same into `out` (its contents replaced, its storage reused), reading each segment of
+// `path` once. Returns false when an anchor or handle of `path` is not finite.
+bool warpPathInto(const qthost::Warp& warp, const AIRealRect& bounds, std::span<const AIPathSegment> path,
+                  bool closed, std::vector<AIPathSegment>& out, int pieces = 8);
 
 }  // namespace qtexport
 

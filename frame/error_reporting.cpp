@@ -9,6 +9,7 @@
 #include "frame/plugin.h"
 #include "frame/suite_pointers.h"
 #include "frame/text_buffer.h"
+#include "sdk/error_code_text.h"
 
 namespace {
 
@@ -16,7 +17,6 @@ constexpr ASInt32 kErrorStringsList = 16050;
 constexpr ASInt32 kKeyBufferSize = 10;
 constexpr ASInt32 kTemplateBufferSize = 128;
 constexpr size_t kFormattedTemplateLimit = 120;  // longer templates are shown as they are
-constexpr ASInt32 kLargestDecimalError = 16384;  // above: written as four characters
 
 // Zero-terminated.
 constexpr ASErr kFilteredErrors[] = {
@@ -91,13 +91,8 @@ void formatTemplate(const char* pattern, const char* argument, char* out, size_t
 }
 
 void errorText(ASErr error, char (&text)[16]) {
-    if (error > kLargestDecimalError) {
-        const auto bits = static_cast<uint32_t>(error);
-        text[0] = static_cast<char>(bits >> 24);
-        text[1] = static_cast<char>(bits >> 16);
-        text[2] = static_cast<char>(bits >> 8);
-        text[3] = static_cast<char>(bits);
-        text[4] = '\0';
+    if (isFourCharCode(error)) {
+        std::memcpy(text, fourChars(error).text, sizeof(FourChars::text));
     } else {
         std::snprintf(text, sizeof text, "%d", static_cast<int>(error));
     }

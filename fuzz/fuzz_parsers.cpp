@@ -10,6 +10,7 @@
 #include "host/run_errors.h"
 #include "session/gesture.h"
 #include "app/messages.h"
+#include "resources/tool_table.h"
 #include "session/parse.h"
 
 namespace {
@@ -53,8 +54,10 @@ bool checkGesture(const std::vector<qtsession::GestureEvent>& events, const std:
             broken("a gesture point is not finite", text);
         }
         if (e.type == Type::drag && (e.pressure < 0 || e.pressure > 255)) broken("pressure out of range", text);
-        if (e.type == Type::tool && (e.number < 0 || e.number > 12)) broken("tool out of range", text);
-        if (e.type == Type::shape && (e.number < 0 || e.number > 23)) broken("shape out of range", text);
+        if (e.type == Type::tool && (e.number < 0 || e.number >= qttable::kToolCount))
+            broken("tool out of range", text);
+        if (e.type == Type::shape && (e.number < 0 || e.number >= qttable::kShapeCount))
+            broken("shape out of range", text);
         if (e.type == Type::set && e.option.empty()) broken("set without an option", text);
     }
     return down;
@@ -103,8 +106,9 @@ void parse(unsigned which, const std::string& text) {
         case 8: qtsession::parsePaint(text, "--fill"); break;
         case 9: {
             const int tool = qtsession::parseTool(text);
-            if (tool < 0 || tool > 12) broken("tool out of range", text);
-            if (qtsession::toolName(tool) == nullptr) broken("a tool without a name", text);
+            if (tool < 0 || tool >= qttable::kToolCount) broken("tool out of range", text);
+            if (qtsession::parseTool(qtsession::toolName(tool)) != tool)
+                broken("a tool's name is not that tool", text);
             break;
         }
         default: checkGesture(qtsession::parseGesture(text), text); break;

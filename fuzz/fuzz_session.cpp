@@ -17,19 +17,27 @@
 #include "export/json_export.h"
 #include "byte_reader.h"
 #include "host/host.h"
+#include "session/option_catalog.h"
 
 namespace {
 
 using qtfuzz::ByteReader;
 
 constexpr int kMaxSteps = 64;
-constexpr ASInt32 kResetItem = 3;
-constexpr ASInt32 kToolSelectorItem = 21;
 constexpr ASInt32 kCountCap = 24;  // copies, rows, circles and arms above this only cost time
 
 // Counts whose largest values make one event take seconds; the benchmarks cover those.
-constexpr ASInt32 kCountItems[] = {25, 26, 42, 50, 70, 71, 90, 110, 111, 140, 143, 180, 183,
-                                   200, 205, 230, 231, 290};
+using qtsession::optionItem;
+constexpr ASInt32 kCountItems[] = {
+    optionItem("horizontalcopiesvalue_0"), optionItem("verticalcopiesvalue_0"),
+    optionItem("copiesvalue_1"),           optionItem("copiesvalue_2"),
+    optionItem("horizontalcopiesvalue_3"), optionItem("verticalcopiesvalue_3"),
+    optionItem("copiesvalue_4"),           optionItem("copiesvalue_5"),
+    optionItem("circlesvalue_5"),          optionItem("copiesvalue_6"),
+    optionItem("twistvalue_6"),            optionItem("copiesvalue_7"),
+    optionItem("bouncevalue_7"),           optionItem("copiesvalue_8"),
+    optionItem("spiralsvalue_8"),          optionItem("horizontalcopiesvalue_9"),
+    optionItem("verticalcopiesvalue_9"),   optionItem("copiesvalue_12")};
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -155,8 +163,8 @@ void play(const uint8_t* data, size_t size) {
     qthost::Dialog* palette = host.dialogs().find(kQuenTarbPaletteName);
     if (!palette) broken("no palette");
     // Options live as long as the module; start each input from the defaults and the grid.
-    qthost::DialogModel::userClick(palette->item(kResetItem));
-    qthost::DialogModel::userSelectEntry(palette->item(kToolSelectorItem), 0);
+    qthost::DialogModel::userClick(palette->item(qtsession::kResetItem));
+    qthost::DialogModel::userSelectEntry(palette->item(qtsession::kToolSelectorItem), 0);
 
     std::vector<std::string> downStates;  // the document at each mouse-down, for the undo check
     bool unloaded = false;

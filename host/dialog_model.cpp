@@ -118,8 +118,10 @@ void DialogItem::notify(const char* type) {
 
 // ---- Dialogs ----
 
-Dialog::Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds)
-    : name_(std::move(name)), resourceID_(resourceID), style_(style), title_(std::move(title)), bounds_(bounds) {}
+Dialog::Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds,
+               const DialogModel* model)
+    : model_(model), name_(std::move(name)), resourceID_(resourceID), style_(style), title_(std::move(title)),
+      bounds_(bounds) {}
 
 DialogItem* Dialog::item(ASInt32 id) const {
     for (const auto& item : items_)
@@ -148,7 +150,8 @@ void Dialog::setIcon(ASInt32 index, ADMIconRef icon) {
 Dialog* DialogModel::create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ASInt32 width,
                             ASInt32 height, ADMDialogInitProc initProc, void* userData) {
     ADMRect bounds{kDefaultLeft, kDefaultTop, kDefaultLeft + width, kDefaultTop + height};
-    dialogs_.push_back(std::make_unique<Dialog>(std::move(name), resourceID, style, std::move(title), bounds));
+    dialogs_.push_back(
+        std::make_unique<Dialog>(std::move(name), resourceID, style, std::move(title), bounds, this));
     Dialog* dialog = dialogs_.back().get();
     dialog->setUserData(userData);
     lastInit_ = initProc ? initProc(toRef(dialog)) : kNoErr;
@@ -161,9 +164,15 @@ Dialog* DialogModel::find(const std::string& name) const {
     return nullptr;
 }
 
+void DialogModel::beforeUserChange(const DialogItem* item) {
+    const DialogModel* model = item->dialog() ? item->dialog()->model() : nullptr;
+    if (model && model->hook_) model->hook_(model->hookContext_);
+}
+
 bool DialogModel::userSetInt(DialogItem* item, ASInt32 value) {
     if (!item || !(item->isSpinEdit() || item->isCheckBox())) return false;
     item->setIntValue(value);
+    beforeUserChange(item);
     item->notify(kADMUserChangedNotifier);
     return true;
 }
@@ -171,6 +180,7 @@ bool DialogModel::userSetInt(DialogItem* item, ASInt32 value) {
 bool DialogModel::userSetFloat(DialogItem* item, AIReal value) {
     if (!item || !item->isSpinEdit()) return false;
     item->setFloatValue(value);
+    beforeUserChange(item);
     item->notify(kADMUserChangedNotifier);
     return true;
 }
@@ -178,18 +188,21 @@ bool DialogModel::userSetFloat(DialogItem* item, AIReal value) {
 bool DialogModel::userSetBool(DialogItem* item, bool value) {
     if (!item || !item->isCheckBox()) return false;
     item->setBoolValue(value);
+    beforeUserChange(item);
     item->notify(kADMUserChangedNotifier);
     return true;
 }
 
 bool DialogModel::userSelectEntry(DialogItem* item, int index) {
     if (!item || !item->isPopup() || !item->selectEntry(index)) return false;
+    beforeUserChange(item);
     item->notify(kADMUserChangedNotifier);
     return true;
 }
 
 bool DialogModel::userClick(DialogItem* item) {
     if (!item || !item->isPushButton()) return false;
+    beforeUserChange(item);
     item->notify(kADMUserChangedNotifier);
     return true;
 }

@@ -15,6 +15,7 @@ namespace qthost {
 
 class Dialog;
 class DialogItem;
+class DialogModel;
 
 struct PopupEntry {
     DialogItem* owner = nullptr;
@@ -104,7 +105,10 @@ private:
 
 class Dialog {
 public:
-    Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds);
+    Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds,
+           const DialogModel* model = nullptr);
+
+    const DialogModel* model() const { return model_; }
 
     const std::string& name() const { return name_; }
     ASInt32 resourceID() const { return resourceID_; }
@@ -131,6 +135,7 @@ public:
     void setUserData(void* data) { userData_ = data; }
 
 private:
+    const DialogModel* model_;
     std::string name_;
     ASInt32 resourceID_;
     ASInt32 style_;
@@ -152,6 +157,14 @@ public:
     // The result of the last init procedure a create ran.
     ASErr lastInitResult() const { return lastInit_; }
 
+    // Called with `context` before a user's change reaches a notification procedure, so that
+    // the host this model belongs to serves the plug-in's calls from it.
+    using UserChangeHook = void (*)(void* context);
+    void setUserChangeHook(UserChangeHook hook, void* context) {
+        hook_ = hook;
+        hookContext_ = context;
+    }
+
     // ---- A user at the palette. Each change that takes runs the item's notification
     // procedure with "ADM User Changed Notifier". A null item is a no-op returning false. ----
     static bool userSetInt(DialogItem* item, ASInt32 value);
@@ -166,8 +179,12 @@ public:
     static constexpr ASInt32 kDefaultTop = 100;
 
 private:
+    static void beforeUserChange(const DialogItem* item);
+
     std::vector<std::unique_ptr<Dialog>> dialogs_;
     ASErr lastInit_ = kNoErr;
+    UserChangeHook hook_ = nullptr;
+    void* hookContext_ = nullptr;
 };
 
 // The ADM references handed to the plug-in are these objects' addresses.

@@ -120,6 +120,7 @@ void Document::freeSlot(uint32_t slot) {
     for (uint32_t c = art.firstChild; c != kNone;) {
         uint32_t next = arts_[c].next;
         arts_[c].parent = arts_[c].prev = arts_[c].next = kNone;
+        if (art.layerRoot) --topLevelArt_;
         c = next;
     }
     if (art.shape != kNone) arts_[art.shape].parent = kNone;
@@ -130,9 +131,11 @@ void Document::freeSlot(uint32_t slot) {
 
 // ---- Links ----
 
+// Linking and unlinking change what the parent holds; a layer's root counts its art instead.
 void Document::link(uint32_t slot, uint32_t parent, uint32_t after) {
     Art& art = arts_[slot];
     Art& p = arts_[parent];
+    if (p.layerRoot) ++topLevelArt_; else changed(p);
     art.parent = parent;
     art.prev = after;
     art.next = after == kNone ? p.firstChild : arts_[after].next;
@@ -144,6 +147,7 @@ void Document::unlink(uint32_t slot) {
     Art& art = arts_[slot];
     if (art.parent == kNone) return;
     Art& p = arts_[art.parent];
+    if (p.layerRoot) --topLevelArt_; else changed(p);
     if (p.shape == slot) {
         p.shape = kNone;
     } else {
@@ -187,79 +191,41 @@ static bool validOrder(ASInt16 paintOrder) { return paintOrder >= kPlaceAbove &&
 
 // ---- Reading ----
 
-bool Document::isLive(AIArtHandle art) const { return resolve(art) != nullptr; }
-
-ASInt16 Document::artType(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a ? a->type : static_cast<ASInt16>(kUnknownArt);
+ArtRange Document::topLevelArt(size_t layer) const {
+    if (layer >= layers_.count()) return {};
+    return ArtRange(&tables_, arts_[layers_.root(layer)].firstChild);
 }
 
-std::span<const AIPathSegment> Document::segments(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    if (!a || a->segments.count == 0) return {};
-    return {segments_.at(a->segments.offset), a->segments.count};
-}
-
-bool Document::closed(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a && a->closed;
-}
-
-AIPathStyle Document::style(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a ? styles_[a->style] : AIPathStyle{};
-}
-
-AIReal Document::opacity(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a ? a->opacity : 0.0f;
-}
-
-ASInt32 Document::blendMode(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a ? static_cast<ASInt32>(a->blendMode) : static_cast<ASInt32>(kNormalBlendMode);
+ArtView Document::topmostArt(size_t layer) const {
+    if (layer >= layers_.count()) return {};
+    uint32_t last = arts_[layers_.root(layer)].lastChild;
+    return last != kNone ? ArtView(tables_, &arts_[last]) : ArtView();
 }
 
 std::vector<TagView> Document::tags(AIArtHandle art) const {
-    std::vector<TagView> out;
-    const Art* a = resolve(art);
-    if (!a) return out;
-    for (const TagInterner::Tag& t : tags_.set(a->tags))
-        out.push_back({tags_.text(t.name), tags_.text(t.type), tags_.text(t.value)});
-    return out;
+    TagRange range = view(art).tags();
+    return {range.begin(), range.end()};
 }
 
 std::vector<AIArtHandle> Document::children(AIArtHandle art) const {
     std::vector<AIArtHandle> out;
-    for (AIArtHandle c = firstChild(art); c; c = nextSibling(c)) out.push_back(c);
+    for (ArtView child : view(art).children()) out.push_back(child.handle());
     return out;
 }
 
-AIArtHandle Document::envelopeShape(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a && a->shape != kNone ? handleOf(a->shape) : nullptr;
-}
-
 std::optional<Warp> Document::warp(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    if (!a || a->warp == kNone) return std::nullopt;
-    return warps_[a->warp];
+    const Warp* warp = view(art).warp();
+    return warp ? std::optional<Warp>(*warp) : std::nullopt;
 }
 
 AIArtHandle Document::firstChild(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a && a->firstChild != kNone ? handleOf(a->firstChild) : nullptr;
+    ArtRange children = view(art).children();
+    return children.empty() ? nullptr : (*children.begin()).handle();
 }
 
 AIArtHandle Document::firstLayerArt(size_t layer) const {
-    if (layer >= layers_.count()) return nullptr;
-    uint32_t first = arts_[layers_.root(layer)].firstChild;
-    return first != kNone ? handleOf(first) : nullptr;
-}
-
-AIArtHandle Document::nextSibling(AIArtHandle art) const {
-    const Art* a = resolve(art);
-    return a && a->next != kNone ? handleOf(a->next) : nullptr;
+    ArtRange art = topLevelArt(layer);
+    return art.empty() ? nullptr : (*art.begin()).handle();
 }
 
 ASErr Document::getArtType(AIArtHandle art, ASInt16* type) const {
@@ -293,6 +259,7 @@ ASErr Document::newArt(ASInt16 type, ASInt16 paintOrder, AIArtHandle prep, AIArt
         return err;
     }
     logChange({ChangeKind::created, slot});
+    changed();
     *newArt = handleOf(slot);
     return kNoErr;
 }
@@ -315,6 +282,7 @@ ASErr Document::disposeArt(AIArtHandle handle) {
     // The slot stays allocated: undo may bring the art back.
     Change change{ChangeKind::disposed, slot, art->parent, art->prev};
     bool record = recordsChangesOf(*art);
+    changed(*art);
     unlink(slot);
     killTree(slot, false);
     if (record) logChange(change);
@@ -340,6 +308,7 @@ ASErr Document::reorderArt(AIArtHandle handle, ASInt16 paintOrder, AIArtHandle p
         return kBadParameterErr;
     Change change{ChangeKind::moved, slot, art->parent, art->prev};
     bool record = recordsChangesOf(*art);
+    changed(*art);
     unlink(slot);
     ASErr err = place(slot, paintOrder, p);
     if (err != kNoErr) {  // cannot happen after the checks above; put it back regardless
@@ -356,6 +325,7 @@ uint32_t Document::copyTree(uint32_t source) {
     // The segments go to the end of the arena, which may grow and move.
     arts_[slot].segments = segments_.copy(arts_[source].segments);
     logChange({ChangeKind::created, slot});
+    changed();
     for (uint32_t c = arts_[source].firstChild; c != kNone; c = arts_[c].next) {
         uint32_t child = copyTree(c);
         link(child, slot, arts_[slot].lastChild);

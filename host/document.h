@@ -14,9 +14,12 @@
 #include <vector>
 
 #include "host/art_record.h"
+#include "host/art_view.h"
 #include "host/change_log.h"
 #include "host/handle_table.h"
 #include "host/layer_list.h"
+#include "host/optional_rect.h"
+#include "host/revisions.h"
 #include "host/segment_arena.h"
 #include "host/style_table.h"
 #include "host/tag_interner.h"
@@ -44,13 +47,6 @@ struct Paint {
 struct Swatch {
     std::string name;
     AIColor color{};
-};
-
-// One art tag; the views stay valid as long as the document lives.
-struct TagView {
-    std::string_view name;
-    std::string_view type;
-    std::string_view value;
 };
 
 // What a new document starts with.
@@ -87,22 +83,33 @@ public:
     // The layer's top-level art, back to front (paint order).
     std::vector<AIArtHandle> layerArt(size_t index) const;
 
-    // Per art. An invalid or disposed handle reads as kUnknownArt with empty contents.
-    bool isLive(AIArtHandle art) const;
-    ASInt16 artType(AIArtHandle art) const;
-    std::span<const AIPathSegment> segments(AIArtHandle art) const;
-    bool closed(AIArtHandle art) const;
-    AIPathStyle style(AIArtHandle art) const;
-    AIReal opacity(AIArtHandle art) const;
-    ASInt32 blendMode(AIArtHandle art) const;
-    std::vector<TagView> tags(AIArtHandle art) const;        // in the order first set
+    // Art, read through views (host/art_view.h): the handle is resolved once. A handle that
+    // names no live art gives a view of no art.
+    ArtView view(AIArtHandle art) const { return ArtView(tables_, resolve(art)); }
+    // The layer's top-level art, back to front; the topmost object.
+    ArtRange topLevelArt(size_t layer) const;
+    ArtView topmostArt(size_t layer) const;
+    // Geometric bounds of the curves (not of the control points), contents included; empty
+    // for art with no points and for a handle that names no live art.
+    OptionalRect artBounds(AIArtHandle art) const;
+
+    // Shorthands for view(art).field(), for callers that read one field of an object. An
+    // invalid or disposed handle reads as kUnknownArt with empty contents.
+    bool isLive(AIArtHandle art) const { return resolve(art) != nullptr; }
+    ASInt16 artType(AIArtHandle art) const { return view(art).type(); }
+    std::span<const AIPathSegment> segments(AIArtHandle art) const { return view(art).segments(); }
+    bool closed(AIArtHandle art) const { return view(art).closed(); }
+    AIPathStyle style(AIArtHandle art) const { return view(art).style(); }
+    AIReal opacity(AIArtHandle art) const { return view(art).opacity(); }
+    ASInt32 blendMode(AIArtHandle art) const { return view(art).blendMode(); }
+    std::vector<TagView> tags(AIArtHandle art) const;          // in the order first set
     std::vector<AIArtHandle> children(AIArtHandle art) const;  // group/envelope contents, back to front
-    AIArtHandle envelopeShape(AIArtHandle art) const;          // the object an envelope was made from
+    AIArtHandle envelopeShape(AIArtHandle art) const { return view(art).envelopeShape().handle(); }
     std::optional<Warp> warp(AIArtHandle art) const;
     // No-allocation walking: first child (or first art of a layer), next sibling; null at the end.
     AIArtHandle firstChild(AIArtHandle art) const;
     AIArtHandle firstLayerArt(size_t layer) const;
-    AIArtHandle nextSibling(AIArtHandle art) const;
+    AIArtHandle nextSibling(AIArtHandle art) const { return view(art).next().handle(); }
     // Every live art object in the document, nested contents and envelope shapes included.
     size_t liveArtCount() const { return liveArt_; }
     // How many times a handle of art that is gone (disposed, reverted, its slot reused) was
@@ -115,8 +122,7 @@ public:
     ASErr reorderArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep);
     ASErr duplicateArt(AIArtHandle art, ASInt16 paintOrder, AIArtHandle prep, AIArtHandle* newArt);
     ASErr getArtType(AIArtHandle art, ASInt16* type) const;
-    // Geometric bounds of the curves (not of the control points); an empty path gives a
-    // zero rectangle at the origin.
+    // The suite's bounds: artBounds, where art with no points gives a zero rectangle at the origin.
     ASErr getArtBounds(AIArtHandle art, AIRealRect* bounds) const;
 
     ASErr getSegmentCount(AIArtHandle path, ASInt16* count) const;
@@ -162,6 +168,14 @@ public:
     struct Snapshot;
     std::shared_ptr<const Snapshot> snapshot() const;
     void restore(const Snapshot& snapshot);
+    // ---- Revisions (host/revisions.h) ----
+    // The revision now; reading it twice with no change between gives the same number. Each
+    // revision read is remembered for changesSince (reading is why this has mutable state).
+    Revision revision() const { return revisions_.mark(changes_.size(), topLevelArt_); }
+    // What changed since `since`, read from the change log: whether the art that existed then is
+    // untouched, and the top-level art made since, above and beneath it. Costs time in
+    // proportion to the new top-level art.
+    ChangesSince changesSince(Revision since) const;
 
 private:
     using Art = ArtRecord;
@@ -189,10 +203,14 @@ private:
     }
     uint32_t copyTree(uint32_t source);
     void killTree(uint32_t slot, bool alive);
-    void boundsOf(uint32_t slot, bool& any, AIRealRect& box) const;
+    void boundsOf(uint32_t slot, OptionalRect& bounds) const;
     void transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineScale, ASInt32 flags);
 
     void logChange(const Change& change) { changes_.record(change); }
+    // Every change goes through one of these, so the revision moves on; a change to art that
+    // existed before (or to what it holds) also tells the revisions which art it was.
+    void changed() { revisions_.changed(); }
+    void changed(const Art& art) { revisions_.artChanged(art.bornAt); }
     // Art made since the last recording point goes away as a whole on undo, so its edits need
     // no log entries; only older art is logged.
     bool recordsChangesOf(const Art& art) const { return art.bornAt < changes_.lastPoint().logSize; }
@@ -209,7 +227,10 @@ private:
     WarpTable warps_;
     TagInterner tags_;
     ChangeLog changes_;
-    LayerList layers_;  // last: its first layer's root is art made when the rest exists
+    mutable RevisionMarks revisions_;
+    size_t topLevelArt_ = 0;  // art whose parent is a layer's root, in all layers
+    LayerList layers_;  // its first layer's root is art made when the tables above exist
+    ArtTables tables_{arts_, segments_, styles_, warps_, tags_};
 };
 
 }  // namespace qthost

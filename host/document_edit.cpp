@@ -22,6 +22,7 @@ ASErr pathOnly(const void* art, ASInt16 type) {
 // path moves to fresh space at the end of the arena (undo truncates the arena back).
 AIPathSegment* Document::writableSegments(uint32_t slot, uint32_t newCount) {
     Art& art = arts_[slot];
+    changed(art);
     size_t fresh = changes_.lastPoint().arenaSize;
     // Older art owns fresh space only once it has moved (an empty path never has).
     bool ownsFreshSpace =
@@ -90,6 +91,7 @@ ASErr Document::setClosed(AIArtHandle path, ASBoolean closed) {
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (recordsChangesOf(*a))
         logChange({ChangeKind::closed, slotOf(a), a->closed ? 1u : 0u});
+    changed(*a);
     a->closed = closed != 0;
     return kNoErr;
 }
@@ -108,6 +110,7 @@ void Document::restyle(uint32_t slot, const AIPathStyle& style) {
     Art& art = arts_[slot];
     if (sameStyle(styles_[art.style], style)) return;
     if (recordsChangesOf(art)) logChange({ChangeKind::style, slot, art.style});
+    changed(art);
     art.style = styles_.add(style);
 }
 
@@ -123,6 +126,7 @@ ASErr Document::setOpacity(AIArtHandle art, AIReal opacity) {
     if (!a) return kBadArtHandleErr;
     if (recordsChangesOf(*a))
         logChange({ChangeKind::opacity, slotOf(a), bitsOf(a->opacity)});
+    changed(*a);
     a->opacity = opacity;
     return kNoErr;
 }
@@ -133,6 +137,7 @@ ASErr Document::setBlendMode(AIArtHandle art, ASInt32 mode) {
     if (mode < kNormalBlendMode || mode > kLastBlendMode) return kBadParameterErr;
     if (recordsChangesOf(*a))
         logChange({ChangeKind::blendMode, slotOf(a), a->blendMode});
+    changed(*a);
     a->blendMode = static_cast<uint8_t>(mode);
     return kNoErr;
 }
@@ -144,6 +149,7 @@ ASErr Document::setTag(AIArtHandle art, const char* name, const char* type, cons
     uint32_t set = tags_.setWith(a->tags, tags_.tag(name, type ? type : "", value ? value : ""));
     if (set == a->tags) return kNoErr;
     if (recordsChangesOf(*a)) logChange({ChangeKind::tags, slotOf(a), a->tags});
+    changed(*a);
     a->tags = set;
     return kNoErr;
 }

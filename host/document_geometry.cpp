@@ -9,34 +9,16 @@ namespace qthost {
 
 namespace {
 
-struct Box {
-    bool any = false;
-    double left = 0, top = 0, right = 0, bottom = 0;
-
-    void add(double h, double v) {
-        if (!any) {
-            left = right = h;
-            top = bottom = v;
-            any = true;
-            return;
-        }
-        left = std::min(left, h);
-        right = std::max(right, h);
-        bottom = std::min(bottom, v);
-        top = std::max(top, v);
-    }
-};
-
-// Extremes of one coordinate of a cubic on (0, 1): roots of its derivative.
-template <typename Add>
-void cubicExtremes(double p0, double p1, double p2, double p3, Add add) {
+// The parameters in (0, 1) where one coordinate of a cubic has an extreme: roots of its
+// derivative.
+template <typename Visit>
+void cubicExtremes(double p0, double p1, double p2, double p3, Visit visit) {
     double a = -p0 + 3 * p1 - 3 * p2 + p3;
     double b = 2 * (p0 - 2 * p1 + p2);
     double c = p1 - p0;
     auto at = [&](double t) {
         if (t <= 0 || t >= 1) return;
-        double u = 1 - t;
-        add(t, u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3);
+        visit(t);
     };
     if (std::abs(a) < 1e-12) {
         if (std::abs(b) > 1e-12) at(-c / b);
@@ -49,17 +31,21 @@ void cubicExtremes(double p0, double p1, double p2, double p3, Add add) {
     at((-b - root) / (2 * a));
 }
 
-void addCurve(Box& box, const AIPathSegment& from, const AIPathSegment& to) {
-    box.add(to.p.h, to.p.v);
+// Points of the curve are rounded to single precision as they are added: rounding keeps order,
+// so the extremes are the rounded extremes.
+void add(OptionalRect& box, double h, double v) { box.add(static_cast<AIReal>(h), static_cast<AIReal>(v)); }
+
+void addCurve(OptionalRect& box, const AIPathSegment& from, const AIPathSegment& to) {
+    box.add(to.p);
     const double h[4] = {from.p.h, from.out.h, to.in.h, to.p.h};
     const double v[4] = {from.p.v, from.out.v, to.in.v, to.p.v};
     auto point = [&](double t) {
         double u = 1 - t;
-        box.add(u * u * u * h[0] + 3 * u * u * t * h[1] + 3 * u * t * t * h[2] + t * t * t * h[3],
-                u * u * u * v[0] + 3 * u * u * t * v[1] + 3 * u * t * t * v[2] + t * t * t * v[3]);
+        add(box, u * u * u * h[0] + 3 * u * u * t * h[1] + 3 * u * t * t * h[2] + t * t * t * h[3],
+            u * u * u * v[0] + 3 * u * u * t * v[1] + 3 * u * t * t * v[2] + t * t * t * v[3]);
     };
-    cubicExtremes(h[0], h[1], h[2], h[3], [&](double t, double) { point(t); });
-    cubicExtremes(v[0], v[1], v[2], v[3], [&](double t, double) { point(t); });
+    cubicExtremes(h[0], h[1], h[2], h[3], point);
+    cubicExtremes(v[0], v[1], v[2], v[3], point);
 }
 
 AIRealPoint apply(const AIRealMatrix& m, AIRealPoint p) {
@@ -70,38 +56,36 @@ AIRealPoint apply(const AIRealMatrix& m, AIRealPoint p) {
 
 }  // namespace
 
-void Document::boundsOf(uint32_t slot, bool& any, AIRealRect& rect) const {
+void Document::boundsOf(uint32_t slot, OptionalRect& box) const {
     const Art& art = arts_[slot];
-    Box box;
-    if (any) box = {true, rect.left, rect.top, rect.right, rect.bottom};
     const uint32_t count = art.segments.count;
     if (art.type == kPathArt && count > 0) {
         const AIPathSegment* s = segments_.at(art.segments.offset);
-        box.add(s[0].p.h, s[0].p.v);
+        box.add(s[0].p);
         for (uint32_t i = 1; i < count; ++i) addCurve(box, s[i - 1], s[i]);
         if (art.closed && count > 1) addCurve(box, s[count - 1], s[0]);
     }
-    if (box.any) {
-        rect = {static_cast<AIReal>(box.left), static_cast<AIReal>(box.top), static_cast<AIReal>(box.right),
-                static_cast<AIReal>(box.bottom)};
-        any = true;
-    }
     // An envelope occupies its shape's bounds; its contents are warped into them.
     if (art.type == kEnvelopeArt && art.shape != kNone) {
-        boundsOf(art.shape, any, rect);
+        boundsOf(art.shape, box);
         return;
     }
-    for (uint32_t c = art.firstChild; c != kNone; c = arts_[c].next) boundsOf(c, any, rect);
+    for (uint32_t c = art.firstChild; c != kNone; c = arts_[c].next) boundsOf(c, box);
+}
+
+OptionalRect Document::artBounds(AIArtHandle art) const {
+    OptionalRect box;
+    if (const Art* a = resolve(art)) boundsOf(slotOf(a), box);
+    return box;
 }
 
 ASErr Document::getArtBounds(AIArtHandle art, AIRealRect* bounds) const {
     const Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (!bounds) return kBadParameterErr;
-    bool any = false;
-    AIRealRect rect{0.0f, 0.0f, 0.0f, 0.0f};
-    boundsOf(slotOf(a), any, rect);
-    *bounds = rect;
+    OptionalRect box;
+    boundsOf(slotOf(a), box);
+    *bounds = box.rectOr({0.0f, 0.0f, 0.0f, 0.0f});
     return kNoErr;
 }
 

@@ -31,10 +31,12 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
     arts_[env].style = arts_[contents[0]].style;
     link(env, arts_[contents[0]].parent, contents[0]);
     logChange({ChangeKind::created, env});
+    changed();
 
     for (uint32_t slot : contents) {
         Change change{ChangeKind::moved, slot, arts_[slot].parent, arts_[slot].prev};
         bool record = recordsChangesOf(arts_[slot]);
+        changed(arts_[slot]);
         unlink(slot);
         link(slot, env, arts_[env].lastChild);
         if (record) logChange(change);
@@ -42,6 +44,7 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
 
     Change shapeChange{ChangeKind::envelopeShape, objectSlot, arts_[objectSlot].parent, arts_[objectSlot].prev};
     bool record = recordsChangesOf(arts_[objectSlot]);
+    changed(arts_[objectSlot]);
     unlink(objectSlot);
     arts_[objectSlot].parent = env;
     arts_[env].shape = objectSlot;
@@ -59,6 +62,7 @@ ASErr Document::setWarp(AIArtHandle envelope, const Warp& warp) {
     auto inRange = [](AIReal x) { return x >= -1.0f && x <= 1.0f; };
     if (!inRange(warp.bend) || !inRange(warp.horizontal) || !inRange(warp.vertical)) return kBadParameterErr;
     if (recordsChangesOf(*a)) logChange({ChangeKind::warp, slotOf(a), a->warp});
+    changed(*a);
     a->warp = warps_.add(warp);
     return kNoErr;
 }
@@ -76,6 +80,7 @@ ASErr Document::insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayer
     uint32_t root = newLayerRoot();
     LayerList::Inserted inserted = layers_.insert(*at, root);
     logChange({ChangeKind::layerInserted, root, inserted.id, inserted.previousCurrent, inserted.previousNumber});
+    changed();
     *layer = layers_.currentHandle();
     return kNoErr;
 }
@@ -84,6 +89,7 @@ ASErr Document::setCurrentLayer(AILayerHandle layer) {
     uint32_t before = layers_.currentId();
     if (!layers_.setCurrent(layer)) return kBadParameterErr;
     logChange({ChangeKind::currentLayer, 0, before});
+    changed();
     return kNoErr;
 }
 

@@ -59,11 +59,13 @@ void Document::revertChange(const Change& change) {
 }
 
 void Document::revertTo(size_t depth) {
+    const size_t logBefore = changes_.size();
     RecordingPoint point = changes_.revertTo(depth, [this](const Change& change) { revertChange(change); });
     // Every segment, style and warp stored since the point belonged to art or edits just reverted.
     segments_.truncate(point.arenaSize);
     styles_.truncate(point.styleCount);
     warps_.truncate(point.warpCount);
+    if (changes_.size() != logBefore) revisions_.reverted(changes_.size());
 }
 
 struct Document::Snapshot {
@@ -74,10 +76,11 @@ struct Document::Snapshot {
     WarpTable warps;
     ChangeLog changes;
     LayerList layers;
+    size_t topLevelArt;
 };
 
 std::shared_ptr<const Document::Snapshot> Document::snapshot() const {
-    return std::make_shared<const Snapshot>(Snapshot{arts_, liveArt_, segments_, styles_, warps_, changes_, layers_});
+    return std::make_shared<const Snapshot>(Snapshot{arts_, liveArt_, segments_, styles_, warps_, changes_, layers_, topLevelArt_});
 }
 
 void Document::restore(const Snapshot& snapshot) {
@@ -88,6 +91,8 @@ void Document::restore(const Snapshot& snapshot) {
     warps_ = snapshot.warps;
     changes_ = snapshot.changes;
     layers_ = snapshot.layers;
+    topLevelArt_ = snapshot.topLevelArt;
+    revisions_.forgetAll();
 }
 
 void Document::revertToLastRecordingPoint() {

@@ -30,6 +30,8 @@ DocumentSetup documentSetup(const HostConfig& config) {
 
 Host::Impl::Impl(const HostConfig& cfg) : config(cfg), document(documentSetup(cfg)), random(cfg.seed) {
     menuGroups.push_back(std::make_unique<MenuGroupRecord>(MenuGroupRecord{kAboutMenuGroup}));
+    // A user at this host's palette runs the plug-in's procedures here.
+    dialogs.setUserChangeHook([](void* host) { setActiveHost(static_cast<Host::Impl*>(host)); }, this);
 }
 
 // Fills the header the plug-in reads, calls PluginMain and keeps the globals it returns.
@@ -236,10 +238,7 @@ ASErr Host::cancelDrag() {
 
 // ---- Access ----
 
-DialogModel& Host::dialogs() {
-    setActiveHost(impl_.get());  // a user at the palette runs the plug-in's procedures here
-    return impl_->dialogs;
-}
+DialogModel& Host::dialogs() { return impl_->dialogs; }
 Document& Host::document() { return impl_->document; }
 const Document& Host::document() const { return impl_->document; }
 const HostConfig& Host::config() const { return impl_->config; }

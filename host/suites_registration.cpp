@@ -1,7 +1,10 @@
 // Suites through which the plug-in registers itself: notifiers, application context, plug-in
 // options, Unicode strings, menus, tools; and the suites it acquires but never calls.
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <unordered_map>
+#include <utf8cpp/utf8.h>
 
 #include "host/host_impl.h"
 
@@ -74,52 +77,29 @@ const AIPluginSuite gPlugin = {
 
 // ---- AI Unicode String ----
 
-std::u16string fromUtf8(const char* text, size_t length) {
+// Text crosses the boundary as UTF-8 (char*) or UTF-16 (ASUnicode*). Malformed text (a bad
+// or missing continuation byte, an overlong form, a surrogate in UTF-8 or a lone one in UTF-16,
+// a code point past U+10FFFF) is refused, so the host keeps and shows only what was meant.
+bool validUtf8(const char* text) { return utf8::is_valid(text, text + std::strlen(text)); }
+
+std::optional<std::u16string> fromUtf8(const char* text, size_t length) {
     std::u16string out;
-    for (size_t i = 0; i < length;) {
-        auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-        uint32_t cp = byte(i);
-        size_t extra = cp < 0x80 ? 0 : cp < 0xe0 ? 1 : cp < 0xf0 ? 2 : 3;
-        if (i + extra >= length) {  // a sequence cut off by the length
-            out.push_back(u'\ufffd');
-            break;
-        }
-        if (extra) cp &= 0x3fu >> extra;
-        for (size_t k = 1; k <= extra; ++k) cp = (cp << 6) | (byte(i + k) & 0x3f);
-        i += extra + 1;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xd800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xdc00 + (cp & 0x3ff)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
+    try {
+        utf8::utf8to16(text, text + length, std::back_inserter(out));
+    } catch (const utf8::exception&) {
+        return std::nullopt;
     }
     return out;
 }
 
-std::string toUtf8(const ASUnicode* text) {
+std::optional<std::string> toUtf8(const ASUnicode* text) {
+    size_t length = 0;
+    while (text[length]) ++length;
     std::string out;
-    if (!text) return out;
-    for (size_t i = 0; text[i]; ++i) {
-        uint32_t cp = text[i];
-        if (cp >= 0xd800 && cp < 0xdc00 && text[i + 1] >= 0xdc00 && text[i + 1] < 0xe000)
-            cp = 0x10000 + ((cp - 0xd800) << 10) + (text[++i] - 0xdc00);
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xc0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xe0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-        } else {
-            out.push_back(static_cast<char>(0xf0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-        }
+    try {
+        utf8::utf16to8(text, text + length, std::back_inserter(out));
+    } catch (const utf8::exception&) {
+        return std::nullopt;
     }
     return out;
 }
@@ -133,7 +113,9 @@ ASErr Initialize(AIUnicodeStringHandle* str, const char* utf8, ASInt32 length) {
     if (ASErr err = hostEnter("AI Unicode String Suite.Initialize")) return err;
     if (!str || (!utf8 && length != 0)) return kBadParameterErr;
     size_t n = utf8 ? (length < 0 ? std::strlen(utf8) : static_cast<size_t>(length)) : 0;
-    auto text = std::make_unique<std::u16string>(fromUtf8(utf8, n));
+    std::optional<std::u16string> converted = fromUtf8(utf8, n);
+    if (!converted) return kBadParameterErr;
+    auto text = std::make_unique<std::u16string>(std::move(*converted));
     *str = reinterpret_cast<AIUnicodeStringHandle>(text.get());
     unicodeStrings()[*str] = std::move(text);
     return kNoErr;
@@ -181,7 +163,9 @@ ASErr AddMenuItem(SPPluginRef self, const char*, const AIPlatformAddMenuItemData
     bool groupExists = false;
     for (auto& group : host.menuGroups) groupExists |= group->name == data->groupName;
     if (!groupExists) return kBadParameterErr;
-    auto record = std::make_unique<MenuItemRecord>(MenuItemRecord{data->groupName, toUtf8(data->itemText)});
+    std::optional<std::string> text = toUtf8(data->itemText);
+    if (!text) return kBadParameterErr;
+    auto record = std::make_unique<MenuItemRecord>(MenuItemRecord{data->groupName, std::move(*text)});
     host.records.menuItems.push_back(record->group + "/" + record->text);
     *item = reinterpret_cast<AIMenuItemHandle>(record.get());
     host.menuItems.push_back(std::move(record));
@@ -242,6 +226,8 @@ ToolRecord* findTool(AIToolHandle tool) {
 ASErr AddTool(SPPluginRef self, const char* name, const AIAddToolData* data, ASInt32 options, AIToolHandle* tool) {
     if (ASErr err = hostEnter("AI Tool Suite.AddTool")) return err;
     if (!self || !name || !data || !tool) return kBadParameterErr;
+    if (data->title && !validUtf8(data->title)) return kBadParameterErr;
+    if (data->tooltip && !validUtf8(data->tooltip)) return kBadParameterErr;
     HostRecords& records = activeHost()->records;
     ToolRecord record;
     record.name = name;

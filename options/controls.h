@@ -9,6 +9,7 @@
 #include <span>
 
 #include "options/option_table.h"
+#include "resources/tool_table.h"
 #include "sdk/quen_tarb_sdk.h"
 
 namespace options {
@@ -64,7 +65,7 @@ constexpr Control control(Option option, ADMRect r, std::span<const EntryRun> en
     switch (o.control) {
         case ControlType::Spin:
         case ControlType::Swatch:
-            c.kind = o.type == ValueType::Real ? Kind::floatSpin : Kind::intSpin;
+            c.kind = o.type == OptionType::Real ? Kind::floatSpin : Kind::intSpin;
             c.maxIsSwatchCount = o.control == ControlType::Swatch;
             break;
         case ControlType::Check:
@@ -88,9 +89,9 @@ constexpr Control pushButton(int32_t id, ADMRect r, const char* caption, Proc pr
     return {.id = id, .kind = Kind::pushButton, .bounds = r, .caption = caption, .proc = proc};
 }
 
-constexpr int32_t kToolCount = 13;
+constexpr int32_t kToolCount = qttable::kToolCount;
 
-// The controls of tool `tool`'s page (0 to 12), in building order; empty for any other
+// The controls of tool `tool`'s page (0 to kToolCount - 1), in building order; empty for any other
 // number. The pages themselves are in options/tool_pages.h.
 std::span<const Control> toolPage(int32_t tool);
 // The shared controls below the pages, in building order, the tool selector last.
@@ -99,7 +100,8 @@ std::span<const Control> sharedControls();
 // The title the palette takes when tool `tool` is chosen.
 const char* toolTitle(int32_t tool);
 
-// Calls `visit` for every control in building order: pages 0 to 12, then the shared ones.
+// Calls `visit` for every control in building order: the tool pages in number order, then the
+// shared ones.
 template <typename Visit>
 void forEachControl(Visit&& visit) {
     for (int32_t tool = 0; tool < kToolCount; ++tool)

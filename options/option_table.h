@@ -7,11 +7,12 @@
 #include <cstdint>
 
 #include "options/store.h"
+#include "resources/option_types.h"
 
 namespace options {
 
-enum class ValueType { Int, Real, Bool };
-enum class ControlType { Spin, Swatch, Check, Popup, Tool, None };
+using qttable::ControlType;
+using qttable::OptionType;
 
 // The store variable an option names; exactly one pointer is set, matching its type.
 struct OptionRef {
@@ -22,7 +23,7 @@ struct OptionRef {
 
 struct OptionSpec {
     const char* name;
-    ValueType type;
+    OptionType type;
     double defaultValue;
     float min, max;
     int32_t item;  // -1: no control
@@ -44,8 +45,9 @@ enum class Option : int32_t {
 #define QT_OPTION_REF_Bool(name) OptionRef{.boolean = &g::name}
 
 inline constexpr OptionSpec kOptionTable[] = {
-#define QT_OPTION(name, type, def, min, max, item, tool, control, caption) \
-    {#name, ValueType::type, def, min, max, item, tool, ControlType::control, caption, QT_OPTION_REF_##type(name)},
+#define QT_OPTION(name, type, def, min, max, item, tool, control, caption)               \
+    {#name, OptionType::type, def, min, max, item, tool, ControlType::control, caption, \
+     QT_OPTION_REF_##type(name)},
 #include "resources/option_table.def"
 #undef QT_OPTION
 };

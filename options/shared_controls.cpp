@@ -44,31 +44,26 @@ constexpr EntryRun kScaleLinesEntries[] = {{" Scaling line width - ignore"},
                                            {" Alternate scaling"}};
 constexpr EntryRun kBeneathEntries[] = {{" Place above"}, {" Place beneath"}, {" Alternate 1"},
                                         {" Alternate 2"}, {" Random 1"},      {" Alternate ", 1, 12, "/path"}};
-constexpr EntryRun kLineTypeEntries[] = {{" Default single line"},
-                                         {" Line split horizontal"},
-                                         {" Line split vertical"},
-                                         {" Four - step"},
-                                         {" Curved line 1"},
-                                         {" Curved line 2"},
-                                         {" Points - 40"},
-                                         {" Points - 80"},
-                                         {" Points - 80 Random Curved"},
-                                         {" Points - Random 80"},
-                                         {" Points - Random 80 Random Curved"},
-                                         {" Random interpolate single line"},
-                                         {" Points - keys"},
-                                         {" Random Curved line"},
-                                         {" Random Curved line 2"},
-                                         {" Random Curved line 3"},
-                                         {" Points - keys (Random curve)"},
-                                         {" Curved line ", 3, 9}};
-constexpr EntryRun kToolEntries[] = {{" QuenTarb - Grid plug-in"},       {" QuenTarb - Drag plug-in"},
-                                     {" QuenTarb - Zoom plug-in"},       {" QuenTarb - Framed plug-in"},
-                                     {" QuenTarb - Rim random plug-in"}, {" QuenTarb - Windmill plug-in"},
-                                     {" QuenTarb - Scaleddown plug-in"}, {" QuenTarb - Bouncealong plug-in"},
-                                     {" QuenTarb - Spiral plug-in"},     {" QuenTarb - Checkerboard plug-in"},
-                                     {" QuenTarb - Paint plug-in"},      {" QuenTarb - Basic tile plug-in"},
-                                     {" QuenTarb - Background plug-in"}};
+// The line type popup and the tool selector: one entry per row of the tool table.
+constexpr EntryRun kLineTypeEntries[] = {
+#define QT_SHAPE(number, entry) {entry},
+#include "resources/tool_table.def"
+#undef QT_SHAPE
+};
+constexpr EntryRun kToolEntries[] = {
+#define QT_TOOL(number, name, title, entry, bench) {entry},
+#include "resources/tool_table.def"
+#undef QT_TOOL
+};
+
+// The push buttons, by name.
+struct Button {
+    int32_t item;
+    const char* caption;
+};
+#define QT_BUTTON(name, item, caption) constexpr Button name##Button{item, caption};
+#include "resources/palette_buttons.def"
+#undef QT_BUTTON
 
 constexpr Control kShared[] = {
     control(Option::filloptions, {10, 222, 160, 242}, kFillEntries, Proc::colourMode),
@@ -90,7 +85,7 @@ constexpr Control kShared[] = {
     control(Option::layer, {83, 362, 153, 376}),
     control(Option::closedpath, {156, 362, 226, 376}),
     control(Option::pr_widthvalue, {229, 362, 299, 376}),
-    pushButton(3, {240, 385, 320, 405}, "Reset", Proc::reset),
+    pushButton(resetButton.item, {240, 385, 320, 405}, resetButton.caption, Proc::reset),
     control(Option::currentpath, {10, 410, 160, 430}, kLineTypeEntries),
     control(Option::currenttool, {10, 385, 160, 405}, kToolEntries),
 };

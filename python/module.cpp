@@ -134,8 +134,8 @@ py::tuple draw(const py::dict& arguments) {
 
 // A number as the JSON listing writes it, read back as JSON reads it.
 py::object listed(qtsession::OptionType type, double x) {
-    if (type == qtsession::OptionType::boolean) return py::bool_(x != 0.0);
-    if (type == qtsession::OptionType::int32) return py::int_(static_cast<long long>(std::llround(x)));
+    if (type == qtsession::OptionType::Bool) return py::bool_(x != 0.0);
+    if (type == qtsession::OptionType::Int) return py::int_(static_cast<long long>(std::llround(x)));
     std::string token;
     qtexport::JsonWriter(token).value(static_cast<float>(x));
     if (token == "null") return py::none();
@@ -155,10 +155,10 @@ py::list options(const std::optional<std::string>& tool) {
     py::list out;
     for (const qtsession::OptionRow& row : rows) {
         const qtsession::OptionInfo& o = *row.info;
-        const bool ranged = o.type != qtsession::OptionType::boolean;
+        const bool ranged = o.type != qtsession::OptionType::Bool;
         py::dict d;
         d["name"] = text(std::string(o.name));
-        d["type"] = qtsession::optionTypeName(o.type);
+        d["type"] = qtsession::typeName(o.type);
         d["default"] = listed(o.type, o.defaultValue);
         d["value"] = listed(o.type, row.value);
         d["min"] = row.min && ranged ? listed(o.type, *row.min) : py::none();

@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev nlohmann-json3-dev libcli11-dev
+  libcairo2-dev nlohmann-json3-dev libcli11-dev libutfcpp-dev libfmt-dev libfast-float-dev
   librsvg2-bin poppler-utils
 )
 # The mingw-w64 cross compilers (windres and objdump come with them), 64-bit Wine, a PE reader,

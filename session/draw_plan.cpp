@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 #include "session/option_change.h"
 #include "session/parse.h"
 
@@ -26,8 +27,10 @@ DrawPlan planDraw(const DrawInput& args, const OutputChecks& output) {
     }
     if (!args.gesture.empty() && output.gesture) output.gesture(args.gesture);
     p.tool = parseTool(args.tool);
-    if (args.shape < 0 || args.shape > 23)
-        throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to 23");
+    if (args.shape < 0 || args.shape >= qttable::kShapeCount) {
+        throw UsageError("--shape: " + std::to_string(args.shape) + " is not 0 to " +
+                         std::to_string(qttable::kShapeCount - 1));
+    }
     p.shape = args.shape;
     for (const std::string& set : args.sets) {
         size_t eq = set.find('=');

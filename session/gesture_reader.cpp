@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
 #include "session/option_change.h"
 #include "session/parse.h"
 
@@ -147,11 +148,11 @@ public:
                     fail(error.what());
                 }
             } else {
-                e.number = static_cast<int>(integer(Key::tool, 0, 12));
+                e.number = static_cast<int>(integer(Key::tool, 0, qttable::kToolCount - 1));
             }
         } else if (kind == "shape") {
             e.type = GestureEvent::Type::shape;
-            e.number = static_cast<int>(integer(Key::shape, 0, 23));
+            e.number = static_cast<int>(integer(Key::shape, 0, qttable::kShapeCount - 1));
         } else if (kind == "reset") {
             e.type = GestureEvent::Type::reset;
         } else if (kind == "undo") {

@@ -1,47 +1,20 @@
-// Every option of the plug-in as the command line names it, read from the option table
-// (resources/option_table.def): store name, type, default, range, the palette item that edits
-// it (-1: none), the tool it belongs to (-1: shared), a popup's entry count and the caption
-// beside its control (empty for popups, whose label is their entry 0, and for options without
-// a control). The plug-in
-// keeps its store to itself; the host reaches options only through these controls.
+// The palette controls' tooltips (resources/option_tips.def); the option catalogue itself is
+// constant and lives in the header.
 #include "session/option_catalog.h"
-
-#include <algorithm>
 
 namespace qtsession {
 
 namespace {
 
-#define QT_OPTION_TYPE_Int OptionType::int32
-#define QT_OPTION_TYPE_Real OptionType::real
-#define QT_OPTION_TYPE_Bool OptionType::boolean
-
-// A popup's entries run from 0 to its max (the palette checks its entry texts against it).
-#define QT_OPTION_ENTRIES_Spin(max) 0
-#define QT_OPTION_ENTRIES_Swatch(max) 0
-#define QT_OPTION_ENTRIES_Check(max) 0
-#define QT_OPTION_ENTRIES_None(max) 0
-#define QT_OPTION_ENTRIES_Popup(max) (max) + 1
-#define QT_OPTION_ENTRIES_Tool(max) (max) + 1
-
-constexpr OptionInfo kOptions[] = {
-#define QT_OPTION(name, type, def, min, max, item, tool, control, caption) \
-    {#name, QT_OPTION_TYPE_##type, def, min, max, item, tool, QT_OPTION_ENTRIES_##control(max), caption},
-#include "resources/option_table.def"
-#undef QT_OPTION
-};
-
 constexpr ControlTip kTips[] = {
 #define QT_OPTION_TIP(name, what, tip) {#name, -1, what, tip},
-#define QT_ITEM_TIP(item, what, tip) {"", item, what, tip},
+#define QT_BUTTON_TIP(name, what, tip) {"", buttonItem(#name), what, tip},
 #include "resources/option_tips.def"
 #undef QT_OPTION_TIP
-#undef QT_ITEM_TIP
+#undef QT_BUTTON_TIP
 };
 
 }  // namespace
-
-std::span<const OptionInfo> optionCatalog() { return kOptions; }
 
 std::span<const ControlTip> controlTips() { return kTips; }
 
@@ -54,12 +27,6 @@ const ControlTip* tipForItem(int item) {
         }
     }
     return nullptr;
-}
-
-const OptionInfo* findOption(std::string_view name) {
-    auto it = std::find_if(std::begin(kOptions), std::end(kOptions),
-                           [&](const OptionInfo& o) { return o.name == name; });
-    return it == std::end(kOptions) ? nullptr : &*it;
 }
 
 }  // namespace qtsession

@@ -22,9 +22,9 @@ OptionChange checkedOptionChange(std::string_view name, std::string_view value, 
     const std::string what = std::string(where) + " " + printable(name);
     if (option.item < 0) throw UsageError(what + ": this option has no control in the palette");
     switch (option.type) {
-        case OptionType::boolean: change.boolean = parseBool(value, what); break;
-        case OptionType::real: change.real = parseNumber(value, what); break;
-        case OptionType::int32:
+        case OptionType::Bool: change.boolean = parseBool(value, what); break;
+        case OptionType::Real: change.real = parseNumber(value, what); break;
+        case OptionType::Int:
             change.whole = parseInteger(value, what);
             if (option.entries > 0 && (change.whole < 0 || change.whole >= option.entries)) {
                 throw UsageError(what + ": " + printable(value) + " is not an entry of the popup (0 to " +

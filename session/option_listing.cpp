@@ -23,7 +23,7 @@ OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
         row.label = item->text();
         row.hasLabel = true;
     } else {
-        row.value = info.type == OptionType::int32 ? item->intValue() : item->floatValue();
+        row.value = info.type == OptionType::Int ? item->intValue() : item->floatValue();
         row.min = item->minimum();
         row.max = item->maximum();
     }
@@ -31,17 +31,6 @@ OptionRow rowFor(const OptionInfo& info, qthost::Dialog& palette) {
 }
 
 }  // namespace
-
-const char* optionTypeName(OptionType type) {
-    switch (type) {
-        case OptionType::int32:
-            return "int32";
-        case OptionType::real:
-            return "float";
-        default:
-            return "bool";
-    }
-}
 
 std::vector<OptionRow> optionRows(Session& session, std::optional<int> tool) {
     std::vector<OptionRow> rows;

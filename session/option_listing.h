@@ -20,10 +20,7 @@ struct OptionRow {
     bool hasLabel;
 };
 
-// "int32", "float" or "bool", as the listings name the types.
-const char* optionTypeName(OptionType type);
-
-// Every option, or only one tool's (0 to 12) when `tool` is given, read from the session's palette.
+// Every option, or only tool `tool`'s when it is given, read from the session's palette.
 std::vector<OptionRow> optionRows(Session& session, std::optional<int> tool = std::nullopt);
 
 }  // namespace qtsession

@@ -1,8 +1,9 @@
 // Value parsing for the command line and gesture files.
 #include "session/parse.h"
 #include "host/run_errors.h"
+#include "resources/tool_table.h"
+#include "session/decimal_text.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,10 +15,6 @@ using qthost::UsageError;
 using qthost::inQuotes;
 
 namespace {
-
-constexpr std::array<const char*, 13> kToolNames = {
-    "grid", "drag", "zoom", "framed", "rim-random", "windmill", "scaledown",
-    "bounce-along", "spiral", "checkerboard", "paint", "basic-tile", "background"};
 
 std::string_view trim(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -60,7 +57,7 @@ AIReal component(double x, std::string_view what, std::string_view text) {
 double parseNumber(std::string_view text, std::string_view what) {
     text = trim(text);
     double value = 0.0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    auto [end, ec] = readDecimal(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not a number");
     }
@@ -167,20 +164,23 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what) {
 
 int parseTool(std::string_view text) {
     text = trim(text);
-    for (size_t i = 0; i < kToolNames.size(); ++i) {
-        if (text == kToolNames[i]) return static_cast<int>(i);
-    }
+    if (int named = qttable::toolNumber(text); named >= 0) return named;
     int number = -1;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (!text.empty() && ec == std::errc() && end == text.data() + text.size() && number >= 0 && number <= 12) {
+    if (!text.empty() && ec == std::errc() && end == text.data() + text.size() && number >= 0 &&
+        number < qttable::kToolCount) {
         return number;
     }
-    throw UsageError("--tool: " + inQuotes(text) +
-                     " is not a tool (grid, drag, zoom, framed, rim-random, windmill, scaledown, bounce-along, "
-                     "spiral, checkerboard, paint, basic-tile, background, or 0 to 12)");
+    std::string names;
+    for (const qttable::Tool& tool : qttable::kTools) names += std::string(tool.name) + ", ";
+    throw UsageError("--tool: " + inQuotes(text) + " is not a tool (" + names + "or 0 to " +
+                     std::to_string(qttable::kToolCount - 1) + ")");
 }
 
-const char* toolName(int tool) { return tool >= 0 && tool <= 12 ? kToolNames[tool] : "?"; }
+const char* toolName(int tool) {
+    const qttable::Tool* row = qttable::tool(tool);
+    return row ? row->name : "?";
+}
 
 uint32_t checkedSeed(long long seed, std::string_view what) {
     if (seed < 0 || seed > 0xFFFFFFFFLL) throw UsageError(std::string(what) + ": must be 0 to 4294967295");

@@ -23,7 +23,8 @@ bool parseBool(std::string_view text, std::string_view what);           // 0, 1,
 qthost::ColorModel parseColorModel(std::string_view text);
 // none, #rrggbb, rgb(r,g,b), cmyk(c,m,y,k), gray(g); components 0 to 1.
 qthost::Paint parsePaint(std::string_view text, std::string_view what);
-// A tool by name (grid, drag, ..., background) or number 0 to 12.
+// A tool by the tool table's name (grid, drag, ..., background) or number; toolName gives
+// the name, "?" for a number the table does not have.
 int parseTool(std::string_view text);
 const char* toolName(int tool);
 

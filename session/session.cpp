@@ -12,6 +12,7 @@
 #include "host/run_errors.h"
 #include "session/option_change.h"
 #include "session/parse.h"
+#include "sdk/error_code_text.h"
 #include "sdk/quen_tarb_names.h"
 
 namespace qtsession {
@@ -21,23 +22,11 @@ using qthost::UsageError;
 using qthost::inQuotes;
 using qthost::printable;
 
-namespace {
-
-constexpr int kToolSelectorItem = 21;
-constexpr int kLineTypeItem = 22;
-constexpr int kResetItem = 3;
-
-std::string errorText(ASErr code) {
+std::string errorCodeText(ASErr code) {
     std::string text = std::to_string(code);
-    if (code > 16384) {
-        char four[5] = {static_cast<char>((code >> 24) & 0xff), static_cast<char>((code >> 16) & 0xff),
-                        static_cast<char>((code >> 8) & 0xff), static_cast<char>(code & 0xff), 0};
-        text += std::string(" ('") + four + "')";
-    }
+    if (isFourCharCode(code)) text += std::string(" ('") + fourChars(code).text + "')";
     return text;
 }
-
-}  // namespace
 
 std::string Session::defaultModule() {
     if (const char* path = std::getenv("QUENTARB_MODULE")) return path;
@@ -55,12 +44,12 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     };
     if (ASErr err = host_->loadModule(modulePath)) {
         const std::string& why = qthost::moduleLoadError();
-        refuse("cannot load the plug-in " + inQuotes(modulePath) + ": " + (why.empty() ? "error " + errorText(err) : why));
+        refuse("cannot load the plug-in " + inQuotes(modulePath) + ": " + (why.empty() ? "error " + errorCodeText(err) : why));
     }
     // Out of memory while it starts ends the run whichever module it is.
     if (ASErr err = host_->startup()) {
         checkHost();
-        refuse("the plug-in " + inQuotes(modulePath) + " did not start: error " + errorText(err));
+        refuse("the plug-in " + inQuotes(modulePath) + " did not start: error " + errorCodeText(err));
     }
     host_->selectTool();
     checkHost();
@@ -100,14 +89,14 @@ void Session::setOption(const std::string& name, const std::string& value) {
     const OptionChange change = checkedOptionChange(name, value, "--set");
     qthost::DialogItem& item = control(change.option->item, "--set " + printable(name));
     switch (change.option->type) {
-        case OptionType::boolean: qthost::DialogModel::userSetBool(&item, change.boolean); break;
-        case OptionType::real: {
+        case OptionType::Bool: qthost::DialogModel::userSetBool(&item, change.boolean); break;
+        case OptionType::Real: {
             // Beyond single precision the field holds its largest value; the control clamps it.
             const double limit = std::numeric_limits<AIReal>::max();
             qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(std::clamp(change.real, -limit, limit)));
             break;
         }
-        case OptionType::int32:
+        case OptionType::Int:
             if (item.isPopup()) {
                 qthost::DialogModel::userSelectEntry(&item, static_cast<int>(change.whole));
             } else {

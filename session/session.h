@@ -15,6 +15,10 @@
 
 namespace qtsession {
 
+// A host or plug-in code as the session's messages name it: "1346458189 ('PARM')" for a
+// four-character code, the number alone for any other.
+std::string errorCodeText(ASErr code);
+
 class Session {
 public:
     // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load or

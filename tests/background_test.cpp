@@ -12,18 +12,20 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 enum : ASInt32 {
-    kScaleLines = 20,
-    kCopies = 290,
-    kScaleMin = 291,
-    kScaleMax = 292,
-    kFrame = 293,
-    kLinked = 295,
-    kRotation = 298,
+    kScaleLines = optionItem("scalelinesoptions"),
+    kCopies = optionItem("copiesvalue_12"),
+    kScaleMin = optionItem("scaleminvalue_12"),
+    kScaleMax = optionItem("scalemaxvalue_12"),
+    kFrame = optionItem("framevalue_12"),
+    kLinked = optionItem("linkedvalue_12"),
+    kRotation = optionItem("applyrotatevalue_12"),
 };
 
-constexpr int kBackground = 12;
+constexpr int kBackground = toolNamed("background");
 
 // The drag path runs from (100, 100) to (200, 180): a 100 x 80 rectangle, centre (150, 140).
 constexpr AIRealPoint kFrom{100, 100};

@@ -10,9 +10,11 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
-constexpr ASInt32 kJitter = 270;
-constexpr int kBasicTile = 11;
+constexpr ASInt32 kJitter = optionItem("jittervalue_11");
+constexpr int kBasicTile = toolNamed("basic-tile");
 
 // The drag path runs from (100, 100) to (140, 130); its centre is (120, 115).
 constexpr AIRealPoint kFrom{100, 100};

@@ -12,21 +12,24 @@
 
 namespace {
 
+using qttest::optionItem;
+using qttest::toolNamed;
+
 enum : ASInt32 {
-    kBeneath = 8,
-    kStrokeMode = 13,
-    kStrokeProcess = 19,
-    kScaleLines = 20,
-    kCopies = 180,
-    kScale = 181,
-    kRotate = 182,
-    kBounce = 183,
-    kJitter = 184,
-    kCrunch = 185,
-    kPlacement = 189,
+    kBeneath = optionItem("beneathoptions"),
+    kStrokeMode = optionItem("strokeoptions"),
+    kStrokeProcess = optionItem("strokeprocessvalue"),
+    kScaleLines = optionItem("scalelinesoptions"),
+    kCopies = optionItem("copiesvalue_7"),
+    kScale = optionItem("scalevalue_7"),
+    kRotate = optionItem("rotatevalue_7"),
+    kBounce = optionItem("bouncevalue_7"),
+    kJitter = optionItem("jittervalue_7"),
+    kCrunch = optionItem("crunchvalue_7"),
+    kPlacement = optionItem("placementvalue_7"),
 };
 
-constexpr int kBounceAlong = 7;
+constexpr int kBounceAlong = toolNamed("bounce-along");
 
 // The drag runs from (300, 300) to (360, 380): the drag path's vector is (60, 80) and its
 // centre (330, 340); the places run from there to the full drag vector.

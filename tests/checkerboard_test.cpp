@@ -12,18 +12,20 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 enum : ASInt32 {
-    kScaleLines = 20,
-    kColumns = 230,
-    kRows = 231,
-    kTouch = 233,
-    kRotation = 234,
-    kJitter = 235,
-    kCreate = 237,
+    kScaleLines = optionItem("scalelinesoptions"),
+    kColumns = optionItem("horizontalcopiesvalue_9"),
+    kRows = optionItem("verticalcopiesvalue_9"),
+    kTouch = optionItem("scaledvalue_9"),
+    kRotation = optionItem("rotatevalue_9"),
+    kJitter = optionItem("jittervalue_9"),
+    kCreate = optionItem("placementvalue_9"),
 };
 
-constexpr int kCheckerboard = 9;
+constexpr int kCheckerboard = toolNamed("checkerboard");
 
 // A drag of (90, 30): with 2 columns and 2 rows the board is 4 x 4 squares of 30 x 10. The
 // drag path's bounds are 90 x 30 with the lower left corner at the mouse-down point.

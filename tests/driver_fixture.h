@@ -12,22 +12,48 @@
 #include <vector>
 
 #include "fixture.h"
+#include "resources/tool_table.h"
 #include "sdk/messages.h"
+#include "session/option_catalog.h"
 
 namespace qttest {
 
+// Palette items and tools by their names in the tables; a name they do not have does not compile.
+using qtsession::optionItem;
+using qttable::toolNamed;
+
 // Palette items the driver and drag mode tests change, as a user would.
 namespace items {
-inline constexpr ASInt32 layer = 4, prOpacity = 5, prLength = 6, prWidth = 7, beneath = 8;
-inline constexpr ASInt32 opacity = 9, blend = 10, slowdown = 11, fillMode = 12, strokeMode = 13;
-inline constexpr ASInt32 fillSwatch = 14, strokeSwatch = 15, width = 16, pattern = 17;
-inline constexpr ASInt32 fillProcess = 18, strokeProcess = 19, tool = 21, lineType = 22, closed = 23;
-inline constexpr ASInt32 copies1 = 42, rotate1 = 43, jitterX1 = 44, jitterY1 = 45;
-inline constexpr ASInt32 trail1 = 47, warp1 = 48, create1 = 49;
+inline constexpr ASInt32 layer = optionItem("layer");
+inline constexpr ASInt32 prOpacity = optionItem("pr_opacityvalue");
+inline constexpr ASInt32 prLength = optionItem("pr_lengthvalue");
+inline constexpr ASInt32 prWidth = optionItem("pr_widthvalue");
+inline constexpr ASInt32 beneath = optionItem("beneathoptions");
+inline constexpr ASInt32 opacity = optionItem("opacity");
+inline constexpr ASInt32 blend = optionItem("blend");
+inline constexpr ASInt32 slowdown = optionItem("countvalue");
+inline constexpr ASInt32 fillMode = optionItem("filloptions");
+inline constexpr ASInt32 strokeMode = optionItem("strokeoptions");
+inline constexpr ASInt32 fillSwatch = optionItem("fillswatchvalue");
+inline constexpr ASInt32 strokeSwatch = optionItem("strokeswatchvalue");
+inline constexpr ASInt32 width = optionItem("width");
+inline constexpr ASInt32 pattern = optionItem("patternoptions");
+inline constexpr ASInt32 fillProcess = optionItem("fillprocessvalue");
+inline constexpr ASInt32 strokeProcess = optionItem("strokeprocessvalue");
+inline constexpr ASInt32 tool = optionItem("currenttool");
+inline constexpr ASInt32 lineType = optionItem("currentpath");
+inline constexpr ASInt32 closed = optionItem("closedpath");
+inline constexpr ASInt32 copies1 = optionItem("copiesvalue_1");
+inline constexpr ASInt32 rotate1 = optionItem("rotatevalue_1");
+inline constexpr ASInt32 jitterX1 = optionItem("jitterxvalue_1");
+inline constexpr ASInt32 jitterY1 = optionItem("jitteryvalue_1");
+inline constexpr ASInt32 trail1 = optionItem("trailvalue_1");
+inline constexpr ASInt32 warp1 = optionItem("envelopevalue_1");
+inline constexpr ASInt32 create1 = optionItem("placementvalue_1");
 }  // namespace items
 
-inline constexpr int kDragTool = 1;
-inline constexpr int kZoomTool = 2;
+inline constexpr int kDragTool = toolNamed("drag");
+inline constexpr int kZoomTool = toolNamed("zoom");
 
 class DriverTest : public PluginTest {
   protected:

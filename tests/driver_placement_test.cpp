@@ -153,9 +153,9 @@ TEST_F(PlacementTest, GridFormByRowColumnAndTally) {
         {16, 1, kThirds11, "16: T odd, both mod 3 = 1"},
         {16, 0, {}, "16: nothing when T is even"},
     };
-    useTool(0);
-    setInt(25, 4);  // columns
-    setInt(26, 4);  // rows
+    useTool(toolNamed("grid"));
+    setInt(optionItem("horizontalcopiesvalue_0"), 4);  // columns
+    setInt(optionItem("verticalcopiesvalue_0"), 4);    // rows
     for (const GridCase& row : rows) {
         SCOPED_TRACE(row.why);
         // A 4 x 4 grid with cells 30 points apart each way.

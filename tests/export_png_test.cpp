@@ -13,7 +13,9 @@
 #include "export/files/cairo_bands.h"
 #include "export/files/cairo_draw.h"
 #include "export/files/cairo_export.h"
+#include "export/files/document_file.h"
 #include "export/scene.h"
+#include "session/gesture.h"
 #include "session/session.h"
 
 namespace {
@@ -224,6 +226,75 @@ TEST(AppPng, FillsLeftOutAreExactlyThoseThatPaintNothing) {
         qtexport::PageImage ours = render(scene, 1.0, 1);
         EXPECT_TRUE(ours.pixels == plainCairoFill(scene, node).pixels) << c.what;
         EXPECT_EQ(hasInk(ours), !c.enclosesNothing) << c.what;
+    }
+}
+
+// Far-off geometry: a path reaching far past the page is clamped to a margin around it and one
+// wholly off the page is left out, and the page shows exactly what the same shapes within
+// reach of the page show.
+TEST(AppPng, GeometryFarOffThePageDrawsWhatTheSameShapeNearItDraws) {
+    const float far = 1e30f;
+    struct Case {
+        const char* what;
+        std::vector<AIPathSegment> far, near;
+        bool closed, fill, stroke;
+    };
+    const Case cases[] = {
+        {"a filled rectangle over half the page",
+         {corner(-far, -far), corner(20, -far), corner(20, far), corner(-far, far)},
+         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)}, true, true, false},
+        {"the same open: its fill closes it",
+         {corner(-far, -far), corner(20, -far), corner(20, far), corner(-far, far)},
+         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)}, false, true, true},
+        {"a stroke across the page", {corner(-far, 20), corner(far, 20)}, {corner(-50, 20), corner(90, 20)}, false, false, true},
+        {"a square wholly off the page", {corner(far, far), corner(2 * far, far), corner(2 * far, 2 * far)}, {}, true, true, true},
+    };
+    for (const Case& c : cases) {
+        auto page = [&](const std::vector<AIPathSegment>& segments) {
+            qtexport::Scene scene;
+            scene.pageWidth = 40.0;
+            scene.pageHeight = 40.0;
+            qtexport::SceneNode node;
+            node.segments = segments;
+            node.closed = c.closed;
+            node.style.fillPaint = c.fill;
+            node.style.fill.color.kind = kGrayColor;
+            node.style.fill.color.c.g.gray = 0.6f;
+            node.style.strokePaint = c.stroke;
+            node.style.stroke.color.kind = kGrayColor;
+            node.style.stroke.color.c.g.gray = 1.0f;
+            node.style.stroke.width = 4.0f;
+            scene.layers.push_back({"Layer 1", {node}});
+            return render(scene, 1.0, 2);
+        };
+        qtexport::PageImage near = page(c.near);
+        EXPECT_TRUE(page(c.far).pixels == near.pixels) << c.what;
+        EXPECT_EQ(hasInk(near), !c.near.empty()) << c.what;
+    }
+}
+
+// Drags from -1e30 to 1e30 give paths that span 1e30 points: every format is written.
+TEST(AppPng, DragsAcrossTheWholePlaneExport) {
+    for (int tool : {6, 7}) {  // scaledown, bounce-along
+        qtsession::Session session(qthost::HostConfig{});
+        session.selectTool(tool);
+        session.selectShape(6);
+        session.play(qtsession::straightDrag({-1e30f, 0.0f}, {1e30f, 0.0f}, 8, 255, 0));
+        const qthost::Document& doc = session.host().document();
+        ASSERT_GT(doc.liveArtCount(), 1u);
+        for (const char* extension : {".png", ".pdf", ".svg"}) {
+            fs::path file = fs::temp_directory_path() /
+                            ("quentarb-far-" + std::to_string(::getpid()) + "-" + std::to_string(tool) + extension);
+            EXPECT_EQ(qtexport::writeDocument(doc, {}, file.string()), 0u) << tool << extension;
+            EXPECT_GT(fs::file_size(file), 100u) << tool << extension;
+            if (std::string(extension) == ".png") {
+                cairo_surface_t* read = cairo_image_surface_create_from_png(file.c_str());
+                EXPECT_EQ(cairo_image_surface_get_width(read), 612) << tool;
+                EXPECT_EQ(cairo_image_surface_get_height(read), 792) << tool;
+                cairo_surface_destroy(read);
+            }
+            fs::remove(file);
+        }
     }
 }
 

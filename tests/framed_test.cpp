@@ -11,13 +11,22 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 namespace framed {
-inline constexpr ASInt32 columns = 70, rows = 71, rotate = 72, jitter = 73, scale = 74, remove = 75;
-inline constexpr ASInt32 edge = 78, create = 80, scaleLines = 20;
+inline constexpr ASInt32 columns = optionItem("horizontalcopiesvalue_3");
+inline constexpr ASInt32 rows = optionItem("verticalcopiesvalue_3");
+inline constexpr ASInt32 rotate = optionItem("rotateanglevalue_3");
+inline constexpr ASInt32 jitter = optionItem("jittervalue_3");
+inline constexpr ASInt32 scale = optionItem("scalevalue_3");
+inline constexpr ASInt32 remove = optionItem("deletepathvalue_3");
+inline constexpr ASInt32 edge = optionItem("edgeoptions_3");
+inline constexpr ASInt32 create = optionItem("placementvalue_3");
+inline constexpr ASInt32 scaleLines = optionItem("scalelinesoptions");
 }  // namespace framed
 
-constexpr int kFramedTool = 3;
+constexpr int kFramedTool = toolNamed("framed");
 constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans (100, 50), centre (150, 125)
 

@@ -11,14 +11,25 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 namespace grid {
-inline constexpr ASInt32 columns = 25, rows = 26, rotate = 27, jitter = 28, warp = 30, create = 31,
-                         rotation = 32;
-inline constexpr ASInt32 check = 33, scaleX = 34, scaleY = 35, turn = 36, scaleLines = 20;
+inline constexpr ASInt32 columns = optionItem("horizontalcopiesvalue_0");
+inline constexpr ASInt32 rows = optionItem("verticalcopiesvalue_0");
+inline constexpr ASInt32 rotate = optionItem("rotatevalue_0");
+inline constexpr ASInt32 jitter = optionItem("jittervalue_0");
+inline constexpr ASInt32 warp = optionItem("envelopevalue_0");
+inline constexpr ASInt32 create = optionItem("placementvalue_0");
+inline constexpr ASInt32 rotation = optionItem("rotation_0");
+inline constexpr ASInt32 check = optionItem("checkoptions_0");
+inline constexpr ASInt32 scaleX = optionItem("scalexoptions_0");
+inline constexpr ASInt32 scaleY = optionItem("scaleyoptions_0");
+inline constexpr ASInt32 turn = optionItem("flipoptions_0");
+inline constexpr ASInt32 scaleLines = optionItem("scalelinesoptions");
 }  // namespace grid
 
-constexpr int kGridTool = 0;
+constexpr int kGridTool = toolNamed("grid");
 constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans 100 x 50, centre (150, 125)
 

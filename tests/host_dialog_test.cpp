@@ -138,4 +138,37 @@ TEST(HostDialogSuites, AMissingItemIsNullAndEveryOperationOnItIsHarmless) {
     EXPECT_EQ(items->GetDialog(missing), nullptr);
 }
 
+// A user's change at one host's palette runs the plug-in's procedure with that host serving
+// its calls, whichever host was active before; reading a host's dialogs changes nothing.
+qthost::Host::Impl* gServing = nullptr;
+void recordServingHost(ADMItemRef, ADMNotifierRef) { gServing = qthost::activeHost(); }
+
+TEST(HostDialogSuites, AUserChangeRunsAtTheHostWhosePaletteItIs) {
+    qthost::Host first;
+    qthost::Host::Impl* firstImpl = qthost::activeHost();
+    Dialog* palette =
+        first.dialogs().create("Palette", 1, kADMFloatingDialogStyle, "", 100, 50, buildNothing, nullptr);
+    DialogItem* check = palette->createItem(4, kADMTextCheckBoxType, {0, 0, 80, 14});
+    check->setNotifyProc(recordServingHost);
+
+    qthost::Host second;
+    qthost::Host::Impl* secondImpl = qthost::activeHost();
+    ASSERT_NE(firstImpl, secondImpl);
+    first.dialogs();
+    EXPECT_EQ(qthost::activeHost(), secondImpl) << "reading the dialogs chooses no host";
+
+    gServing = nullptr;
+    ASSERT_TRUE(DialogModel::userSetBool(check, true));
+    EXPECT_EQ(gServing, firstImpl);
+    EXPECT_EQ(qthost::activeHost(), firstImpl);
+
+    gServing = nullptr;
+    DialogModel model;  // a model outside any host has no host to choose
+    Dialog* loose = model.create("Loose", 1, kADMFloatingDialogStyle, "", 10, 10, buildNothing, nullptr);
+    DialogItem* button = loose->createItem(3, kADMTextPushButtonType, {0, 0, 80, 20});
+    button->setNotifyProc(recordServingHost);
+    ASSERT_TRUE(DialogModel::userClick(button));
+    EXPECT_EQ(gServing, firstImpl) << "the active host stays";
+}
+
 }  // namespace

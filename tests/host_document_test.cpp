@@ -177,6 +177,11 @@ TEST(HostDocument, BoundsFollowTheCurvesNotTheirHandles) {
         EXPECT_NEAR(r.top, row.expected.top, 1e-5) << row.why;
         EXPECT_NEAR(r.right, row.expected.right, 1e-5) << row.why;
         EXPECT_NEAR(r.bottom, row.expected.bottom, 1e-5) << row.why;
+        qthost::OptionalRect bounds = doc.artBounds(art);
+        EXPECT_EQ(bounds.empty(), row.segments.empty()) << row.why << ": the reader's bounds say when there are none";
+        if (!bounds.empty()) {
+            EXPECT_EQ(bounds.rect().top, r.top) << row.why;
+        }
     }
 }
 

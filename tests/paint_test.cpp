@@ -14,20 +14,22 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 enum : ASInt32 {
-    kScaleLines = 20,
-    kScaleH = 250,
-    kScaleV = 251,
-    kFade = 252,
-    kJitter = 253,
-    kIntensity = 254,
-    kFollow = 255,
-    kRandomTurn = 257,
-    kCreate = 258,
+    kScaleLines = optionItem("scalelinesoptions"),
+    kScaleH = optionItem("scaledhvalue_10"),
+    kScaleV = optionItem("scaledvvalue_10"),
+    kFade = optionItem("fadefillvalue_10"),
+    kJitter = optionItem("jittervalue_10"),
+    kIntensity = optionItem("intensityvalue_10"),
+    kFollow = optionItem("followvalue_10"),
+    kRandomTurn = optionItem("anglevalue_10"),
+    kCreate = optionItem("placementvalue_10"),
 };
 
-constexpr int kPaint = 10;
+constexpr int kPaint = toolNamed("paint");
 
 // Every event of these drags is at (140, 120): the drag path is 40 x 20 about (120, 110) and
 // each stamp lands on (160, 130), moved by the drag vector.

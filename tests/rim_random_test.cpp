@@ -11,13 +11,20 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 namespace rim {
-inline constexpr ASInt32 copies = 90, scaleMin = 91, scaleMax = 92, jitter = 93, linked = 95;
-inline constexpr ASInt32 rotation = 98, scaleLines = 20;
+inline constexpr ASInt32 copies = optionItem("copiesvalue_4");
+inline constexpr ASInt32 scaleMin = optionItem("scaleminvalue_4");
+inline constexpr ASInt32 scaleMax = optionItem("scalemaxvalue_4");
+inline constexpr ASInt32 jitter = optionItem("jittervalue_4");
+inline constexpr ASInt32 linked = optionItem("linkedvalue_4");
+inline constexpr ASInt32 rotation = optionItem("applyrotatevalue_4");
+inline constexpr ASInt32 scaleLines = optionItem("scalelinesoptions");
 }  // namespace rim
 
-constexpr int kRimRandomTool = 4;
+constexpr int kRimRandomTool = toolNamed("rim-random");
 constexpr AIRealPoint kFrom{100.0f, 100.0f};
 constexpr AIRealPoint kTo{200.0f, 150.0f};  // D spans (100, 50), centre (150, 125); half vector (50, 25)
 

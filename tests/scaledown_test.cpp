@@ -11,23 +11,26 @@
 
 namespace {
 
+using qttest::optionItem;
+using qttest::toolNamed;
+
 enum : ASInt32 {
-    kBeneath = 8,
-    kPressureOpacity = 5,
-    kScaleLines = 20,
-    kCopies = 140,
-    kScaleH = 141,
-    kScaleV = 142,
-    kTwist = 143,
-    kJitter = 144,
-    kPlacement = 149,
-    kFade = 150,
-    kApplyMode = 151,
-    kTurn = 152,
-    kRotate = 153,
+    kBeneath = optionItem("beneathoptions"),
+    kPressureOpacity = optionItem("pr_opacityvalue"),
+    kScaleLines = optionItem("scalelinesoptions"),
+    kCopies = optionItem("copiesvalue_6"),
+    kScaleH = optionItem("scalehvalue_6"),
+    kScaleV = optionItem("scalevvalue_6"),
+    kTwist = optionItem("twistvalue_6"),
+    kJitter = optionItem("jittervalue_6"),
+    kPlacement = optionItem("placementvalue_6"),
+    kFade = optionItem("fadefillvalue_6"),
+    kApplyMode = optionItem("scaleoptions_6"),
+    kTurn = optionItem("turnvalue_6"),
+    kRotate = optionItem("rotatevalue_6"),
 };
 
-constexpr int kScaledown = 6;
+constexpr int kScaledown = toolNamed("scaledown");
 
 // The drag runs from (300, 300) to (360, 380): the drag path's vector is (60, 80), its
 // centre (330, 340); with n copies copy i sits i / (n - 1) of the way along.

@@ -1,6 +1,6 @@
-// The option catalogue against the live palette: every option's item, range and popup entry
-// count as the front ends read them must be what the plug-in's control enforces, so a front
-// end can check a value before the host starts.
+// The option catalogue against the live palette: every option's item, control, range and
+// popup entry count as the front ends read them must be what the plug-in's control enforces,
+// so a front end can check a value before the host starts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,6 +22,10 @@ TEST_F(OptionCatalog, RangesAndEntriesAreThoseOfTheControls) {
         }
         const qthost::DialogItem* control = item(o.item);
         ASSERT_NE(control, nullptr);
+        using qtsession::ControlType;
+        EXPECT_EQ(control->isPopup(), o.control == ControlType::Popup || o.control == ControlType::Tool);
+        EXPECT_EQ(control->isCheckBox(), o.control == ControlType::Check);
+        EXPECT_EQ(control->isSpinEdit(), o.control == ControlType::Spin || o.control == ControlType::Swatch);
         if (control->isPopup()) {
             EXPECT_EQ(o.entries, static_cast<int>(control->entries().size()));
             EXPECT_EQ(o.min, 0.0);
@@ -37,6 +41,18 @@ TEST_F(OptionCatalog, RangesAndEntriesAreThoseOfTheControls) {
             EXPECT_EQ(o.min, 0.0);
             EXPECT_EQ(o.max, 1.0);
         }
+    }
+}
+
+TEST_F(OptionCatalog, TheSelectorsAndResetAreThePalettesOwn) {
+    ASSERT_NE(item(qtsession::kToolSelectorItem), nullptr);
+    EXPECT_EQ(static_cast<int>(item(qtsession::kToolSelectorItem)->entries().size()), qttable::kToolCount);
+    ASSERT_NE(item(qtsession::kLineTypeItem), nullptr);
+    EXPECT_EQ(static_cast<int>(item(qtsession::kLineTypeItem)->entries().size()), qttable::kShapeCount);
+    ASSERT_NE(item(qtsession::kResetItem), nullptr);
+    EXPECT_TRUE(item(qtsession::kResetItem)->isPushButton());
+    for (const qttable::Tool& tool : qttable::kTools) {
+        EXPECT_EQ(item(qtsession::kToolSelectorItem)->entries()[tool.number]->text, tool.entry);
     }
 }
 

@@ -12,23 +12,25 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
+using qttest::toolNamed;
 
 enum : ASInt32 {
-    kScaleLines = 20,
-    kCopies = 200,
-    kAlign = 201,
-    kRotation = 202,
-    kJitter = 203,
-    kScale = 204,
-    kArms = 205,
-    kDecay = 206,
-    kDelete = 207,
-    kMatch = 208,
-    kReverse = 209,
-    kCreate = 212,
+    kScaleLines = optionItem("scalelinesoptions"),
+    kCopies = optionItem("copiesvalue_8"),
+    kAlign = optionItem("alignvalue_8"),
+    kRotation = optionItem("rotatevalue_8"),
+    kJitter = optionItem("jittervalue_8"),
+    kScale = optionItem("scalevalue_8"),
+    kArms = optionItem("spiralsvalue_8"),
+    kDecay = optionItem("decayvalue_8"),
+    kDelete = optionItem("deletepathvalue_8"),
+    kMatch = optionItem("matchvalue_8"),
+    kReverse = optionItem("reversevalue_8"),
+    kCreate = optionItem("placementvalue_8"),
 };
 
-constexpr int kSpiral = 8;
+constexpr int kSpiral = toolNamed("spiral");
 constexpr double kPi = 3.14159265358979;
 
 // The drag path runs from (100, 100) to (130, 140): length R = 50, bounds 30 x 40 about the

@@ -11,31 +11,34 @@
 
 namespace {
 
+using qttest::optionItem;
+using qttest::toolNamed;
+
 // Palette items of the windmill page and the shared controls the tests touch.
 enum : ASInt32 {
-    kStrokeMode = 13,
-    kScaleLines = 20,
-    kCopies = 110,
-    kCircles = 111,
-    kAlign = 112,
-    kRotate = 113,
-    kJitter = 114,
-    kOffset = 115,
-    kCirclesRadius = 116,
-    kScale = 117,
-    kTurn = 118,
-    kMeasure = 119,
-    kResizeMode = 120,
-    kTurnMode = 121,
-    kDelete = 122,
-    kMatch = 123,
-    kInitial = 125,
-    kResize = 126,
-    kPlacement = 128,
-    kGap = 129,
+    kStrokeMode = optionItem("strokeoptions"),
+    kScaleLines = optionItem("scalelinesoptions"),
+    kCopies = optionItem("copiesvalue_5"),
+    kCircles = optionItem("circlesvalue_5"),
+    kAlign = optionItem("alignvalue_5"),
+    kRotate = optionItem("rotatevalue_5"),
+    kJitter = optionItem("jittervalue_5"),
+    kOffset = optionItem("offsetvalue_5"),
+    kCirclesRadius = optionItem("circlesradiusvalue_5"),
+    kScale = optionItem("scalevalue_5"),
+    kTurn = optionItem("turnvalue_5"),
+    kMeasure = optionItem("measureoptions_5"),
+    kResizeMode = optionItem("windmilloptions_5"),
+    kTurnMode = optionItem("turnoptions_5"),
+    kDelete = optionItem("deletepathvalue_5"),
+    kMatch = optionItem("matchvalue_5"),
+    kInitial = optionItem("initialvalue_5"),
+    kResize = optionItem("resizevalue_5"),
+    kPlacement = optionItem("placementvalue_5"),
+    kGap = optionItem("gapvvalue_5"),
 };
 
-constexpr int kWindmill = 5;
+constexpr int kWindmill = toolNamed("windmill");
 
 // The drag path runs from (300, 300) to (360, 380): a drag of length 100 whose bounds have
 // the centre (330, 340) and the size 60 x 80.

@@ -12,9 +12,15 @@
 namespace {
 
 using qttest::near;
+using qttest::optionItem;
 
 namespace zoom {
-inline constexpr ASInt32 copies = 50, interpolate = 51, curve = 52, mode = 53, length = 56, view = 57;
+inline constexpr ASInt32 copies = optionItem("copiesvalue_2");
+inline constexpr ASInt32 interpolate = optionItem("interpolatevalue_2");
+inline constexpr ASInt32 curve = optionItem("curvevalue_2");
+inline constexpr ASInt32 mode = optionItem("zoomoptions_2");
+inline constexpr ASInt32 length = optionItem("lengthvalue_2");
+inline constexpr ASInt32 view = optionItem("viewvalue_2");
 }  // namespace zoom
 
 constexpr AIRealPoint kFrom{200.0f, 300.0f};

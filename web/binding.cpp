@@ -21,6 +21,7 @@
 #include "export/json_export.h"
 #include "session/option_catalog.h"
 #include "session/parse.h"
+#include "session/session.h"
 #include "export/scene.h"
 #include "export/svg_export.h"
 #include "host/host.h"
@@ -222,11 +223,8 @@ std::string statusJson(int from) {
 std::string optionCatalogJson() {
     nlohmann::json out = nlohmann::json::array();
     for (const qtsession::OptionInfo& o : qtsession::optionCatalog()) {
-        const char* type = o.type == qtsession::OptionType::boolean ? "bool"
-                           : o.type == qtsession::OptionType::real  ? "float"
-                                                                : "int32";
         out.push_back({{"name", std::string(o.name)},
-                       {"type", type},
+                       {"type", qtsession::typeName(o.type)},
                        {"item", o.item},
                        {"tool", o.tool},
                        {"default", o.defaultValue}});
@@ -286,7 +284,7 @@ std::string artBoundsJson() {
 // The tool names the command line and gesture files use, by number.
 std::string toolNamesJson() {
     nlohmann::json out = nlohmann::json::array();
-    for (int tool = 0; tool <= 12; ++tool) out.push_back(qtsession::toolName(tool));
+    for (const qttable::Tool& tool : qttable::kTools) out.push_back(tool.name);
     return out.dump();
 }
 
@@ -322,9 +320,9 @@ std::string normalizeGesture(const std::string& text) {
                     if (!option) throw qthost::UsageError(what + " is unknown");
                     if (option->item < 0) throw qthost::UsageError(what + " has no control in the palette");
                     nlohmann::json value;
-                    if (option->type == qtsession::OptionType::boolean) {
+                    if (option->type == qtsession::OptionType::Bool) {
                         value = qtsession::parseBool(e.value, what);
-                    } else if (option->type == qtsession::OptionType::real) {
+                    } else if (option->type == qtsession::OptionType::Real) {
                         value = qtsession::parseNumber(e.value, what);
                     } else {
                         value = std::clamp<long long>(qtsession::parseInteger(e.value, what), INT32_MIN, INT32_MAX);
@@ -339,6 +337,17 @@ std::string normalizeGesture(const std::string& text) {
         return nlohmann::json{{"error", error.what()}}.dump();
     }
 }
+
+// The palette items the page drives by number, from the tables.
+std::string paletteItemsJson() {
+    return nlohmann::json{{"toolSelector", qtsession::kToolSelectorItem},
+                          {"lineType", qtsession::kLineTypeItem},
+                          {"reset", qtsession::kResetItem}}
+        .dump();
+}
+
+// A result code as the page reports it, as the command line does.
+std::string errorCodeText(int code) { return qtsession::errorCodeText(code); }
 
 }  // namespace
 
@@ -366,6 +375,8 @@ EMSCRIPTEN_BINDINGS(quentarb_playground) {
     emscripten::function("pictureCounts", &pictureCounts);
     emscripten::function("exportBand", &exportBand);
     emscripten::function("optionCatalogJson", &optionCatalogJson);
+    emscripten::function("paletteItemsJson", &paletteItemsJson);
+    emscripten::function("errorCodeText", &errorCodeText);
     emscripten::function("redoLastDrag", &redoLastDrag);
     emscripten::function("cancelDrag", &cancelDrag);
     emscripten::function("undoableDrags", &undoableDrags);

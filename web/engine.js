@@ -3,9 +3,11 @@
 // does for the command line). A HostSession forwards the page's events to the binding and
 // keeps them as a gesture log that `quentarb draw --gesture` plays back.
 
-const TOOL_SELECTOR = 21;
-const LINE_TYPE = 22;
-const RESET_BUTTON = 3;
+// The palette items the page drives by number, as the binding reads them from the tables; set
+// when the first instance starts, before the page has a palette to look them up in.
+export let TOOL_SELECTOR = -1;
+export let LINE_TYPE = -1;
+export let RESET_BUTTON = -1;
 
 let compiled = null;
 
@@ -34,6 +36,7 @@ export class HostSession {
   // config: {seed, page: [w, h], colorModel, fill, stroke, strokeWidth, pressureDevice}
   static async start(config) {
     const mod = await instantiate();
+    ({ toolSelector: TOOL_SELECTOR, lineType: LINE_TYPE, reset: RESET_BUTTON } = JSON.parse(mod.paletteItemsJson()));
     const error = mod.start(JSON.stringify(config));
     if (error) {
       mod.stop();
@@ -57,6 +60,9 @@ export class HostSession {
     this.mod.stop();
     this.mod = null;
   }
+
+  // A result code as the command line writes it: "1346458189 ('PARM')".
+  errorText(code) { return this.mod.errorCodeText(code); }
 
   // ---- Mouse ----
   mouseDown(at) {

@@ -1,7 +1,7 @@
 // The playground page: one host session per document, the document window, the mode picker,
 // presets, the options palette, the key hints, the document settings, links and autosave,
 // opening files, exports and the status line.
-import { HostSession, loadEngine } from './engine.js';
+import { HostSession, loadEngine, TOOL_SELECTOR } from './engine.js';
 import {
   downloadName, drawingRecord, pngWithDrawing, readDrawingFile, svgOfArea, svgWithDrawing,
 } from './files.js';
@@ -17,7 +17,6 @@ import {
 import { FRAME } from './art_canvas.js';
 import { PageView, pagePng } from './view.js';
 
-const TOOL_SELECTOR = 21;
 const $ = (id) => document.getElementById(id);
 
 const state = {
@@ -72,12 +71,7 @@ function message(text, info = false) {
 }
 
 function errorText(code) {
-  let text = String(code);
-  if (code > 16384) {
-    const chars = [24, 16, 8, 0].map((s) => String.fromCharCode((code >>> s) & 0xff)).join('');
-    text += ` ('${chars}')`;
-  }
-  return text;
+  return state.session ? state.session.errorText(code) : String(code);
 }
 
 function noteResult(result, what) {

@@ -2,10 +2,8 @@
 // their full names, driving the palette's own tool selector), the presets (one click: a new
 // document with the preset drawn; each says what it sets) and the preview strips of the long
 // numbered popups.
+import { LINE_TYPE, TOOL_SELECTOR } from './engine.js';
 import { PREVIEWED_POPUPS } from './previews.js';
-
-const TOOL_SELECTOR = 21;
-const LINE_TYPE = 22;
 
 const trimmed = (text) => text.trim();
 

@@ -2,8 +2,7 @@
 // Settings are the document settings and the palette, each only where it differs from its
 // default; a drawing adds the gesture log. The JSON is deflated and written in base64url.
 
-const TOOL_SELECTOR = 21;
-const LINE_TYPE = 22;
+import { LINE_TYPE, TOOL_SELECTOR } from './engine.js';
 
 // The document settings a new page starts with (the command line's defaults).
 export const DEFAULT_DOCUMENT = Object.freeze({

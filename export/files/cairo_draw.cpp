@@ -2,7 +2,9 @@
 #include "export/files/cairo_draw.h"
 
 #include <cmath>
+#include <iterator>
 
+#include "export/files/page_clip.h"
 #include "export/srgb.h"
 
 namespace qtexport {
@@ -17,6 +19,7 @@ cairo_operator_t blendOperator(ASInt32 mode) {
         CAIRO_OPERATOR_LIGHTEN,    CAIRO_OPERATOR_DIFFERENCE,  CAIRO_OPERATOR_EXCLUSION,
         CAIRO_OPERATOR_HSL_HUE,    CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
         CAIRO_OPERATOR_HSL_LUMINOSITY};
+    static_assert(std::size(kOperators) == kLastBlendMode + 1, "one operator per blend mode");
     return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kOperators[mode] : CAIRO_OPERATOR_OVER;
 }
 
@@ -42,23 +45,35 @@ void setColor(cairo_t* cr, const AIColor& color) {
     cairo_set_source_rgb(cr, rgb.r, rgb.g, rgb.b);
 }
 
-void drawNode(cairo_t* cr, const SceneNode& node);
+void drawNode(cairo_t* cr, const PageClip& page, const SceneNode& node);
 
-void drawContent(cairo_t* cr, const SceneNode& node) {
+void drawContent(cairo_t* cr, const PageClip& page, const SceneNode& node) {
     if (node.isGroup) {
-        for (const SceneNode& child : node.children) drawNode(cr, child);
+        for (const SceneNode& child : node.children) drawNode(cr, page, child);
         return;
     }
     bool fill = node.style.fillPaint && !fillEnclosesNothing(node);
     bool stroke = node.style.strokePaint && node.style.stroke.width > 0.0f;
     if (!fill && !stroke) return;
-    tracePath(cr, node);
+    const PageClip::Fit fit = page.fit(node);
+    if (fit == PageClip::Fit::leftOut) return;
+    const bool clipped = fit == PageClip::Fit::clipped;
+    if (clipped) {
+        page.traceClipped(cr, node, fill);
+    } else {
+        tracePath(cr, node);
+    }
     if (fill) {
         setColor(cr, node.style.fill.color);
         cairo_set_fill_rule(cr, node.style.evenodd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
         cairo_fill_preserve(cr);
     }
     if (stroke) {
+        // A clipped open path is stroked without the closing line its fill needed.
+        if (clipped && fill && !node.closed) {
+            cairo_new_path(cr);
+            page.traceClipped(cr, node, false);
+        }
         setColor(cr, node.style.stroke.color);
         cairo_set_line_width(cr, node.style.stroke.width);
         cairo_stroke_preserve(cr);
@@ -66,15 +81,15 @@ void drawContent(cairo_t* cr, const SceneNode& node) {
     cairo_new_path(cr);
 }
 
-void drawNode(cairo_t* cr, const SceneNode& node) {
+void drawNode(cairo_t* cr, const PageClip& page, const SceneNode& node) {
     bool plain = node.opacity >= 1.0f && node.blendMode == kNormalBlendMode;
     if (plain) {
-        drawContent(cr, node);
+        drawContent(cr, page, node);
         return;
     }
     // Opacity and blending apply to the object as a whole: draw it apart, then composite.
     cairo_push_group(cr);
-    drawContent(cr, node);
+    drawContent(cr, page, node);
     cairo_pop_group_to_source(cr);
     cairo_set_operator(cr, blendOperator(node.blendMode));
     double alpha = std::isfinite(node.opacity) ? std::fmin(1.0, std::fmax(0.0, node.opacity)) : 1.0;
@@ -111,8 +126,9 @@ void drawScene(cairo_t* cr, const Scene& scene, double scale) {
     cairo_translate(cr, 0.0, scene.pageHeight);
     cairo_scale(cr, 1.0, -1.0);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    const PageClip page(scene.pageWidth, scene.pageHeight, scale);
     for (const SceneLayer& layer : scene.layers) {
-        for (const SceneNode& node : layer.nodes) drawNode(cr, node);
+        for (const SceneNode& node : layer.nodes) drawNode(cr, page, node);
     }
 }
 

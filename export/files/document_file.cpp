@@ -22,6 +22,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The bytes go straight into the temporary file.
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(AtomicFile& file) : file_(file) {}
+    void write(std::string_view bytes) override { file_.write(bytes); }
+
+private:
+    AtomicFile& file_;
+};
+
+template <class Write>
+size_t streamToFile(const std::string& path, Write write) {
+    AtomicFile file(path);
+    FileSink sink(file);
+    size_t leftOut = write(sink);
+    file.commit();
+    return leftOut;
+}
+
 std::string lowerExtension(const std::string& path) {
     std::string ext = fs::path(path).extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -74,12 +93,20 @@ void writeDrawing(const Scene& scene, const std::string& path) {
     }
 }
 
-void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
-    if (formatFor(path) == Format::json) {
-        writeTextFile(path, documentJson(document, run));
-    } else {
-        writeDrawing(buildScene(document), path);
+size_t writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path) {
+    switch (formatFor(path)) {
+        case Format::json:
+            return streamToFile(path, [&](ByteSink& sink) { return writeDocumentJson(document, run, sink); });
+        case Format::svg:
+            return streamToFile(path, [&](ByteSink& sink) { return writeDocumentSvg(document, sink); });
+        case Format::png:
+        case Format::pdf: {
+            const Scene scene = buildScene(document);
+            writeDrawing(scene, path);
+            return scene.leftOut;
+        }
     }
+    return 0;
 }
 
 }  // namespace qtexport

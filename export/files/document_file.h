@@ -24,8 +24,10 @@ bool sameFile(const std::string& a, const std::string& b);
 
 // Writes atomically (export/files/atomic_file.h): a failure leaves no half-written file and
 // no temporary one. Throws RunFailure naming the file on failure. Not for "-": standard
-// output is the command line's.
-void writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);
+// output is the command line's (writeDocumentJson with its own sink). JSON and SVG stream to
+// the file as the document is walked. Returns the number of paths left out because their
+// geometry is not finite.
+size_t writeDocument(const qthost::Document& document, const RunInfo& run, const std::string& path);
 
 // A drawing of the scene (.svg, .png or .pdf by the extension), atomically; RunFailure naming
 // the file on failure. For front ends that keep the scene rather than the document.

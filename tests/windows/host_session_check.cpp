@@ -19,7 +19,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-constexpr int kToolSelectorItem = 21;  // the palette's tool popup
+using qtsession::kToolSelectorItem;  // the palette's tool popup
 
 std::string joined(const Strings& list) {
     std::string out;
@@ -87,19 +87,15 @@ void checkPaletteAndCursor(Checks& checks, qthost::Host& host) {
 }
 
 void checkDrawing(Checks& checks, qthost::Host& host) {
-    struct Mode {
-        int tool;
-        const char* name;
-    };
-    const Mode modes[] = {{0, "grid"}, {2, "zoom"}, {5, "windmill"}, {8, "spiral"}, {9, "checkerboard"}, {12, "background"}};
+    const char* const modes[] = {"grid", "zoom", "windmill", "spiral", "checkerboard", "background"};
     AIReal offset = 0.0f;
-    for (const Mode& mode : modes) {
-        qthost::DialogModel::userSelectEntry(paletteItem(host, kToolSelectorItem), mode.tool);
+    for (const char* mode : modes) {
+        qthost::DialogModel::userSelectEntry(paletteItem(host, kToolSelectorItem), qttable::toolNumber(mode));
         size_t before = host.document().liveArtCount();
         ASErr result = drag(host, {100.0f + offset, 120.0f}, {260.0f + offset, 300.0f});
         offset += 20.0f;
-        checks.equal(result, kNoErr, std::string("a drag in ") + mode.name + " mode");
-        checks.expect(host.document().liveArtCount() > before, std::string(mode.name) + " mode draws art");
+        checks.equal(result, kNoErr, std::string("a drag in ") + mode + " mode");
+        checks.expect(host.document().liveArtCount() > before, std::string(mode) + " mode draws art");
     }
     checks.expect(allZero(host.results()), "every message so far returned 0");
 }
