@@ -39,9 +39,10 @@ DrawPlan planDraw(const DrawInput& args, const OutputChecks& output) {
         p.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
         checkedOptionChange(p.sets.back().first, p.sets.back().second, "--set");
     }
+    // A gesture's drags are counted against --max-steps as the file is read.
     const int steps = args.steps.value_or(8);
     if (steps < 1) throw UsageError("--steps: must be at least 1");
-    if (static_cast<uint64_t>(steps) > args.limits.steps) {
+    if (!gesture && static_cast<uint64_t>(steps) > args.limits.steps) {
         throw UsageError(
             overLimit("--steps", static_cast<uint64_t>(steps), args.limits.steps, "--max-steps"));
     }

@@ -150,6 +150,9 @@ std::vector<Case> cases() {
          "over the limit of 100000", "old.json", Out::untouched},
         {"GestureFromADevice", {"draw", "--gesture", "/dev/zero", "--out", "@old.json"}, 2, "raise the limit with --max-gesture-bytes",
          "old.json", Out::untouched},
+        // A gesture's own drags are what --max-steps limits, not the default --steps.
+        {"GestureUnderASmallStepLimit", {"draw", "--gesture", "@gesture.json", "--max-steps", "1", "--out", "@new.json"}, 0, "",
+         "new.json", Out::written},
         {"GestureOverItsSize", {"draw", "--gesture", "@gesture.json", "--max-gesture-bytes", "10", "--out", "@new.json"}, 2,
          "larger than 10 bytes", "new.json", Out::absent},
         {"PngTooLarge", {"draw", "--page", "100000,100000", "--out", "@p.png"}, 2, "too large for a PNG", "p.png", Out::absent},
