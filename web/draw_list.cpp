@@ -7,33 +7,19 @@
 #include <utility>
 
 #include "export/srgb.h"
+#include "host/optional_rect.h"
 
 namespace qtweb {
 
 namespace {
 
+// What a node's records cover: its anchors and handles, and the widest stroke inside.
 struct Box {
-    float left = 0, bottom = 0, right = 0, top = 0;
+    qthost::OptionalRect bounds;
     float widestStroke = 0;
-    bool any = false;
 
-    void grow(AIRealPoint p) {
-        if (!any) {
-            left = right = p.h;
-            bottom = top = p.v;
-            any = true;
-            return;
-        }
-        left = std::min(left, p.h);
-        right = std::max(right, p.h);
-        bottom = std::min(bottom, p.v);
-        top = std::max(top, p.v);
-    }
     void grow(const Box& inner) {
-        if (inner.any) {
-            grow(AIRealPoint{inner.left, inner.bottom});
-            grow(AIRealPoint{inner.right, inner.top});
-        }
+        bounds.add(inner.bounds);
         widestStroke = std::max(widestStroke, inner.widestStroke);
     }
 };
@@ -77,11 +63,12 @@ size_t addRecord(DrawList& list, int32_t kind) {
 }
 
 void setBox(DrawList& list, size_t record, const Box& box) {
+    const AIRealRect r = box.bounds.rectOr({0, 0, 0, 0});
     float* f = &list.floats[record * DrawList::kFloats];
-    f[2] = box.left;
-    f[3] = box.bottom;
-    f[4] = box.right;
-    f[5] = box.top;
+    f[2] = r.left;
+    f[3] = r.bottom;
+    f[4] = r.right;
+    f[5] = r.top;
     f[6] = box.widestStroke;
 }
 
@@ -118,9 +105,9 @@ Box addNode(DrawList& list, const qtexport::SceneNode& node) {
     f[1] = node.opacity;
     for (const AIPathSegment& s : node.segments) {
         list.segments.insert(list.segments.end(), {s.p.h, s.p.v, s.in.h, s.in.v, s.out.h, s.out.v});
-        box.grow(s.p);
-        box.grow(s.in);
-        box.grow(s.out);
+        box.bounds.add(s.p);
+        box.bounds.add(s.in);
+        box.bounds.add(s.out);
     }
     if (style.strokePaint) box.widestStroke = style.stroke.width;
     setBox(list, record, box);

@@ -1,13 +1,11 @@
 // The draw list of the whole document, kept up to date between calls, and what changed in it:
-// nothing, only new top-level art above or beneath the rest, or everything. The host's change
-// log is private to it, so the plan compares the document's top-level art with what it listed
-// last: same objects in the same order, and a fingerprint of everything a drawing reads from
-// them.
+// nothing, only new top-level art above or beneath the rest, or everything. The host's
+// revisions tell it: the plan keeps the revision it last drew and asks what changed since,
+// so an update costs as much as the new art, whatever the document holds.
 #ifndef QT_WEB_REDRAW_PLAN_H
 #define QT_WEB_REDRAW_PLAN_H
 
 #include <cstdint>
-#include <vector>
 
 #include "host/document.h"
 #include "web/draw_list.h"
@@ -23,23 +21,16 @@ public:
     // rebuilds it whole.
     Redraw update(const qthost::Document& document, bool everything, DrawList& list);
     uint32_t pathCount() const { return paths_; }
-    void forget() { valid_ = false; }
+    void forget() { revision_ = 0; }
 
 private:
-    struct TopLevel {
-        AIArtHandle art;
-        uint32_t layer;
-        bool operator==(const TopLevel&) const = default;
-    };
+    // Adds the art to the list, counting its paths and whether it blends.
+    void take(qthost::ArtView art, DrawList& list);
 
-    // Adds the art to the list; its contribution to the fingerprint, paths and odd blends.
-    void take(const qthost::Document& document, const TopLevel& item, DrawList& list);
-
-    std::vector<TopLevel> drawn_;
-    uint64_t fingerprint_ = 0;  // sum over drawn_ of each object's fingerprint
+    const qthost::Document* document_ = nullptr;
+    qthost::Revision revision_ = 0;  // the revision the list shows; 0: none yet
     uint32_t paths_ = 0;
-    uint32_t blending_ = 0;      // drawn objects that do not composite normally
-    bool valid_ = false;
+    uint32_t blending_ = 0;  // drawn objects that do not composite normally
 };
 
 }  // namespace qtweb
