@@ -21,7 +21,6 @@ struct DrawArgs : qtsession::DrawInput {
     std::string out;
 };
 
-
 int runDraw(const DrawArgs& args, std::ostream& err);
 int runOptions(const std::optional<std::string>& tool, bool json, std::ostream& out, std::ostream& err);
 // The gallery: every piece, or the `count` pieces from `first` on (named by their place in

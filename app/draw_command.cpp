@@ -3,43 +3,46 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "export/files/cairo_export.h"
 #include "app/commands.h"
-#include "app/standard_output.h"
 #include "app/messages.h"
-#include "export/files/document_file.h"
-#include "session/parse.h"
 #include "app/progress.h"
-#include "session/session.h"
+#include "app/standard_output.h"
+#include "export/files/cairo_export.h"
+#include "export/files/document_file.h"
 #include "host/run_errors.h"
+#include "session/parse.h"
+#include "session/session.h"
 
 namespace qtapp {
 
 using namespace qtsession;
 using namespace qtexport;
 
-using qthost::UsageError;
 using qthost::inQuotes;
 using qthost::printable;
+using qthost::UsageError;
 
 namespace {
 
 // JSON for `--out -` goes to standard output as it is written.
 class StandardOutputSink : public ByteSink {
-public:
+  public:
     void write(std::string_view bytes) override { writeStandardOutput(bytes); }
 };
 
 // A PNG has a pixel a point: its size is known from the page before anything is drawn.
 void checkPngPage(AIRealPoint page, const Limits& limits) {
-    const double width = std::ceil(static_cast<double>(page.h)), height = std::ceil(static_cast<double>(page.v));
+    const double width = std::ceil(static_cast<double>(page.h)),
+                 height = std::ceil(static_cast<double>(page.v));
     if (width > kMaxPngSide || height > kMaxPngSide) {
         throw UsageError("--page: " + std::to_string(static_cast<long long>(width)) + " x " +
-                         std::to_string(static_cast<long long>(height)) + " is too large for a PNG (at most " +
-                         std::to_string(kMaxPngSide) + " pixels a side)");
+                         std::to_string(static_cast<long long>(height)) +
+                         " is too large for a PNG (at most " + std::to_string(kMaxPngSide) +
+                         " pixels a side)");
     }
     const auto pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (pixels > limits.pngPixels) throw UsageError(overLimit("--page: PNG pixels", pixels, limits.pngPixels, "--max-png-pixels"));
+    if (pixels > limits.pngPixels)
+        throw UsageError(overLimit("--page: PNG pixels", pixels, limits.pngPixels, "--max-png-pixels"));
 }
 
 // Everything is checked before the plug-in runs, so a bad argument writes nothing.
@@ -50,7 +53,8 @@ DrawPlan plan(const DrawArgs& args) {
     OutputChecks output;
     output.gesture = [&](const std::string& gesture) {
         if (args.out != "-" && sameFile(args.out, gesture)) {
-            throw UsageError("--out: " + inQuotes(args.out) + " is the gesture file; it would be overwritten");
+            throw UsageError("--out: " + inQuotes(args.out) +
+                             " is the gesture file; it would be overwritten");
         }
     };
     if (format == Format::png) output.page = [&](AIRealPoint page) { checkPngPage(page, args.limits); };
@@ -67,7 +71,8 @@ int runDraw(const DrawArgs& args, std::ostream& err) {
         Progress progress;
         Session session(p.config);
         startDrawing(session, p);
-        session.play(p.events, [&](size_t done, size_t total, size_t art) { progress.events(done, total, art); });
+        session.play(p.events,
+                     [&](size_t done, size_t total, size_t art) { progress.events(done, total, art); });
         qthost::Host& host = session.host();
         RunInfo run{p.config.seed, host.results().all(), host.records().alerts};
         progress.step("writing " + args.out);

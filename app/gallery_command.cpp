@@ -4,34 +4,34 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 
 #include "app/commands.h"
-#include "app/standard_output.h"
-#include "export/files/atomic_file.h"
-#include "export/json_export.h"
 #include "app/messages.h"
-#include "export/files/document_file.h"
-#include "session/parse.h"
 #include "app/presets.h"
 #include "app/progress.h"
-#include "export/scene.h"
+#include "app/standard_output.h"
+#include "export/files/atomic_file.h"
 #include "export/files/cairo_export.h"
-#include "session/session.h"
+#include "export/files/document_file.h"
+#include "export/json_export.h"
+#include "export/scene.h"
 #include "export/svg_export.h"
 #include "host/run_errors.h"
 #include "resources/tool_table.h"
+#include "session/parse.h"
+#include "session/session.h"
 
 namespace qtapp {
 
 using namespace qtsession;
 using namespace qtexport;
 
-using qthost::RunFailure;
 using qthost::inQuotes;
 using qthost::printable;
+using qthost::RunFailure;
 
 namespace {
 
@@ -56,10 +56,14 @@ std::vector<Preset> pieces() {
 std::string escapeHtml(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else out += c;
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
     }
     return out;
 }
@@ -70,7 +74,8 @@ std::string escapeHtml(const std::string& text) {
 // gallery goes on; a file that cannot be written stops it with status 3.
 size_t galleryPieceCount() { return pieces().size(); }
 
-int runGallery(const std::string& directory, std::ostream& out, std::ostream& err, size_t first, size_t count) {
+int runGallery(const std::string& directory, std::ostream& out, std::ostream& err, size_t first,
+               size_t count) {
     namespace fs = std::filesystem;
     // The presets, the settings and the module are checked before the folder is made: a
     // refused run creates nothing. The first piece's session is the module's check.
@@ -105,7 +110,8 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
             const Preset& piece = all[index];
             std::string name = std::to_string(index) + "-" + toolName(piece.tool);
             progress.step("piece " + std::to_string(index + 1) + " of " + std::to_string(all.size()));
-            std::unique_ptr<Session> made = ready ? std::move(ready) : std::make_unique<Session>(piece.config);
+            std::unique_ptr<Session> made =
+                ready ? std::move(ready) : std::make_unique<Session>(piece.config);
             Session& session = *made;
             session.selectTool(piece.tool);
             session.selectShape(piece.shape);
@@ -113,12 +119,15 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
             session.play(straightDrag(piece.from, piece.to, piece.steps, 255, 0));
             qthost::Host& host = session.host();
             RunInfo run{host.config().seed, host.results().all(), host.records().alerts};
-            writeTextFile((fs::path(directory) / (name + ".json")).string(), documentJson(host.document(), run));
+            writeTextFile((fs::path(directory) / (name + ".json")).string(),
+                          documentJson(host.document(), run));
             Scene scene = buildScene(host.document());
             writeTextFile((fs::path(directory) / (name + ".svg")).string(), sceneSvg(scene));
             const std::string png = (fs::path(directory) / (name + ".png")).string();
             if (std::string failure = writePng(scene, png); !failure.empty()) {
-                throw RunFailure(failure.rfind("cannot ", 0) == 0 ? failure : "cannot write " + inQuotes(png) + ": " + failure);
+                throw RunFailure(failure.rfind("cannot ", 0) == 0
+                                     ? failure
+                                     : "cannot write " + inQuotes(png) + ": " + failure);
             }
             if (session.pluginFailed()) {
                 progress.clear();
@@ -126,14 +135,19 @@ int runGallery(const std::string& directory, std::ostream& out, std::ostream& er
                 status = kExitPluginError;
             }
             html += "<figure><a href=\"" + name + ".svg\"><img src=\"" + name + ".png\" alt=\"" + name +
-                    "\"></a><figcaption>" + escapeHtml(std::string(toolName(piece.tool)) + ": " + piece.title) +
+                    "\"></a><figcaption>" +
+                    escapeHtml(std::string(toolName(piece.tool)) + ": " + piece.title) +
                     "</figcaption></figure>\n";
         }
         html += "</body></html>\n";
         writeTextFile((fs::path(directory) / "index.html").string(), html);
         progress.clear();
-        std::string done = "gallery: " + std::to_string(end - first) + " pieces in " + printable(directory) + "\n";
-        if (&out == &std::cout) writeStandardOutput(done); else out << done;
+        std::string done =
+            "gallery: " + std::to_string(end - first) + " pieces in " + printable(directory) + "\n";
+        if (&out == &std::cout)
+            writeStandardOutput(done);
+        else
+            out << done;
         return status;
     } catch (...) {
         progress.clear();

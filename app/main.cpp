@@ -4,11 +4,11 @@
 #include <iostream>
 #include <string_view>
 
-#include "export/files/atomic_file.h"
 #include "app/commands.h"
-#include "app/standard_output.h"
 #include "app/messages.h"
 #include "app/numbers.h"
+#include "app/standard_output.h"
+#include "export/files/atomic_file.h"
 #include "host/run_errors.h"
 #include "resources/tool_table.h"
 #include "session/parse.h"
@@ -32,7 +32,8 @@ void applyNumbers(const NumberFlags& n, qtapp::DrawArgs& draw) {
     // Ranges are the representable ones here; the draw command checks the meaningful ones.
     if (n.shape) draw.shape = static_cast<int>(integerIn(*n.shape, "--shape", INT32_MIN, INT32_MAX));
     if (n.steps) draw.steps = static_cast<int>(integerIn(*n.steps, "--steps", INT32_MIN, INT32_MAX));
-    if (n.pressure) draw.pressure = static_cast<int>(integerIn(*n.pressure, "--pressure", INT32_MIN, INT32_MAX));
+    if (n.pressure)
+        draw.pressure = static_cast<int>(integerIn(*n.pressure, "--pressure", INT32_MIN, INT32_MAX));
     if (n.seed) draw.seed = qtsession::parseInteger(*n.seed, "--seed");
     if (n.strokeWidth) draw.strokeWidth = qtsession::parseNumber(*n.strokeWidth, "--stroke-width");
     draw.limits.steps = limitFrom(n.maxSteps, "--max-steps", draw.limits.steps);
@@ -79,10 +80,13 @@ void checkValuesGiven(const CLI::App& app, int argc, char** argv) {
         const CLI::Option* option = optionNamed(*command, word);
         if (!option || !takesValue(*option)) continue;
         if (const size_t eq = word.find('='); eq != std::string_view::npos) {
-            if (eq + 1 == word.size()) throw FlagError(command->get_name(), std::string(word.substr(0, eq)) + ": the value is empty");
+            if (eq + 1 == word.size())
+                throw FlagError(command->get_name(),
+                                std::string(word.substr(0, eq)) + ": the value is empty");
             continue;
         }
-        if (i + 1 == argc || optionNamed(*command, argv[i + 1]) || std::string_view(argv[i + 1]).starts_with("--help")) {
+        if (i + 1 == argc || optionNamed(*command, argv[i + 1]) ||
+            std::string_view(argv[i + 1]).starts_with("--help")) {
             throw FlagError(command->get_name(), std::string(word) + ": the value is missing");
         }
         ++i;  // the value, whatever it looks like
@@ -93,7 +97,8 @@ void checkNoEmptyValue(const CLI::App& command) {
     for (const CLI::Option* option : command.get_options()) {
         if (!takesValue(*option)) continue;
         for (const std::string& value : option->results()) {
-            if (value.empty()) throw FlagError(command.get_name(), option->get_name() + ": the value is empty");
+            if (value.empty())
+                throw FlagError(command.get_name(), option->get_name() + ": the value is empty");
         }
     }
 }
@@ -128,17 +133,26 @@ int run(int argc, char** argv) {
     drawCmd->add_option("--stroke-width", numbers.strokeWidth, "stroke width of new art")->type_name("N");
     drawCmd->add_option("--out", draw.out, ".svg, .pdf, .png or .json; - for JSON on stdout");
     const qtsession::Limits limits;
-    drawCmd->add_option("--max-steps", numbers.maxSteps,
-                        "limit on drag events (default " + std::to_string(limits.steps) + ")")->type_name("N");
-    drawCmd->add_option("--max-gesture-bytes", numbers.maxGestureBytes,
-                        "limit on the gesture file's size (default " + std::to_string(limits.gestureBytes) + ")")->type_name("N");
-    drawCmd->add_option("--max-art", numbers.maxArt,
-                        "limit on art objects in the document (default " + std::to_string(limits.art) + ")")->type_name("N");
-    drawCmd->add_option("--max-png-pixels", numbers.maxPngPixels,
-                        "limit on a PNG's pixels (default " + std::to_string(limits.pngPixels) + ")")->type_name("N");
+    drawCmd
+        ->add_option("--max-steps", numbers.maxSteps,
+                     "limit on drag events (default " + std::to_string(limits.steps) + ")")
+        ->type_name("N");
+    drawCmd
+        ->add_option("--max-gesture-bytes", numbers.maxGestureBytes,
+                     "limit on the gesture file's size (default " + std::to_string(limits.gestureBytes) + ")")
+        ->type_name("N");
+    drawCmd
+        ->add_option("--max-art", numbers.maxArt,
+                     "limit on art objects in the document (default " + std::to_string(limits.art) + ")")
+        ->type_name("N");
+    drawCmd
+        ->add_option("--max-png-pixels", numbers.maxPngPixels,
+                     "limit on a PNG's pixels (default " + std::to_string(limits.pngPixels) + ")")
+        ->type_name("N");
 
     std::string galleryDir = "gallery";
-    CLI::App* galleryCmd = app.add_subcommand("gallery", "every mode as PNG, SVG and JSON with an index.html");
+    CLI::App* galleryCmd =
+        app.add_subcommand("gallery", "every mode as PNG, SVG and JSON with an index.html");
     galleryCmd->add_option("--out", galleryDir, "directory");
 
     std::optional<std::string> optionsTool;

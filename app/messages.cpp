@@ -5,8 +5,8 @@
 
 #include <new>
 
-#include "session/parse.h"
 #include "host/run_errors.h"
+#include "session/parse.h"
 
 namespace qtapp {
 

@@ -6,17 +6,17 @@
 #include <iostream>
 #include <sstream>
 
-#include "export/files/atomic_file.h"
 #include "app/commands.h"
-#include "app/standard_output.h"
 #include "app/messages.h"
+#include "app/standard_output.h"
+#include "export/files/atomic_file.h"
 #include "export/float_text.h"
 #include "export/json_writer.h"
+#include "host/run_errors.h"
 #include "session/option_catalog.h"
 #include "session/option_listing.h"
 #include "session/parse.h"
 #include "session/session.h"
-#include "host/run_errors.h"
 
 namespace qtapp {
 
@@ -70,15 +70,30 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
             w.key("value");
             writeNumber(w, o.type, row.value);
             w.key("min");
-            if (row.min && o.type != OptionType::Bool) writeNumber(w, o.type, *row.min); else w.null();
+            if (row.min && o.type != OptionType::Bool)
+                writeNumber(w, o.type, *row.min);
+            else
+                w.null();
             w.key("max");
-            if (row.max && o.type != OptionType::Bool) writeNumber(w, o.type, *row.max); else w.null();
+            if (row.max && o.type != OptionType::Bool)
+                writeNumber(w, o.type, *row.max);
+            else
+                w.null();
             w.key("item");
-            if (o.item >= 0) w.value(o.item); else w.null();
+            if (o.item >= 0)
+                w.value(o.item);
+            else
+                w.null();
             w.key("label");
-            if (row.hasLabel) w.value(row.label); else w.null();
+            if (row.hasLabel)
+                w.value(row.label);
+            else
+                w.null();
             w.key("tool");
-            if (o.tool >= 0) w.value(o.tool); else w.null();
+            if (o.tool >= 0)
+                w.value(o.tool);
+            else
+                w.null();
             w.endObject();
         }
         w.endArray();
@@ -86,7 +101,8 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
     }
     std::ostringstream out;
     out << std::left << std::setw(26) << "NAME" << std::setw(7) << "TYPE" << std::setw(9) << "DEFAULT"
-        << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL" << "LABEL\n";
+        << std::setw(17) << "RANGE" << std::setw(6) << "ITEM" << std::setw(14) << "TOOL"
+        << "LABEL\n";
     for (const OptionRow& row : rows) {
         const OptionInfo& o = *row.info;
         std::string range = row.min && o.type != OptionType::Bool
@@ -94,8 +110,8 @@ std::string listing(const std::optional<std::string>& toolText, bool json) {
                                 : "";
         out << std::setw(26) << o.name << std::setw(7) << typeName(o.type) << std::setw(9)
             << numberText(o.type, o.defaultValue) << std::setw(17) << range << std::setw(6)
-            << (o.item >= 0 ? std::to_string(o.item) : "-") << std::setw(14) << (o.tool >= 0 ? toolName(o.tool) : "shared")
-            << (row.hasLabel ? row.label : "") << "\n";
+            << (o.item >= 0 ? std::to_string(o.item) : "-") << std::setw(14)
+            << (o.tool >= 0 ? toolName(o.tool) : "shared") << (row.hasLabel ? row.label : "") << "\n";
     }
     return out.str();
 }

@@ -41,7 +41,11 @@ std::chrono::milliseconds progressDelay() {
 
 Progress::Progress() : Progress(isatty(STDERR_FILENO) == 1) {}
 
-Progress::Progress(bool on) : on_(on), after_(on ? progressDelay() : std::chrono::milliseconds(0)), start_(Clock::now()), last_(start_) {}
+Progress::Progress(bool on)
+    : on_(on),
+      after_(on ? progressDelay() : std::chrono::milliseconds(0)),
+      start_(Clock::now()),
+      last_(start_) {}
 
 Progress::~Progress() { clear(); }
 

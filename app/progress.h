@@ -1,5 +1,6 @@
 // Progress of long work on standard error, only when it is a terminal: one line rewritten in
-// place, first shown after a second (or QUENTARB_PROGRESS_AFTER_MS), at most ten times a second, cleared at the end.
+// place, first shown after a second (or QUENTARB_PROGRESS_AFTER_MS), at most ten times a second, cleared at
+// the end.
 #ifndef QT_APP_PROGRESS_H
 #define QT_APP_PROGRESS_H
 
@@ -14,7 +15,7 @@ namespace qtapp {
 std::chrono::milliseconds progressDelay();
 
 class Progress {
-public:
+  public:
     Progress();  // on when standard error is a terminal
     explicit Progress(bool on);
     ~Progress();  // clears the line
@@ -28,7 +29,7 @@ public:
     // Clears the line, so that what is printed next starts on a clean line.
     void clear();
 
-private:
+  private:
     bool due();
     void show(const std::string& text);
 

@@ -8,8 +8,8 @@ namespace qtbench {
 
 Options styledOptions(int tool) {
     Options options = {
-        {"patternoptions", "1"}, {"opacity", "1"},       {"blend", "1"},
-        {"width", "1"},          {"filloptions", "3"},   {"strokeoptions", "3"},
+        {"patternoptions", "1"}, {"opacity", "1"},     {"blend", "1"},
+        {"width", "1"},          {"filloptions", "3"}, {"strokeoptions", "3"},
     };
     // Where the mode has an envelope control (basic tile has none).
     const std::string envelope = "envelopevalue_" + std::to_string(tool);

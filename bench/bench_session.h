@@ -23,7 +23,8 @@ inline const char* modeLabel(int tool) { return qttable::kTools[tool].bench; }
 // and stroke, and the mode's envelope where the mode has one.
 Options styledOptions(int tool);
 
-// A session with every option at its default, `tool` selected and `options` set through their palette controls.
+// A session with every option at its default, `tool` selected and `options` set through their palette
+// controls.
 std::unique_ptr<qtsession::Session> modeSession(int tool, const Options& options);
 
 // The two cursor points the benchmarks alternate between, so every event moves the cursor.

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_session.h"
 #include "export/files/cairo_bands.h"
 #include "export/files/cairo_export.h"
 #include "export/json_export.h"
 #include "export/scene.h"
 #include "export/svg_export.h"
-#include "bench_session.h"
 
 namespace qtbench {
 namespace {

@@ -24,7 +24,9 @@ void FloorLoop::run() {
     const AIReal a = 0.8f, b = 0.6f;
     for (size_t c = 0; c < copies_; ++c) {
         const AIReal tx = static_cast<AIReal>(c), ty = static_cast<AIReal>(c) * 0.5f;
-        auto move = [&](AIRealPoint p) { return AIRealPoint{a * p.h - b * p.v + tx, b * p.h + a * p.v + ty}; };
+        auto move = [&](AIRealPoint p) {
+            return AIRealPoint{a * p.h - b * p.v + tx, b * p.h + a * p.v + ty};
+        };
         for (size_t s = 0; s < n; ++s) {
             const AIPathSegment& in = source_[s];
             out->p = move(in.p);

@@ -11,13 +11,13 @@
 namespace qtbench {
 
 class FloorLoop {
-public:
+  public:
     FloorLoop(size_t copies, size_t segmentsPerCopy);
     // One event's worth: every copy's segments copied from the source and moved by a matrix.
     void run();
     const std::vector<AIPathSegment>& output() const { return out_; }
 
-private:
+  private:
     size_t copies_;
     std::vector<AIPathSegment> source_;
     std::vector<AIPathSegment> out_;

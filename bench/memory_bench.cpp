@@ -22,7 +22,8 @@ void trailOnBytesPerCopy(benchmark::State& state) {
         host.mouseUp();
         const double copies = static_cast<double>(tally.paths - paths0);
         state.counters["copies"] = copies;
-        state.counters["segs/copy"] = static_cast<double>(tally.segments) / static_cast<double>(tally.paths - pathsBefore);
+        state.counters["segs/copy"] =
+            static_cast<double>(tally.segments) / static_cast<double>(tally.paths - pathsBefore);
         state.counters["bytes/copy"] = static_cast<double>(heap1 - heap0) / copies;
     }
 }
@@ -47,9 +48,11 @@ void trailOffGrowth(benchmark::State& state) {
 
 void registerMemoryBenchmarks() {
     benchmark::RegisterBenchmark("Memory/trail_on_drag_500x200", trailOnBytesPerCopy)
-        ->Iterations(1)->Unit(benchmark::kMillisecond);
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Memory/trail_off_drag_10000_events", trailOffGrowth)
-        ->Iterations(1)->Unit(benchmark::kMillisecond);
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace qtbench

@@ -55,8 +55,8 @@ void processedEvent(benchmark::State& state, const ModeRun& run) {
     const size_t segmentsPerCopy = tally.paths ? (tally.segments + tally.paths / 2) / tally.paths : 0;
     state.counters["copies"] = static_cast<double>(copies);
     state.counters["segs/copy"] = static_cast<double>(segmentsPerCopy);
-    state.counters["copies/s"] = benchmark::Counter(static_cast<double>(copies) * iterations,
-                                                    benchmark::Counter::kIsRate);
+    state.counters["copies/s"] =
+        benchmark::Counter(static_cast<double>(copies) * iterations, benchmark::Counter::kIsRate);
     if (copies > 0) {
         state.counters["calls/copy"] = calls / iterations / static_cast<double>(copies);
         const double floor = cachedFloorSeconds(copies, segmentsPerCopy);
@@ -93,8 +93,8 @@ void floorEvent(benchmark::State& state) {
     const size_t copies = static_cast<size_t>(state.range(0));
     FloorLoop loop(copies, 2);
     for (auto _ : state) loop.run();
-    state.counters["copies/s"] = benchmark::Counter(static_cast<double>(copies) * static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["copies/s"] = benchmark::Counter(
+        static_cast<double>(copies) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 }  // namespace
@@ -123,7 +123,13 @@ void registerModeBenchmarks() {
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("Floor/copies", floorEvent)
-        ->Arg(10)->Arg(70)->Arg(500)->Arg(9000)->Arg(25000)->Arg(90000)->Arg(180000)
+        ->Arg(10)
+        ->Arg(70)
+        ->Arg(500)
+        ->Arg(9000)
+        ->Arg(25000)
+        ->Arg(90000)
+        ->Arg(180000)
         ->Unit(benchmark::kMicrosecond);
 }
 

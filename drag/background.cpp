@@ -37,14 +37,12 @@ ASErr moveDragPath(const Event& event) {
 // Shift and Alt move the drag path along; Shift alone adds a copy (back to 2 above 40).
 ASErr applyModifierKeys(const Event& event) {
     switch (keysHeld()) {
-        case Keys::shiftAlt:
-            return moveDragPath(event);
+        case Keys::shiftAlt: return moveDragPath(event);
         case Keys::shift:
             stepWrapping(g::copiesvalue_12, 1, 40, 2);
             show(&g::copiesvalue_12);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
     return kNoErr;
 }

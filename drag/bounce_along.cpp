@@ -30,8 +30,7 @@ void applyModifierKeys() {
             stepWrapping(g::copiesvalue_7, 1, 40, 2);
             show(&g::copiesvalue_7);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

@@ -35,8 +35,7 @@ void applyModifierKeys() {
             show(&g::horizontalcopiesvalue_9);
             show(&g::verticalcopiesvalue_9);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

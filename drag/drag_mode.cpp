@@ -41,14 +41,12 @@ ASErr moveDragPath(const Event& event, AIArtHandle path) {
 // 40 back to 2.
 ASErr applyModifierKeys(const Event& event) {
     switch (keysHeld()) {
-        case Keys::shiftAlt:
-            return moveDragPath(event, event.path);
+        case Keys::shiftAlt: return moveDragPath(event, event.path);
         case Keys::shift:
             stepWrapping(g::copiesvalue_1, 1, kMostCopiesByKey, kFewestCopies);
             show(&g::copiesvalue_1);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
     return kNoErr;
 }

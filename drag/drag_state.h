@@ -17,7 +17,7 @@ struct DragState {
     AIRealPoint point1[25]{};     // points the collecting shapes keep
     bool keydown = false;
     int32_t pointcount = 0;
-    int32_t count = 0;  // processed events of this drag
+    int32_t count = 0;              // processed events of this drag
     AIRealPoint lastposition_10{};  // paint: where the last stamp was made
     float scalehvalue_10 = 0.0f;    // paint: the running scale and the faded opacity
     float scalevvalue_10 = 0.0f;

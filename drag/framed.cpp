@@ -34,8 +34,7 @@ void applyModifierKeys() {
             show(&g::horizontalcopiesvalue_3);
             show(&g::verticalcopiesvalue_3);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

@@ -35,8 +35,7 @@ EdgeTurn framedEdgeTurn(int32_t mode, const FrameShape& frame, int32_t r, int32_
     const Edge edge = edgeOf(frame, r, c);
     const bool onRow = edge == Edge::firstRow || edge == Edge::lastRow;
     switch (mode) {
-        case 1:
-            return turnBy(onRow ? kQuarterTurn : -kQuarterTurn);
+        case 1: return turnBy(onRow ? kQuarterTurn : -kQuarterTurn);
         case 2:
             if (edge == Edge::firstRow) return turnBy(-kQuarterTurn);
             if (edge == Edge::firstColumn) return turnBy(kQuarterTurn);
@@ -45,10 +44,8 @@ EdgeTurn framedEdgeTurn(int32_t mode, const FrameShape& frame, int32_t r, int32_
             // Along a row every even column, along a column every even row.
             if ((onRow ? c : r) % 2 == 0) return turnBy(-kQuarterTurn);
             return {};
-        case 4:
-            return turnBy(sAIRandom->FloatRnd() * kFullTurn);
-        default:
-            return {};
+        case 4: return turnBy(sAIRandom->FloatRnd() * kFullTurn);
+        default: return {};
     }
 }
 

@@ -37,8 +37,7 @@ void applyModifierKeys() {
             show(&g::horizontalcopiesvalue_0);
             show(&g::verticalcopiesvalue_0);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 
@@ -85,7 +84,8 @@ ASErr gridTool(Event& event) {
         AIReal ox = 0.0f;
         for (int32_t k = 0; k != cols; ++k, ox += sx) {
             const int32_t b = beneathFlag(event, r, k, 1);
-            const bool dropped = placementSkips(g::placementvalue_0) || gridCheckDrops(g::checkoptions_0, r, k);
+            const bool dropped =
+                placementSkips(g::placementvalue_0) || gridCheckDrops(g::checkoptions_0, r, k);
             // Rules 27 and 28 take their draws for every cell, also for a dropped one.
             const ScaleFactors scale = cellScale(r, k);
             if (dropped) continue;

@@ -37,8 +37,7 @@ void applyModifierKeys() {
             show(&g::scaledhvalue_10);
             show(&g::scaledvvalue_10);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

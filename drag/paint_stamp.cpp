@@ -1,7 +1,7 @@
 // The paint tool's intensity, fade and pressure-opacity steps.
-#include "drag/drag_state.h"
 #include "drag/paint_stamp.h"
 
+#include "drag/drag_state.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 

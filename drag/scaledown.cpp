@@ -34,8 +34,7 @@ void applyModifierKeys() {
             stepWrapping(g::copiesvalue_6, 1, 40, 2);
             show(&g::copiesvalue_6);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 
@@ -96,8 +95,7 @@ ASErr scaledownTool(Event& event) {
         } else {
             QT_PROPAGATE(prepareDragPath(event, b, rho, &cx, &cy));
         }
-        const ScaleFactors factor =
-            scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
+        const ScaleFactors factor = scaledown_scaling(g::scaleoptions_6, runH, runV, i, event.tally, counter);
 
         const AIReal index = static_cast<AIReal>(i);
         AIRealMatrix matrix = aboutCentre(cx, cy, [&](AIRealMatrix* m) {

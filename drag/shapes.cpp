@@ -87,15 +87,12 @@ ASInt16 fixedAnchorCount(ASInt32 shape) {
         case 14:
         case 19:
         case 20:
-        case 22:
-            return 3;
+        case 22: return 3;
         case 3:
         case 15:
         case 21:
-        case 23:
-            return 4;
-        default:
-            return 2;
+        case 23: return 4;
+        default: return 2;
     }
 }
 
@@ -104,9 +101,7 @@ ASErr buildLineShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint e
     const AIReal dh = e.h - s.h;
     const AIReal dv = e.v - s.v;
     switch (shape) {
-        case 0:
-            QT_PROPAGATE(w.put(straight(s)));
-            return w.put(straight(w.pulled(e)));
+        case 0: QT_PROPAGATE(w.put(straight(s))); return w.put(straight(w.pulled(e)));
         case 1:
             // The middle anchor is half the difference, taken as an absolute position.
             QT_PROPAGATE(w.put(straight(s)));
@@ -147,8 +142,7 @@ ASErr buildLineShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint e
             QT_PROPAGATE(w.put(randomHandles(w.pulled({dh / 3, dv / 3}), RandomForm::R, 200.0f)));
             QT_PROPAGATE(w.put(randomHandles(w.pulled({dh * 2 / 3, dv * 2 / 3}), RandomForm::R, 200.0f)));
             return w.put(randomHandles(w.pulled(e), RandomForm::R, 200.0f));
-        default:
-            return kNoErr;
+        default: return kNoErr;
     }
 }
 
@@ -183,8 +177,7 @@ ASErr buildCurveShape(FixedWriter& w, ASInt32 shape, AIRealPoint s, AIRealPoint 
             QT_PROPAGATE(w.put(offsets(w.pulled(e), -80, 0, 80, 0)));
             QT_PROPAGATE(w.put(offsets(w.pulled(e), -120, 0, 120, 0)));
             return w.put(offsets(w.pulled(e), -160, 0, 160, 0));
-        default:
-            return kNoErr;
+        default: return kNoErr;
     }
 }
 
@@ -214,12 +207,9 @@ bool collectsPoint(ASInt32 shape, AIReal H) {
 AIPathSegment pointListSegment(ASInt32 shape, AIRealPoint p) {
     switch (shape) {
         case 8:
-        case 10:
-            return randomHandles(p, RandomForm::RPlus, 120.0f);
-        case 16:
-            return randomHandles(p, RandomForm::RPlusPlus, 200.0f);
-        default:
-            return straight(p);
+        case 10: return randomHandles(p, RandomForm::RPlus, 120.0f);
+        case 16: return randomHandles(p, RandomForm::RPlusPlus, 200.0f);
+        default: return straight(p);
     }
 }
 

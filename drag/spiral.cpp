@@ -32,8 +32,7 @@ void applyModifierKeys() {
             stepWrapping(g::copiesvalue_8, 1, 40, 2);
             show(&g::copiesvalue_8);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

@@ -27,12 +27,9 @@ constexpr AIReal kTwoPi = 6.2831855f;
 // Points per unit of `measureoptions_5`: points, cm, inches.
 AIReal unitFactor(int32_t measure) {
     switch (measure) {
-        case 1:
-            return 28.347f;
-        case 2:
-            return 71.9467f;
-        default:
-            return 1.0f;
+        case 1: return 28.347f;
+        case 2: return 71.9467f;
+        default: return 1.0f;
     }
 }
 
@@ -47,8 +44,7 @@ void applyModifierKeys() {
             stepWrapping(g::copiesvalue_5, 1, 40, 2);
             show(&g::copiesvalue_5);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 
@@ -63,7 +59,8 @@ AIReal lineScale(AIReal sh, AIReal sv, int32_t i) {
 ASErr makeCircle(const Event& event, AIReal R, AIReal f) {
     const int32_t n = g::copiesvalue_5;
     AIReal startAngle = 0;
-    if (g::matchvalue_5) startAngle = sAIRealMath->AIRealPointAngle(&drag::state.startingPoint, &drag::state.endPoint);
+    if (g::matchvalue_5)
+        startAngle = sAIRealMath->AIRealPointAngle(&drag::state.startingPoint, &drag::state.endPoint);
     const AIReal step = kTwoPi / static_cast<AIReal>(n) * g::gapvvalue_5 / 100;
     const AIReal rho = sAIRealMath->DegreeToRadian(g::rotatevalue_5);
     const AIReal s = g::scalevalue_5 / 100;

@@ -43,8 +43,7 @@ WindmillTurn turn_function(int32_t mode, AIReal turn, int32_t i, int32_t n) {
         case 7:  // " Ripple 3"
             t.yr = turn * sAIRealMath->AIRealSin(static_cast<AIReal>(n) * rippleAngle(i, n) * 0.25f);
             break;
-        default:
-            break;
+        default: break;
     }
     return t;
 }

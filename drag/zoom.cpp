@@ -29,8 +29,7 @@ void applyModifierKeys() {
             stepWrapping(g::copiesvalue_2, 1, 40, 2);
             show(&g::copiesvalue_2);
             break;
-        case Keys::none:
-            break;
+        case Keys::none: break;
     }
 }
 

@@ -1,7 +1,7 @@
 // Zoom mode geometry. Every random value comes from the host, in the order written here.
-#include "drag/drag_state.h"
 #include "drag/zoom_points.h"
 
+#include "drag/drag_state.h"
 #include "frame/suite_pointers.h"
 #include "options/store.h"
 

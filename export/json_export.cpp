@@ -59,7 +59,7 @@ void writePoint(JsonWriter& w, AIRealPoint p) {
 // Writes one art object and what it holds, each segment read once: a path whose geometry
 // turns out not to be finite is taken back out of the text and counted.
 class ArtWriter {
-public:
+  public:
     ArtWriter(JsonWriter& w, SinkBuffer& buffer) : w_(w), buffer_(buffer) {}
 
     void art(ArtView art) {
@@ -73,7 +73,7 @@ public:
     }
     size_t leftOut() const { return leftOut_; }
 
-private:
+  private:
     bool write(ArtView art) {
         ASInt16 type = art.type();
         w_.beginObject();

@@ -11,7 +11,7 @@
 namespace qtexport {
 
 class JsonWriter {
-public:
+  public:
     explicit JsonWriter(std::string& out) : out_(out) {}
 
     void beginObject() { open('{'); }
@@ -39,7 +39,7 @@ public:
     Mark mark() const { return {out_.size(), first_.size(), !first_.empty() && first_.back(), afterKey_}; }
     void rewind(const Mark& mark);
 
-private:
+  private:
     void open(char bracket);
     void close(char bracket);
     void separate();

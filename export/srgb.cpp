@@ -22,13 +22,13 @@ Rgb toSrgb(const AIColor& color) {
         }
         case kFourColor: {
             double k = clamp01(color.c.f.black);
-            return {(1.0 - clamp01(color.c.f.cyan)) * (1.0 - k), (1.0 - clamp01(color.c.f.magenta)) * (1.0 - k),
+            return {(1.0 - clamp01(color.c.f.cyan)) * (1.0 - k),
+                    (1.0 - clamp01(color.c.f.magenta)) * (1.0 - k),
                     (1.0 - clamp01(color.c.f.yellow)) * (1.0 - k)};
         }
         case kThreeColor:
             return {clamp01(color.c.rgb.red), clamp01(color.c.rgb.green), clamp01(color.c.rgb.blue)};
-        default:
-            return {};
+        default: return {};
     }
 }
 
@@ -44,10 +44,10 @@ std::string hexColor(const Rgb& rgb) {
 }
 
 const char* blendModeCss(ASInt32 mode) {
-    static const char* const kNames[] = {"normal",      "multiply",   "screen",     "overlay",
-                                         "soft-light",  "hard-light", "color-dodge", "color-burn",
-                                         "darken",      "lighten",    "difference", "exclusion",
-                                         "hue",         "saturation", "color",      "luminosity"};
+    static const char* const kNames[] = {"normal",     "multiply",   "screen",      "overlay",
+                                         "soft-light", "hard-light", "color-dodge", "color-burn",
+                                         "darken",     "lighten",    "difference",  "exclusion",
+                                         "hue",        "saturation", "color",       "luminosity"};
     static_assert(std::size(kNames) == kLastBlendMode + 1, "one name per blend mode");
     return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kNames[mode] : "normal";
 }

@@ -16,7 +16,7 @@ struct Rgb {
 // Components are stored unclamped; they are clamped to [0, 1] here. Gray is an ink amount
 // (0 white), four-colour is CMYK (naive conversion), three-colour is RGB. Other kinds: black.
 Rgb toSrgb(const AIColor& color);
-uint32_t rgbBytes(const Rgb& rgb);       // 0xrrggbb, each byte rounded from [0, 1]
+uint32_t rgbBytes(const Rgb& rgb);     // 0xrrggbb, each byte rounded from [0, 1]
 std::string hexColor(const Rgb& rgb);  // "#rrggbb"
 
 // Names of the sixteen blend modes, as CSS mix-blend-mode values.

@@ -59,8 +59,7 @@ Vec deform(int style, double b, double u, double v) {
             double a = b * (kPi / 2.0) * (1.0 - r);
             return {u * std::cos(a) - v * std::sin(a) - u, u * std::sin(a) + v * std::cos(a) - v};
         }
-        default:
-            return {0.0, 0.0};
+        default: return {0.0, 0.0};
     }
 }
 

@@ -10,7 +10,7 @@
 namespace qtfuzz {
 
 class ByteReader {
-public:
+  public:
     ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
     bool done() const { return pos_ >= size_; }
@@ -41,7 +41,7 @@ public:
         return out;
     }
 
-private:
+  private:
     const uint8_t* data_;
     size_t size_;
     size_t pos_ = 0;

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/run_errors.h"
-#include "session/gesture.h"
 #include "app/messages.h"
+#include "host/run_errors.h"
 #include "resources/tool_table.h"
+#include "session/gesture.h"
 #include "session/parse.h"
 
 namespace {
@@ -53,7 +53,8 @@ bool checkGesture(const std::vector<qtsession::GestureEvent>& events, const std:
         if ((e.type == Type::down || e.type == Type::drag) && !finitePoint(e.at)) {
             broken("a gesture point is not finite", text);
         }
-        if (e.type == Type::drag && (e.pressure < 0 || e.pressure > 255)) broken("pressure out of range", text);
+        if (e.type == Type::drag && (e.pressure < 0 || e.pressure > 255))
+            broken("pressure out of range", text);
         if (e.type == Type::tool && (e.number < 0 || e.number >= qttable::kToolCount))
             broken("tool out of range", text);
         if (e.type == Type::shape && (e.number < 0 || e.number >= qttable::kShapeCount))
@@ -70,7 +71,8 @@ void checkPrintable(const std::string& text) {
     bool controls = false;
     for (char c : text) controls |= static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
     for (char c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) broken("a control character in a message", text);
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            broken("a control character in a message", text);
     }
     if (qthost::printable(shown) != shown) broken("escaping twice changed the message", text);
     if (!controls && shown != text) broken("a message without control characters was changed", text);
@@ -86,7 +88,8 @@ void parse(unsigned which, const std::string& text) {
             break;
         }
         case 1:
-            if (!std::isfinite(qtsession::parseNumber(text, "--n"))) broken("a number that is not finite", text);
+            if (!std::isfinite(qtsession::parseNumber(text, "--n")))
+                broken("a number that is not finite", text);
             break;
         case 2: qtsession::parseInteger(text, "--i"); break;
         case 3:

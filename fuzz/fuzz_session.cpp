@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "export/json_export.h"
 #include "byte_reader.h"
+#include "export/json_export.h"
 #include "host/host.h"
 #include "session/option_catalog.h"
 
@@ -28,16 +28,24 @@ constexpr ASInt32 kCountCap = 24;  // copies, rows, circles and arms above this 
 
 // Counts whose largest values make one event take seconds; the benchmarks cover those.
 using qtsession::optionItem;
-constexpr ASInt32 kCountItems[] = {
-    optionItem("horizontalcopiesvalue_0"), optionItem("verticalcopiesvalue_0"),
-    optionItem("copiesvalue_1"),           optionItem("copiesvalue_2"),
-    optionItem("horizontalcopiesvalue_3"), optionItem("verticalcopiesvalue_3"),
-    optionItem("copiesvalue_4"),           optionItem("copiesvalue_5"),
-    optionItem("circlesvalue_5"),          optionItem("copiesvalue_6"),
-    optionItem("twistvalue_6"),            optionItem("copiesvalue_7"),
-    optionItem("bouncevalue_7"),           optionItem("copiesvalue_8"),
-    optionItem("spiralsvalue_8"),          optionItem("horizontalcopiesvalue_9"),
-    optionItem("verticalcopiesvalue_9"),   optionItem("copiesvalue_12")};
+constexpr ASInt32 kCountItems[] = {optionItem("horizontalcopiesvalue_0"),
+                                   optionItem("verticalcopiesvalue_0"),
+                                   optionItem("copiesvalue_1"),
+                                   optionItem("copiesvalue_2"),
+                                   optionItem("horizontalcopiesvalue_3"),
+                                   optionItem("verticalcopiesvalue_3"),
+                                   optionItem("copiesvalue_4"),
+                                   optionItem("copiesvalue_5"),
+                                   optionItem("circlesvalue_5"),
+                                   optionItem("copiesvalue_6"),
+                                   optionItem("twistvalue_6"),
+                                   optionItem("copiesvalue_7"),
+                                   optionItem("bouncevalue_7"),
+                                   optionItem("copiesvalue_8"),
+                                   optionItem("spiralsvalue_8"),
+                                   optionItem("horizontalcopiesvalue_9"),
+                                   optionItem("verticalcopiesvalue_9"),
+                                   optionItem("copiesvalue_12")};
 
 [[noreturn]] void broken(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -67,7 +75,7 @@ std::string snapshot(const qthost::Document& document) { return qtexport::docume
 
 AIReal special(uint8_t pick) {
     constexpr AIReal kInf = std::numeric_limits<AIReal>::infinity();
-    const AIReal values[] = {std::numeric_limits<AIReal>::quiet_NaN(), kInf, -kInf, 1e30f, -1e30f, 0.0f,
+    const AIReal values[] = {std::numeric_limits<AIReal>::quiet_NaN(),  kInf, -kInf, 1e30f, -1e30f, 0.0f,
                              std::numeric_limits<AIReal>::denorm_min(), -0.0f};
     return values[pick % (sizeof values / sizeof values[0])];
 }
@@ -103,7 +111,8 @@ void changeControl(ByteReader& in, qthost::Host& host, qthost::Dialog& palette) 
     if (item->isSpinEdit()) {
         qthost::DialogModel::userSetFloat(item, static_cast<AIReal>(spinValue(in, *item)));
         for (ASInt32 id : kCountItems) {
-            if (item->id() == id && item->intValue() > kCountCap) qthost::DialogModel::userSetInt(item, kCountCap);
+            if (item->id() == id && item->intValue() > kCountCap)
+                qthost::DialogModel::userSetInt(item, kCountCap);
         }
     } else if (item->isPopup()) {
         const uint8_t pick = in.byte();
@@ -121,12 +130,17 @@ void lifeCycle(ByteReader& in, qthost::Host& host, bool& unloaded) {
     switch (in.byte() % 7) {
         case 0: host.editTool(); break;
         case 1: host.trackCursor(); break;
-        case 2: host.deselectTool(); host.selectTool(); break;
+        case 2:
+            host.deselectTool();
+            host.selectTool();
+            break;
         case 3: host.purge(); break;
         case 4: host.about(); break;
         case 5:
-            if (unloaded) host.reload();
-            else host.unload();
+            if (unloaded)
+                host.reload();
+            else
+                host.unload();
             unloaded = !unloaded;
             break;
         default: host.applicationStarted(); break;
@@ -139,7 +153,8 @@ void lifeCycle(ByteReader& in, qthost::Host& host, bool& unloaded) {
 void keepFirstPalette() {
     static qthost::Host* keeper = [] {
         auto* host = new qthost::Host();
-        if (host->loadStatic(PluginMain, QT_FUZZ_RESOURCE_FILE) != kNoErr) broken("the resource file did not load");
+        if (host->loadStatic(PluginMain, QT_FUZZ_RESOURCE_FILE) != kNoErr)
+            broken("the resource file did not load");
         if (host->startup() != kNoErr) broken("the plug-in did not start");
         host->selectTool();
         return host;
@@ -157,7 +172,8 @@ void play(const uint8_t* data, size_t size) {
     config.seed = in.byte();
 
     qthost::Host host(config);
-    if (host.loadStatic(PluginMain, QT_FUZZ_RESOURCE_FILE) != kNoErr) broken("the resource file did not load");
+    if (host.loadStatic(PluginMain, QT_FUZZ_RESOURCE_FILE) != kNoErr)
+        broken("the resource file did not load");
     if (host.startup() != kNoErr) broken("the plug-in did not start");
     host.selectTool();
     qthost::Dialog* palette = host.dialogs().find(kQuenTarbPaletteName);

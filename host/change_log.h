@@ -13,8 +13,19 @@
 namespace qthost {
 
 enum class ChangeKind : uint8_t {
-    created, disposed, moved, segments, closed, style, opacity, blendMode, tags, warp, envelopeShape,
-    layerInserted, currentLayer
+    created,
+    disposed,
+    moved,
+    segments,
+    closed,
+    style,
+    opacity,
+    blendMode,
+    tags,
+    warp,
+    envelopeShape,
+    layerInserted,
+    currentLayer
 };
 
 // One entry; the meaning of a, b, c depends on the kind (an opacity keeps its bits in a).
@@ -33,7 +44,7 @@ struct RecordingPoint {
 };
 
 class ChangeLog {
-public:
+  public:
     // Depth 0 is the empty document, whose table sizes are given.
     explicit ChangeLog(const RecordingPoint& empty) { points_.push_back(empty); }
 
@@ -67,7 +78,7 @@ public:
         return point;
     }
 
-private:
+  private:
     std::vector<Change> log_;
     std::vector<RecordingPoint> points_;
 };

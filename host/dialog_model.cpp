@@ -120,7 +120,11 @@ void DialogItem::notify(const char* type) {
 
 Dialog::Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds,
                const DialogModel* model)
-    : model_(model), name_(std::move(name)), resourceID_(resourceID), style_(style), title_(std::move(title)),
+    : model_(model),
+      name_(std::move(name)),
+      resourceID_(resourceID),
+      style_(style),
+      title_(std::move(title)),
       bounds_(bounds) {}
 
 DialogItem* Dialog::item(ASInt32 id) const {
@@ -147,8 +151,8 @@ void Dialog::setIcon(ASInt32 index, ADMIconRef icon) {
 
 // ---- The model ----
 
-Dialog* DialogModel::create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ASInt32 width,
-                            ASInt32 height, ADMDialogInitProc initProc, void* userData) {
+Dialog* DialogModel::create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title,
+                            ASInt32 width, ASInt32 height, ADMDialogInitProc initProc, void* userData) {
     ADMRect bounds{kDefaultLeft, kDefaultTop, kDefaultLeft + width, kDefaultTop + height};
     dialogs_.push_back(
         std::make_unique<Dialog>(std::move(name), resourceID, style, std::move(title), bounds, this));

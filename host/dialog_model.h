@@ -30,7 +30,7 @@ struct DialogNotifier {
 };
 
 class DialogItem {
-public:
+  public:
     DialogItem(Dialog* dialog, ASInt32 id, std::string type, ADMRect bounds);
 
     Dialog* dialog() const { return dialog_; }
@@ -82,7 +82,7 @@ public:
     // Runs the notification procedure with a notifier of `type` (default handling when none).
     void notify(const char* type);
 
-private:
+  private:
     void setNumber(double value);
 
     Dialog* dialog_;
@@ -104,7 +104,7 @@ private:
 };
 
 class Dialog {
-public:
+  public:
     Dialog(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ADMRect bounds,
            const DialogModel* model = nullptr);
 
@@ -134,7 +134,7 @@ public:
     void setIcon(ASInt32 index, ADMIconRef icon);
     void setUserData(void* data) { userData_ = data; }
 
-private:
+  private:
     const DialogModel* model_;
     std::string name_;
     ASInt32 resourceID_;
@@ -148,7 +148,7 @@ private:
 };
 
 class DialogModel {
-public:
+  public:
     // Makes a dialog of the given size at the default place, then runs its init procedure.
     Dialog* create(std::string name, ASInt32 resourceID, ASInt32 style, std::string title, ASInt32 width,
                    ASInt32 height, ADMDialogInitProc initProc, void* userData);
@@ -170,15 +170,15 @@ public:
     static bool userSetInt(DialogItem* item, ASInt32 value);
     static bool userSetFloat(DialogItem* item, AIReal value);
     static bool userSetBool(DialogItem* item, bool value);
-    static bool userSelectEntry(DialogItem* item, int index);  // only existing entries
-    static bool userClick(DialogItem* item);                    // push buttons
+    static bool userSelectEntry(DialogItem* item, int index);           // only existing entries
+    static bool userClick(DialogItem* item);                            // push buttons
     static void userMoveDialog(Dialog* dialog, const ADMRect& bounds);  // no notification
 
     // Where a new dialog is placed before its init procedure moves it.
     static constexpr ASInt32 kDefaultLeft = 100;
     static constexpr ASInt32 kDefaultTop = 100;
 
-private:
+  private:
     static void beforeUserChange(const DialogItem* item);
 
     std::vector<std::unique_ptr<Dialog>> dialogs_;

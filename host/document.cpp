@@ -39,12 +39,12 @@ Paint Paint::black() {
 Paint Paint::white(ColorModel model) {
     Paint p{true, {}};
     switch (model) {
-    case ColorModel::gray: return white();
-    case ColorModel::cmyk: p.color.kind = kFourColor; break;  // no ink
-    case ColorModel::rgb:
-        p.color.kind = kThreeColor;
-        p.color.c.rgb = {1.0f, 1.0f, 1.0f};
-        break;
+        case ColorModel::gray: return white();
+        case ColorModel::cmyk: p.color.kind = kFourColor; break;  // no ink
+        case ColorModel::rgb:
+            p.color.kind = kThreeColor;
+            p.color.c.rgb = {1.0f, 1.0f, 1.0f};
+            break;
     }
     return p;
 }
@@ -52,12 +52,12 @@ Paint Paint::white(ColorModel model) {
 Paint Paint::black(ColorModel model) {
     Paint p{true, {}};
     switch (model) {
-    case ColorModel::gray: return black();
-    case ColorModel::cmyk:
-        p.color.kind = kFourColor;
-        p.color.c.f.black = 1.0f;
-        break;
-    case ColorModel::rgb: p.color.kind = kThreeColor; break;  // all zero
+        case ColorModel::gray: return black();
+        case ColorModel::cmyk:
+            p.color.kind = kFourColor;
+            p.color.c.f.black = 1.0f;
+            break;
+        case ColorModel::rgb: p.color.kind = kThreeColor; break;  // all zero
     }
     return p;
 }
@@ -135,24 +135,42 @@ void Document::freeSlot(uint32_t slot) {
 void Document::link(uint32_t slot, uint32_t parent, uint32_t after) {
     Art& art = arts_[slot];
     Art& p = arts_[parent];
-    if (p.layerRoot) ++topLevelArt_; else changed(p);
+    if (p.layerRoot)
+        ++topLevelArt_;
+    else
+        changed(p);
     art.parent = parent;
     art.prev = after;
     art.next = after == kNone ? p.firstChild : arts_[after].next;
-    if (art.prev != kNone) arts_[art.prev].next = slot; else p.firstChild = slot;
-    if (art.next != kNone) arts_[art.next].prev = slot; else p.lastChild = slot;
+    if (art.prev != kNone)
+        arts_[art.prev].next = slot;
+    else
+        p.firstChild = slot;
+    if (art.next != kNone)
+        arts_[art.next].prev = slot;
+    else
+        p.lastChild = slot;
 }
 
 void Document::unlink(uint32_t slot) {
     Art& art = arts_[slot];
     if (art.parent == kNone) return;
     Art& p = arts_[art.parent];
-    if (p.layerRoot) --topLevelArt_; else changed(p);
+    if (p.layerRoot)
+        --topLevelArt_;
+    else
+        changed(p);
     if (p.shape == slot) {
         p.shape = kNone;
     } else {
-        if (art.prev != kNone) arts_[art.prev].next = art.next; else p.firstChild = art.next;
-        if (art.next != kNone) arts_[art.next].prev = art.prev; else p.lastChild = art.prev;
+        if (art.prev != kNone)
+            arts_[art.prev].next = art.next;
+        else
+            p.firstChild = art.next;
+        if (art.next != kNone)
+            arts_[art.next].prev = art.prev;
+        else
+            p.lastChild = art.prev;
     }
     art.parent = art.prev = art.next = kNone;
 }
@@ -167,27 +185,29 @@ bool Document::isInside(uint32_t slot, uint32_t ancestor) const {
 ASErr Document::place(uint32_t slot, ASInt16 paintOrder, const Art* prep) {
     uint32_t root = layers_.currentRoot();
     switch (paintOrder) {
-    case kPlaceAboveAll: link(slot, root, arts_[root].lastChild); return kNoErr;
-    case kPlaceBelowAll: link(slot, root, kNone); return kNoErr;
-    default: break;
+        case kPlaceAboveAll: link(slot, root, arts_[root].lastChild); return kNoErr;
+        case kPlaceBelowAll: link(slot, root, kNone); return kNoErr;
+        default: break;
     }
     if (!prep) return kBadArtHandleErr;
     uint32_t p = slotOf(prep);
     if (p == slot || isInside(p, slot)) return kBadParameterErr;
     switch (paintOrder) {
-    case kPlaceAbove: link(slot, prep->parent, p); return kNoErr;
-    case kPlaceBelow: link(slot, prep->parent, prep->prev); return kNoErr;
-    case kPlaceInsideOnTop:
-    case kPlaceInsideOnBottom:
-        if (prep->type != kGroupArt && prep->type != kEnvelopeArt) return kBadParameterErr;
-        link(slot, p, paintOrder == kPlaceInsideOnTop ? prep->lastChild : kNone);
-        return kNoErr;
-    default: return kBadParameterErr;
+        case kPlaceAbove: link(slot, prep->parent, p); return kNoErr;
+        case kPlaceBelow: link(slot, prep->parent, prep->prev); return kNoErr;
+        case kPlaceInsideOnTop:
+        case kPlaceInsideOnBottom:
+            if (prep->type != kGroupArt && prep->type != kEnvelopeArt) return kBadParameterErr;
+            link(slot, p, paintOrder == kPlaceInsideOnTop ? prep->lastChild : kNone);
+            return kNoErr;
+        default: return kBadParameterErr;
     }
 }
 
 // Checks the paint order before anything is made, so a refusal leaves the document alone.
-static bool validOrder(ASInt16 paintOrder) { return paintOrder >= kPlaceAbove && paintOrder <= kPlaceBelowAll; }
+static bool validOrder(ASInt16 paintOrder) {
+    return paintOrder >= kPlaceAbove && paintOrder <= kPlaceBelowAll;
+}
 
 // ---- Reading ----
 
@@ -268,7 +288,10 @@ void Document::killTree(uint32_t slot, bool alive) {
     Art& art = arts_[slot];
     if (art.alive != alive) {
         art.alive = alive;
-        if (alive) ++liveArt_; else --liveArt_;
+        if (alive)
+            ++liveArt_;
+        else
+            --liveArt_;
     }
     for (uint32_t c = arts_[slot].firstChild; c != kNone; c = arts_[c].next) killTree(c, alive);
     if (arts_[slot].shape != kNone) killTree(arts_[slot].shape, alive);

@@ -62,7 +62,7 @@ struct DocumentSetup {
 };
 
 class Document {
-public:
+  public:
     explicit Document(const DocumentSetup& setup = {});
     ~Document();
     Document(const Document&) = delete;
@@ -137,12 +137,14 @@ public:
     ASErr setOpacity(AIArtHandle art, AIReal opacity);
     ASErr setBlendMode(AIArtHandle art, ASInt32 mode);
     ASErr setTag(AIArtHandle art, const char* name, const char* type, const char* value);
-    ASErr getTag(AIArtHandle art, const char* name, char* type, ASInt32 maxType, char* value, ASInt32 maxLen) const;
+    ASErr getTag(AIArtHandle art, const char* name, char* type, ASInt32 maxType, char* value,
+                 ASInt32 maxLen) const;
 
     // Anchors and handles through the matrix; kScaleLines multiplies stroke widths by lineScale.
     ASErr transformArt(AIArtHandle art, const AIRealMatrix& matrix, AIReal lineScale, ASInt32 flags);
 
-    ASErr makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHandle envelopeObject, AIArtHandle* envelope);
+    ASErr makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHandle envelopeObject,
+                       AIArtHandle* envelope);
     ASErr setWarp(AIArtHandle envelope, const Warp& warp);
 
     ASErr insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayerHandle* layer);
@@ -177,14 +179,16 @@ public:
     // proportion to the new top-level art.
     ChangesSince changesSince(Revision since) const;
 
-private:
+  private:
     using Art = ArtRecord;
     static constexpr uint32_t kNone = kNoSlot;
 
     // The live art a handle names, or null. Inline: every suite call on art starts here.
     const Art* resolve(AIArtHandle handle) const { return arts_.resolve(handle); }
     Art* resolve(AIArtHandle handle) { return arts_.resolve(handle); }
-    AIArtHandle handleOf(uint32_t slot) const { return reinterpret_cast<AIArtHandle>(arts_.handleBits(slot)); }
+    AIArtHandle handleOf(uint32_t slot) const {
+        return reinterpret_cast<AIArtHandle>(arts_.handleBits(slot));
+    }
     uint32_t slotOf(const Art* art) const { return arts_.slotOf(art); }
     uint32_t allocSlot(bool layerRoot = false) { return allocSlot(Art{}, layerRoot); }
     uint32_t allocSlot(Art contents, bool layerRoot = false);
@@ -229,7 +233,7 @@ private:
     ChangeLog changes_;
     mutable RevisionMarks revisions_;
     size_t topLevelArt_ = 0;  // art whose parent is a layer's root, in all layers
-    LayerList layers_;  // its first layer's root is art made when the tables above exist
+    LayerList layers_;        // its first layer's root is art made when the tables above exist
     ArtTables tables_{arts_, segments_, styles_, warps_, tags_};
 };
 

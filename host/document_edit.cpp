@@ -28,7 +28,8 @@ AIPathSegment* Document::writableSegments(uint32_t slot, uint32_t newCount) {
     bool ownsFreshSpace =
         !recordsChangesOf(art) || (art.segments.capacity > 0 && art.segments.offset >= fresh);
     if (!ownsFreshSpace)  // it moves, and undo must find the old place
-        logChange({ChangeKind::segments, slot, art.segments.offset, art.segments.count, art.segments.capacity});
+        logChange(
+            {ChangeKind::segments, slot, art.segments.offset, art.segments.count, art.segments.capacity});
     return segments_.writable(art.segments, newCount, ownsFreshSpace);
 }
 
@@ -57,8 +58,11 @@ ASErr Document::getSegments(AIArtHandle path, ASInt16 first, ASInt16 count, AIPa
     const Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
     if (first < 0 || count < 0 || (count > 0 && !out)) return kBadParameterErr;
-    if (static_cast<uint32_t>(first) + static_cast<uint32_t>(count) > a->segments.count) return kBadParameterErr;
-    if (count > 0) std::memcpy(out, segments_.at(a->segments.offset) + first, static_cast<size_t>(count) * sizeof(AIPathSegment));
+    if (static_cast<uint32_t>(first) + static_cast<uint32_t>(count) > a->segments.count)
+        return kBadParameterErr;
+    if (count > 0)
+        std::memcpy(out, segments_.at(a->segments.offset) + first,
+                    static_cast<size_t>(count) * sizeof(AIPathSegment));
     return kNoErr;
 }
 
@@ -89,8 +93,7 @@ ASErr Document::getClosed(AIArtHandle path, ASBoolean* closed) const {
 ASErr Document::setClosed(AIArtHandle path, ASBoolean closed) {
     Art* a = resolve(path);
     if (ASErr err = pathOnly(a, a ? a->type : 0)) return err;
-    if (recordsChangesOf(*a))
-        logChange({ChangeKind::closed, slotOf(a), a->closed ? 1u : 0u});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::closed, slotOf(a), a->closed ? 1u : 0u});
     changed(*a);
     a->closed = closed != 0;
     return kNoErr;
@@ -124,8 +127,7 @@ ASErr Document::setStyle(AIArtHandle path, const AIPathStyle& style) {
 ASErr Document::setOpacity(AIArtHandle art, AIReal opacity) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
-    if (recordsChangesOf(*a))
-        logChange({ChangeKind::opacity, slotOf(a), bitsOf(a->opacity)});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::opacity, slotOf(a), bitsOf(a->opacity)});
     changed(*a);
     a->opacity = opacity;
     return kNoErr;
@@ -135,8 +137,7 @@ ASErr Document::setBlendMode(AIArtHandle art, ASInt32 mode) {
     Art* a = resolve(art);
     if (!a) return kBadArtHandleErr;
     if (mode < kNormalBlendMode || mode > kLastBlendMode) return kBadParameterErr;
-    if (recordsChangesOf(*a))
-        logChange({ChangeKind::blendMode, slotOf(a), a->blendMode});
+    if (recordsChangesOf(*a)) logChange({ChangeKind::blendMode, slotOf(a), a->blendMode});
     changed(*a);
     a->blendMode = static_cast<uint8_t>(mode);
     return kNoErr;

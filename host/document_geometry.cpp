@@ -105,7 +105,8 @@ void Document::transformTree(uint32_t slot, const AIRealMatrix& m, AIReal lineSc
             restyle(slot, style);
         }
     }
-    for (uint32_t c = arts_[slot].firstChild; c != kNone; c = arts_[c].next) transformTree(c, m, lineScale, flags);
+    for (uint32_t c = arts_[slot].firstChild; c != kNone; c = arts_[c].next)
+        transformTree(c, m, lineScale, flags);
     if (arts_[slot].shape != kNone) transformTree(arts_[slot].shape, m, lineScale, flags);
 }
 

@@ -42,7 +42,8 @@ ASErr Document::makeEnvelope(const AIArtHandle* artList, ASInt32 count, AIArtHan
         if (record) logChange(change);
     }
 
-    Change shapeChange{ChangeKind::envelopeShape, objectSlot, arts_[objectSlot].parent, arts_[objectSlot].prev};
+    Change shapeChange{ChangeKind::envelopeShape, objectSlot, arts_[objectSlot].parent,
+                       arts_[objectSlot].prev};
     bool record = recordsChangesOf(arts_[objectSlot]);
     changed(arts_[objectSlot]);
     unlink(objectSlot);
@@ -79,7 +80,8 @@ ASErr Document::insertLayer(AILayerHandle reference, ASInt16 paintOrder, AILayer
     if (!at) return kBadParameterErr;
     uint32_t root = newLayerRoot();
     LayerList::Inserted inserted = layers_.insert(*at, root);
-    logChange({ChangeKind::layerInserted, root, inserted.id, inserted.previousCurrent, inserted.previousNumber});
+    logChange(
+        {ChangeKind::layerInserted, root, inserted.id, inserted.previousCurrent, inserted.previousNumber});
     changed();
     *layer = layers_.currentHandle();
     return kNoErr;

@@ -15,46 +15,28 @@ size_t Document::changeLogSize() const { return changes_.size(); }
 void Document::revertChange(const Change& change) {
     Art& art = arts_[change.slot];
     switch (change.kind) {
-    case ChangeKind::created:
-        freeSlot(change.slot);
-        break;
-    case ChangeKind::disposed:
-        link(change.slot, change.a, change.b);
-        killTree(change.slot, true);
-        break;
-    case ChangeKind::moved:
-    case ChangeKind::envelopeShape:  // unlink also clears the envelope's shape
-        unlink(change.slot);
-        link(change.slot, change.a, change.b);
-        break;
-    case ChangeKind::segments:
-        art.segments = {change.a, change.b, change.c};
-        break;
-    case ChangeKind::closed:
-        art.closed = change.a != 0;
-        break;
-    case ChangeKind::style:
-        art.style = change.a;
-        break;
-    case ChangeKind::opacity:
-        art.opacity = realOf(change.a);
-        break;
-    case ChangeKind::blendMode:
-        art.blendMode = static_cast<uint8_t>(change.a);
-        break;
-    case ChangeKind::tags:
-        art.tags = change.a;
-        break;
-    case ChangeKind::warp:
-        art.warp = change.a;
-        break;
-    case ChangeKind::layerInserted:
-        layers_.revertInsert({change.a, change.b, change.c});
-        freeSlot(change.slot);
-        break;
-    case ChangeKind::currentLayer:
-        layers_.restoreCurrent(change.a);
-        break;
+        case ChangeKind::created: freeSlot(change.slot); break;
+        case ChangeKind::disposed:
+            link(change.slot, change.a, change.b);
+            killTree(change.slot, true);
+            break;
+        case ChangeKind::moved:
+        case ChangeKind::envelopeShape:  // unlink also clears the envelope's shape
+            unlink(change.slot);
+            link(change.slot, change.a, change.b);
+            break;
+        case ChangeKind::segments: art.segments = {change.a, change.b, change.c}; break;
+        case ChangeKind::closed: art.closed = change.a != 0; break;
+        case ChangeKind::style: art.style = change.a; break;
+        case ChangeKind::opacity: art.opacity = realOf(change.a); break;
+        case ChangeKind::blendMode: art.blendMode = static_cast<uint8_t>(change.a); break;
+        case ChangeKind::tags: art.tags = change.a; break;
+        case ChangeKind::warp: art.warp = change.a; break;
+        case ChangeKind::layerInserted:
+            layers_.revertInsert({change.a, change.b, change.c});
+            freeSlot(change.slot);
+            break;
+        case ChangeKind::currentLayer: layers_.restoreCurrent(change.a); break;
     }
 }
 
@@ -80,7 +62,8 @@ struct Document::Snapshot {
 };
 
 std::shared_ptr<const Document::Snapshot> Document::snapshot() const {
-    return std::make_shared<const Snapshot>(Snapshot{arts_, liveArt_, segments_, styles_, warps_, changes_, layers_, topLevelArt_});
+    return std::make_shared<const Snapshot>(
+        Snapshot{arts_, liveArt_, segments_, styles_, warps_, changes_, layers_, topLevelArt_});
 }
 
 void Document::restore(const Snapshot& snapshot) {

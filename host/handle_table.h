@@ -14,7 +14,7 @@ namespace qthost {
 // counted as stale).
 template <typename Record>
 class HandleTable {
-public:
+  public:
     // A handle is slot + 1 in the low bits and the slot's generation above them, so a released
     // or recycled slot never answers to an old handle. Pointer-sized, so 32-bit builds narrow it.
     static constexpr unsigned kSlotBits = sizeof(uintptr_t) == 8 ? 32 : 22;
@@ -84,7 +84,7 @@ public:
         free_ = other.free_;
     }
 
-private:
+  private:
     std::vector<Record> records_;
     std::vector<uint32_t> free_;
     mutable uint64_t staleUses_ = 0;

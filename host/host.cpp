@@ -117,12 +117,20 @@ ASErr sendBare(Host::Impl& impl, const char* caller, const char* selector) {
 
 }  // namespace
 
-ASErr Host::startup() { return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceStartupSelector); }
-ASErr Host::shutdown() { return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceShutdownSelector); }
-ASErr Host::about() { return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceAboutSelector); }
+ASErr Host::startup() {
+    return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceStartupSelector);
+}
+ASErr Host::shutdown() {
+    return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
+}
+ASErr Host::about() {
+    return sendBare<SPInterfaceMessage>(*impl_, kSPInterfaceCaller, kSPInterfaceAboutSelector);
+}
 ASErr Host::unload() { return sendBare<SPAccessMessage>(*impl_, kSPAccessCaller, kSPAccessUnloadSelector); }
 ASErr Host::reload() { return sendBare<SPAccessMessage>(*impl_, kSPAccessCaller, kSPAccessReloadSelector); }
-ASErr Host::purge() { return sendBare<SPPurgeCachesMessage>(*impl_, kSPCacheCaller, kSPPluginPurgeCachesSelector); }
+ASErr Host::purge() {
+    return sendBare<SPPurgeCachesMessage>(*impl_, kSPCacheCaller, kSPPluginPurgeCachesSelector);
+}
 
 ASErr Host::applicationStarted() {
     AINotifierMessage message{};
@@ -269,8 +277,10 @@ ASErr recordSuiteFault() noexcept {
 }
 
 void Host::failSuite(const std::string& name, ASErr code) {
-    if (code == kNoErr) impl_->failingSuites.erase(name);
-    else impl_->failingSuites[name] = code;
+    if (code == kNoErr)
+        impl_->failingSuites.erase(name);
+    else
+        impl_->failingSuites[name] = code;
 }
 
 void Host::addMenuGroup(const std::string& name) {

@@ -73,7 +73,7 @@ struct HostRecords {
 };
 
 class Host {
-public:
+  public:
     explicit Host(HostConfig config = {});
     ~Host();
     Host(const Host&) = delete;
@@ -148,7 +148,7 @@ public:
     // The host's state, shared with the suite implementations (host/host_impl.h).
     struct Impl;
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 

@@ -74,7 +74,9 @@ struct Host::Impl {
         beforeUndo.reset();
         undonePoints.clear();
     }
-    std::pair<size_t, size_t> documentMark() const { return {document.changeLogSize(), document.recordingDepth()}; }
+    std::pair<size_t, size_t> documentMark() const {
+        return {document.changeLogSize(), document.recordingDepth()};
+    }
 
     std::mt19937 random;
 

@@ -13,18 +13,20 @@
 namespace qthost {
 
 class LayerList {
-public:
+  public:
     // Layer 1, with its art held under `root`.
     explicit LayerList(uint32_t root);
 
     size_t count() const { return order_.size(); }  // live layers
-    const std::string& name(size_t index) const;     // bottom to top; empty past the end
+    const std::string& name(size_t index) const;    // bottom to top; empty past the end
     uint32_t root(size_t index) const { return layers_[order_[index]].root; }
     size_t currentIndex() const;
     uint32_t currentRoot() const { return layers_[current_].root; }
 
     // Handles are id + 1.
-    AILayerHandle handle(size_t index) const { return index < order_.size() ? handleOf(order_[index]) : nullptr; }
+    AILayerHandle handle(size_t index) const {
+        return index < order_.size() ? handleOf(order_[index]) : nullptr;
+    }
     AILayerHandle currentHandle() const { return handleOf(current_); }
 
     // Where a new layer goes in the paint order, or nothing when the order or reference is bad.
@@ -42,7 +44,7 @@ public:
     bool setCurrent(AILayerHandle layer);
     void restoreCurrent(uint32_t id) { current_ = id; }
 
-private:
+  private:
     static AILayerHandle handleOf(uint32_t id) { return reinterpret_cast<AILayerHandle>(uintptr_t(id) + 1); }
 
     struct Layer {
@@ -50,7 +52,7 @@ private:
         uint32_t root;  // art slot holding the top-level art
         bool alive;
     };
-    std::vector<Layer> layers_;  // by id
+    std::vector<Layer> layers_;    // by id
     std::vector<uint32_t> order_;  // live ids, bottom to top
     uint32_t current_ = 0;
     uint32_t number_ = 1;  // number of the last "Layer N" name given

@@ -1,11 +1,12 @@
 // Loading the module's code: dlopen on POSIX systems, LoadLibrary on Windows.
 #include "host/module_loader.h"
-#include "host/module_file.h"
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "host/module_file.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -72,14 +73,16 @@ ModuleResourceFile::ModuleResourceFile(void* module, const std::string& modulePa
     // A folder of our own, so that two hosts in one process or two processes never share it.
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path folder = base / ("quentarb-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++));
+        fs::path folder =
+            base / ("quentarb-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++));
         if (fs::create_directory(folder, ec)) {
             temporaryFolder_ = folder.string();
             break;
         }
     }
     if (temporaryFolder_.empty()) return;
-    path_ = (fs::path(temporaryFolder_) / fs::path(modulePath).filename().replace_extension(".rsrc")).string();
+    path_ =
+        (fs::path(temporaryFolder_) / fs::path(modulePath).filename().replace_extension(".rsrc")).string();
     std::ofstream out(path_, std::ios::binary);
     out << windowsModuleResources(module);
 }
@@ -112,8 +115,8 @@ void* openModuleCopy(const std::string& path) {
     std::string folder = (base / "quentarb-module-XXXXXX").string();
     if (!mkdtemp(folder.data())) return nullptr;
     const fs::path original(path);
-    const fs::path copy = fs::path(folder) / (original.stem().string() + "-" + std::to_string(getpid()) + "-" +
-                                              std::to_string(++serial) + original.extension().string());
+    const fs::path copy = fs::path(folder) / (original.stem().string() + "-" + std::to_string(getpid()) +
+                                              "-" + std::to_string(++serial) + original.extension().string());
     void* module = nullptr;
     if (fs::copy_file(original, copy, ec) && !ec) module = openModule(copy.string());
     fs::remove_all(folder, ec);  // the loaded copy stays mapped

@@ -32,7 +32,7 @@ std::string moduleBesideProgram();
 // (index strings, PNGI images, cursors, dialogs) copied into a file of that format in a
 // private temporary folder, which is removed when this object goes.
 class ModuleResourceFile {
-public:
+  public:
     ModuleResourceFile(void* module, const std::string& modulePath);
     ~ModuleResourceFile();
     ModuleResourceFile(const ModuleResourceFile&) = delete;
@@ -40,7 +40,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string temporaryFolder_;  // Windows only
 };

@@ -7,10 +7,9 @@
 
 #include <cstdint>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "host/module_loader.h"
 
@@ -35,7 +34,8 @@ Bytes resourceBytes(HMODULE module, LPCWSTR type, int id) {
 
 BOOL CALLBACK collectId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
     if (IS_INTRESOURCE(name))
-        reinterpret_cast<std::vector<int>*>(ids)->push_back(static_cast<int>(reinterpret_cast<uintptr_t>(name)));
+        reinterpret_cast<std::vector<int>*>(ids)->push_back(
+            static_cast<int>(reinterpret_cast<uintptr_t>(name)));
     return TRUE;
 }
 
@@ -55,7 +55,7 @@ std::string utf8(const wchar_t* text, size_t length) {
 
 // Little-endian fields of a resource, with every read checked against its size.
 class Reader {
-public:
+  public:
     explicit Reader(Bytes bytes) : bytes_(bytes), ok_(bytes.data != nullptr) {}
     bool ok() const { return ok_; }
     size_t offset() const { return at_; }
@@ -73,8 +73,10 @@ public:
     uint16_t u16() { return static_cast<uint16_t>(read(2)); }
     uint32_t u32() { return read(4); }
     void skip(size_t size) {
-        if (ok_ && at_ + size <= bytes_.size) at_ += size;
-        else ok_ = false;
+        if (ok_ && at_ + size <= bytes_.size)
+            at_ += size;
+        else
+            ok_ = false;
     }
     bool bit(size_t byteOffset, int bitIndex) const {  // bit 0 is the byte's highest
         return byteOffset < bytes_.size && (bytes_.data[byteOffset] >> (7 - bitIndex)) & 1;
@@ -89,11 +91,13 @@ public:
     // A dialog template's menu or class field: none, an ordinal, or a string.
     void skipNameOrOrdinal() {
         uint16_t first = u16();
-        if (first == 0xFFFF) u16();
-        else if (first != 0) text();
+        if (first == 0xFFFF)
+            u16();
+        else if (first != 0)
+            text();
     }
 
-private:
+  private:
     Bytes bytes_;
     size_t at_ = 0;
     bool ok_;
@@ -138,7 +142,8 @@ nlohmann::json indexStrings(HMODULE module) {
 
 nlohmann::json images(HMODULE module) {
     nlohmann::json out = nlohmann::json::object();
-    for (int id : resourceIds(module, L"PNGI")) out[std::to_string(id)] = base64(resourceBytes(module, L"PNGI", id));
+    for (int id : resourceIds(module, L"PNGI"))
+        out[std::to_string(id)] = base64(resourceBytes(module, L"PNGI", id));
     return out;
 }
 
@@ -167,10 +172,12 @@ nlohmann::json cursors(HMODULE module) {
         for (int y = 0; y < height; ++y) {
             std::string row;
             size_t line = andMask + stride * static_cast<size_t>(height - 1 - y);
-            for (int x = 0; x < width; ++x) row += image.bit(line + static_cast<size_t>(x / 8), x % 8) ? '0' : '1';
+            for (int x = 0; x < width; ++x)
+                row += image.bit(line + static_cast<size_t>(x / 8), x % 8) ? '0' : '1';
             rows.push_back(row);
         }
-        out[std::to_string(id)] = {{"width", width}, {"height", height}, {"hotspot", {hotH, hotV}}, {"rows", rows}};
+        out[std::to_string(id)] = {
+            {"width", width}, {"height", height}, {"hotspot", {hotH, hotV}}, {"rows", rows}};
     }
     return out;
 }
@@ -205,8 +212,11 @@ nlohmann::json dialogs(HMODULE module) {
             font = r.text();
         }
         if (!r.ok()) continue;
-        out[std::to_string(id)] = {
-            {"caption", caption}, {"font", font}, {"pointSize", pointSize}, {"width", width}, {"height", height}};
+        out[std::to_string(id)] = {{"caption", caption},
+                                   {"font", font},
+                                   {"pointSize", pointSize},
+                                   {"width", width},
+                                   {"height", height}};
     }
     return out;
 }
@@ -215,8 +225,10 @@ nlohmann::json dialogs(HMODULE module) {
 
 std::string windowsModuleResources(void* module) {
     HMODULE m = static_cast<HMODULE>(module);
-    nlohmann::json file = {
-        {"indexStrings", indexStrings(m)}, {"images", images(m)}, {"cursors", cursors(m)}, {"dialogs", dialogs(m)}};
+    nlohmann::json file = {{"indexStrings", indexStrings(m)},
+                           {"images", images(m)},
+                           {"cursors", cursors(m)},
+                           {"dialogs", dialogs(m)}};
     return file.dump();
 }
 

@@ -11,7 +11,8 @@ AIReal radianToDegree(AIReal radian) { return radian * 180.0f / kPi; }
 // sin, cos and atan2 are worked in double and rounded once to single precision: every
 // platform's maths library then gives the same bits, so drawings match across builds.
 AIReal pointAngle(const AIRealPoint& p1, const AIRealPoint& p2) {
-    return static_cast<AIReal>(std::atan2(static_cast<double>(p2.v - p1.v), static_cast<double>(p2.h - p1.h)));
+    return static_cast<AIReal>(
+        std::atan2(static_cast<double>(p2.v - p1.v), static_cast<double>(p2.h - p1.h)));
 }
 
 AIReal pointLength(const AIRealPoint& p1, const AIRealPoint& p2) {
@@ -31,6 +32,5 @@ AIRealMatrix rotation(AIReal angle) {
     AIReal s = static_cast<AIReal>(std::sin(static_cast<double>(angle)));
     return {c, s, -s, c, 0.0f, 0.0f};
 }
-
 
 }  // namespace qthost::RealMath

@@ -26,8 +26,8 @@ inline AIRealMatrix translation(AIReal tx, AIReal ty) { return {1.0f, 0.0f, 0.0f
 inline AIRealMatrix scaling(AIReal h, AIReal v) { return {h, 0.0f, 0.0f, v, 0.0f, 0.0f}; }
 // m then t: result = m x t. Every product is kept (a 0 times an infinity is not 0).
 inline AIRealMatrix concat(const AIRealMatrix& m, const AIRealMatrix& t) {
-    return {m.a * t.a + m.b * t.c,           m.a * t.b + m.b * t.d,           m.c * t.a + m.d * t.c,
-            m.c * t.b + m.d * t.d,           m.tx * t.a + m.ty * t.c + t.tx, m.tx * t.b + m.ty * t.d + t.ty};
+    return {m.a * t.a + m.b * t.c, m.a * t.b + m.b * t.d,          m.c * t.a + m.d * t.c,
+            m.c * t.b + m.d * t.d, m.tx * t.a + m.ty * t.c + t.tx, m.tx * t.b + m.ty * t.d + t.ty};
 }
 
 // Inline: the document's transforms run it for every anchor and handle.

@@ -2,9 +2,8 @@
 #include "host/resources.h"
 
 #include <fstream>
-#include <sstream>
-
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 namespace qthost {
 
@@ -105,14 +104,22 @@ bool decodeBase64(const std::string& text, std::string& bytes) {
     int bits = 0;
     for (char ch : text) {
         int value;
-        if (ch >= 'A' && ch <= 'Z') value = ch - 'A';
-        else if (ch >= 'a' && ch <= 'z') value = ch - 'a' + 26;
-        else if (ch >= '0' && ch <= '9') value = ch - '0' + 52;
-        else if (ch == '+') value = 62;
-        else if (ch == '/') value = 63;
-        else if (ch == '=') break;
-        else if (ch == '\n' || ch == '\r' || ch == ' ') continue;
-        else return false;
+        if (ch >= 'A' && ch <= 'Z')
+            value = ch - 'A';
+        else if (ch >= 'a' && ch <= 'z')
+            value = ch - 'a' + 26;
+        else if (ch >= '0' && ch <= '9')
+            value = ch - '0' + 52;
+        else if (ch == '+')
+            value = 62;
+        else if (ch == '/')
+            value = 63;
+        else if (ch == '=')
+            break;
+        else if (ch == '\n' || ch == '\r' || ch == ' ')
+            continue;
+        else
+            return false;
         buffer = (buffer << 6) | static_cast<uint32_t>(value);
         bits += 6;
         if (bits >= 8) {

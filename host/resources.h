@@ -28,7 +28,7 @@ struct DialogResource {
 };
 
 class Resources {
-public:
+  public:
     // Replaces the contents with the file's. A missing file leaves no resources and returns
     // kNoErr (the host then finds nothing); a file that cannot be parsed returns kBadParameterErr.
     ASErr load(const std::string& path);
@@ -42,7 +42,7 @@ public:
     const DialogResource* dialog(int id) const;
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::map<int, std::vector<std::string>> strings_;
     std::map<int, std::string> images_;

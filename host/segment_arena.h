@@ -19,7 +19,7 @@ struct SegmentRange {
 };
 
 class SegmentArena {
-public:
+  public:
     size_t size() const { return segments_.size(); }
     const AIPathSegment* at(uint32_t offset) const { return segments_.data() + offset; }
     AIPathSegment* at(uint32_t offset) { return segments_.data() + offset; }
@@ -29,7 +29,8 @@ public:
         uint32_t offset = extend(from.count);
         // An empty arena has no storage to name, not even for zero bytes.
         if (from.count) {
-            std::memcpy(segments_.data() + offset, segments_.data() + from.offset, from.count * sizeof(AIPathSegment));
+            std::memcpy(segments_.data() + offset, segments_.data() + from.offset,
+                        from.count * sizeof(AIPathSegment));
         }
         return {offset, from.count, from.count};
     }
@@ -48,7 +49,8 @@ public:
         uint32_t capacity = std::max<uint32_t>(newCount, inPlace ? range.capacity * 2 : range.count);
         uint32_t offset = extend(capacity);
         if (uint32_t kept = std::min(range.count, capacity)) {
-            std::memcpy(segments_.data() + offset, segments_.data() + range.offset, kept * sizeof(AIPathSegment));
+            std::memcpy(segments_.data() + offset, segments_.data() + range.offset,
+                        kept * sizeof(AIPathSegment));
         }
         range.offset = offset;
         range.capacity = capacity;
@@ -58,7 +60,7 @@ public:
     // Drops everything stored after the first `size` segments.
     void truncate(size_t size) { segments_.resize(size); }
 
-private:
+  private:
     // `count` more segments at the end; returns where they start.
     uint32_t extend(size_t count) {
         size_t offset = segments_.size();

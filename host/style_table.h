@@ -29,7 +29,7 @@ inline bool sameStyle(const AIPathStyle& x, const AIPathStyle& y) {
 }
 
 class StyleTable {
-public:
+  public:
     explicit StyleTable(const AIPathStyle& defaultStyle) { styles_.push_back(defaultStyle); }
 
     const AIPathStyle& operator[](uint32_t index) const { return styles_[index]; }
@@ -45,7 +45,7 @@ public:
     // Drops the entries after the first `size`; the default stays.
     void truncate(size_t size) { styles_.resize(size); }
 
-private:
+  private:
     std::vector<AIPathStyle> styles_;
 };
 

@@ -51,11 +51,8 @@ ASErr SetPlatformCursor(SPPluginRef, ASInt32 cursorID) {
 }
 
 const ADMBasicSuite gBasic = {
-    suiteCall<GetIndexString>,
-    suiteValue<MessageAlert>,
-    suiteValue<AboutBox>,
-    suiteValue<ShowModalMessage>,
-    suiteCall<SetPlatformCursor>,
+    suiteCall<GetIndexString>,    suiteValue<MessageAlert>,     suiteValue<AboutBox>,
+    suiteValue<ShowModalMessage>, suiteCall<SetPlatformCursor>,
 };
 
 // ---- ADM Icon: image list N entry k is image resource N + k. ----
@@ -105,12 +102,13 @@ const ADMTrackerSuite gTracker = {
 
 // ---- ADM Dialog ----
 
-ADMDialogRef Create(SPPluginRef, const char* name, ASInt32 dialogID, ASInt32 style, ADMDialogInitProc initProc,
-                    void* userData, ASInt32) {
+ADMDialogRef Create(SPPluginRef, const char* name, ASInt32 dialogID, ASInt32 style,
+                    ADMDialogInitProc initProc, void* userData, ASInt32) {
     Host::Impl* host = hostNote("ADM Dialog Suite.Create");
     const DialogResource* frame = host->resources.dialog(dialogID);
-    Dialog* dialog = host->dialogs.create(name ? name : "", dialogID, style, frame ? frame->caption : "",
-                                          frame ? frame->width : 0, frame ? frame->height : 0, initProc, userData);
+    Dialog* dialog =
+        host->dialogs.create(name ? name : "", dialogID, style, frame ? frame->caption : "",
+                             frame ? frame->width : 0, frame ? frame->height : 0, initProc, userData);
     return toRef(dialog);
 }
 
@@ -158,15 +156,9 @@ void SetIcon(ADMDialogRef dialog, ASInt32 index, ADMIconRef icon) {
 }
 
 const ADMDialogSuite gDialog = {
-    suiteValue<Create>,
-    suiteValue<DialogShow>,
-    suiteValue<GetItem>,
-    suiteValue<CreateItem>,
-    suiteValue<SetBoundsRect>,
-    suiteValue<GetBoundsRect>,
-    suiteValue<Size>,
-    suiteValue<DialogSetText>,
-    suiteValue<SetIcon>,
+    suiteValue<Create>,     suiteValue<DialogShow>,    suiteValue<GetItem>,
+    suiteValue<CreateItem>, suiteValue<SetBoundsRect>, suiteValue<GetBoundsRect>,
+    suiteValue<Size>,       suiteValue<DialogSetText>, suiteValue<SetIcon>,
 };
 
 }  // namespace

@@ -94,26 +94,16 @@ ADMListRef GetList(ADMItemRef item) {
 }
 
 const ADMItemSuite gItem = {
-    suiteValue<GetDialog>,
-    suiteValue<GetID>,
-    suiteValue<DefaultNotify>,
-    suiteValue<SetNotifyProc>,
-    suiteValue<SendNotify>,
-    suiteValue<ItemShow>,
-    suiteValue<Enable>,
-    suiteValue<ItemSetText>,
-    suiteValue<SetUnits>,
-    suiteValue<SetPrecision>,
-    suiteValue<SetMinIntValue>,
-    suiteValue<SetMaxIntValue>,
-    suiteValue<SetMinFloatValue>,
-    suiteValue<SetMaxFloatValue>,
-    suiteValue<SetIntValue>,
-    suiteValue<GetIntValue>,
-    suiteValue<SetFloatValue>,
-    suiteValue<GetFloatValue>,
-    suiteValue<SetBooleanValue>,
-    suiteValue<GetBooleanValue>,
+    suiteValue<GetDialog>,        suiteValue<GetID>,
+    suiteValue<DefaultNotify>,    suiteValue<SetNotifyProc>,
+    suiteValue<SendNotify>,       suiteValue<ItemShow>,
+    suiteValue<Enable>,           suiteValue<ItemSetText>,
+    suiteValue<SetUnits>,         suiteValue<SetPrecision>,
+    suiteValue<SetMinIntValue>,   suiteValue<SetMaxIntValue>,
+    suiteValue<SetMinFloatValue>, suiteValue<SetMaxFloatValue>,
+    suiteValue<SetIntValue>,      suiteValue<GetIntValue>,
+    suiteValue<SetFloatValue>,    suiteValue<GetFloatValue>,
+    suiteValue<SetBooleanValue>,  suiteValue<GetBooleanValue>,
     suiteValue<GetList>,
 };
 
@@ -169,16 +159,15 @@ void Select(ADMEntryRef entry, ASBoolean select) {
     PopupEntry* e = fromRef(entry);
     if (!e->owner) return;
     int index = e->owner->indexOf(e);
-    if (select) e->owner->selectEntry(index);
-    else if (e->owner->activeIndex() == index) e->owner->clearSelection();
+    if (select)
+        e->owner->selectEntry(index);
+    else if (e->owner->activeIndex() == index)
+        e->owner->clearSelection();
 }
 
 const ADMEntrySuite gEntry = {
-    suiteValue<EntrySetText>,
-    suiteValue<SetID>,
-    suiteValue<EntryGetID>,
-    suiteValue<GetIndex>,
-    suiteValue<Select>,
+    suiteValue<EntrySetText>, suiteValue<SetID>,  suiteValue<EntryGetID>,
+    suiteValue<GetIndex>,     suiteValue<Select>,
 };
 
 }  // namespace

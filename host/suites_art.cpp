@@ -41,12 +41,8 @@ ASErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
 }
 
 const AIArtSuite gArt = {
-    suiteCall<NewArt>,
-    suiteCall<DisposeArt>,
-    suiteCall<ReorderArt>,
-    suiteCall<DuplicateArt>,
-    suiteCall<GetArtType>,
-    suiteCall<GetArtBounds>,
+    suiteCall<NewArt>,       suiteCall<DisposeArt>, suiteCall<ReorderArt>,
+    suiteCall<DuplicateArt>, suiteCall<GetArtType>, suiteCall<GetArtBounds>,
 };
 
 // ---- AI Path ----
@@ -77,12 +73,8 @@ ASErr SetPathClosed(AIArtHandle path, ASBoolean closed) {
 }
 
 const AIPathSuite gPath = {
-    suiteCall<GetPathSegmentCount>,
-    suiteCall<SetPathSegmentCount>,
-    suiteCall<GetPathSegments>,
-    suiteCall<SetPathSegments>,
-    suiteCall<GetPathClosed>,
-    suiteCall<SetPathClosed>,
+    suiteCall<GetPathSegmentCount>, suiteCall<SetPathSegmentCount>, suiteCall<GetPathSegments>,
+    suiteCall<SetPathSegments>,     suiteCall<GetPathClosed>,       suiteCall<SetPathClosed>,
 };
 
 // ---- AI Path Style ----

@@ -1,7 +1,7 @@
 // The Real Math suite over RealMath: single precision throughout.
-#include "host/host_impl.h"
 #include <cmath>
 
+#include "host/host_impl.h"
 #include "host/real_math.h"
 
 namespace qthost {

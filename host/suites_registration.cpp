@@ -1,10 +1,11 @@
 // Suites through which the plug-in registers itself: notifiers, application context, plug-in
 // options, Unicode strings, menus, tools; and the suites it acquires but never calls.
+#include <utf8cpp/utf8.h>
+
 #include <cstring>
 #include <iterator>
 #include <optional>
 #include <unordered_map>
-#include <utf8cpp/utf8.h>
 
 #include "host/host_impl.h"
 
@@ -208,11 +209,8 @@ ASErr GetMenuGroupName(AIMenuGroup group, const char** name) {
 }
 
 const AIMenuSuite gMenu = {
-    suiteCall<AddMenuItem>,
-    suiteCall<AddMenuGroupAsSubMenu>,
-    suiteCall<CountMenuGroups>,
-    suiteCall<GetNthMenuGroup>,
-    suiteCall<GetMenuGroupName>,
+    suiteCall<AddMenuItem>,     suiteCall<AddMenuGroupAsSubMenu>, suiteCall<CountMenuGroups>,
+    suiteCall<GetNthMenuGroup>, suiteCall<GetMenuGroupName>,
 };
 
 // ---- AI Tool ----
@@ -223,7 +221,8 @@ ToolRecord* findTool(AIToolHandle tool) {
     return n >= 1 && n <= tools.size() ? &tools[n - 1] : nullptr;
 }
 
-ASErr AddTool(SPPluginRef self, const char* name, const AIAddToolData* data, ASInt32 options, AIToolHandle* tool) {
+ASErr AddTool(SPPluginRef self, const char* name, const AIAddToolData* data, ASInt32 options,
+              AIToolHandle* tool) {
     if (ASErr err = hostEnter("AI Tool Suite.AddTool")) return err;
     if (!self || !name || !data || !tool) return kBadParameterErr;
     if (data->title && !validUtf8(data->title)) return kBadParameterErr;

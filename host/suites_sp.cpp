@@ -1,7 +1,7 @@
 // The basic suite (acquire, release, memory) and the SP suites: access, plug-in name, blocks.
 #include <cstdlib>
-#include <new>
 #include <cstring>
+#include <new>
 
 #include "host/host_impl.h"
 
@@ -24,7 +24,8 @@ const SuiteEntry* lookUp(const char* name, ASInt32 version) {
         if (std::strcmp(entry.name, name) != 0) continue;
         // The Mac build asks for every AI suite at its version plus 1000.
         bool aiSuite = std::strncmp(name, "AI ", 3) == 0;
-        if (entry.version == version || (aiSuite && entry.version + kAIMacSuiteVersionOffset == version)) return &entry;
+        if (entry.version == version || (aiSuite && entry.version + kAIMacSuiteVersionOffset == version))
+            return &entry;
     }
     return nullptr;
 }
@@ -92,12 +93,8 @@ ASErr ReallocateBlock(void* block, size_t newSize, void** newBlock) {
 }
 
 SPBasicSuite gBasic = {
-    suiteCall<AcquireSuite>,
-    suiteCall<ReleaseSuite>,
-    suiteValue<IsEqual>,
-    suiteCall<AllocateBlock>,
-    suiteCall<FreeBlock>,
-    suiteCall<ReallocateBlock>,
+    suiteCall<AcquireSuite>,  suiteCall<ReleaseSuite>, suiteValue<IsEqual>,
+    suiteCall<AllocateBlock>, suiteCall<FreeBlock>,    suiteCall<ReallocateBlock>,
 };
 
 // ---- SP Access: the module stays mapped anyway; the host counts the references. ----

@@ -16,7 +16,7 @@
 namespace qthost {
 
 class TagInterner {
-public:
+  public:
     struct Tag {
         uint32_t name, type, value;  // interned texts
         bool operator==(const Tag&) const = default;
@@ -37,7 +37,7 @@ public:
     // The id of a text interned before, if it was.
     std::optional<uint32_t> find(std::string_view text) const;
 
-private:
+  private:
     uint32_t intern(std::string_view text);
 
     std::deque<std::string> strings_;  // deque keeps views and c_str() stable

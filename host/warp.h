@@ -20,7 +20,7 @@ struct Warp {
 
 // Warps by index, one entry per setting; entries added since a recording point go on its revert.
 class WarpTable {
-public:
+  public:
     const Warp& operator[](uint32_t index) const { return warps_[index]; }
     size_t size() const { return warps_.size(); }
     uint32_t add(const Warp& warp) {
@@ -29,7 +29,7 @@ public:
     }
     void truncate(size_t size) { warps_.resize(size); }
 
-private:
+  private:
     std::vector<Warp> warps_;
 };
 

@@ -45,21 +45,12 @@ void readControl(ADMItemRef item, const Control& control) {
     if (!item) return;
     const OptionRef& option = control.option;
     switch (control.kind) {
-        case Kind::intSpin:
-            *option.integer = sADMItem->GetIntValue(item);
-            break;
-        case Kind::floatSpin:
-            *option.real = sADMItem->GetFloatValue(item);
-            break;
-        case Kind::checkBox:
-            *option.boolean = sADMItem->GetBooleanValue(item) != 0;
-            break;
-        case Kind::popup:
-            *option.integer = activeEntryID(item, *option.integer);
-            break;
+        case Kind::intSpin: *option.integer = sADMItem->GetIntValue(item); break;
+        case Kind::floatSpin: *option.real = sADMItem->GetFloatValue(item); break;
+        case Kind::checkBox: *option.boolean = sADMItem->GetBooleanValue(item) != 0; break;
+        case Kind::popup: *option.integer = activeEntryID(item, *option.integer); break;
         case Kind::staticText:
-        case Kind::pushButton:
-            break;
+        case Kind::pushButton: break;
     }
 }
 
@@ -67,21 +58,12 @@ void writeControl(ADMItemRef item, const Control& control) {
     if (!item) return;
     const OptionRef& option = control.option;
     switch (control.kind) {
-        case Kind::intSpin:
-            sADMItem->SetIntValue(item, *option.integer);
-            break;
-        case Kind::floatSpin:
-            sADMItem->SetFloatValue(item, *option.real);
-            break;
-        case Kind::checkBox:
-            sADMItem->SetBooleanValue(item, *option.boolean);
-            break;
-        case Kind::popup:
-            selectEntry(item, *option.integer);
-            break;
+        case Kind::intSpin: sADMItem->SetIntValue(item, *option.integer); break;
+        case Kind::floatSpin: sADMItem->SetFloatValue(item, *option.real); break;
+        case Kind::checkBox: sADMItem->SetBooleanValue(item, *option.boolean); break;
+        case Kind::popup: selectEntry(item, *option.integer); break;
         case Kind::staticText:
-        case Kind::pushButton:
-            break;
+        case Kind::pushButton: break;
     }
 }
 

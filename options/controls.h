@@ -47,7 +47,9 @@ constexpr Control staticText(int32_t id, ADMRect r, const char* caption) {
     return {.id = id, .kind = Kind::staticText, .bounds = r, .caption = caption};
 }
 // The label of a row of spin edits: the row's caption as the table gives it for `option`.
-constexpr Control label(int32_t id, ADMRect r, Option option) { return staticText(id, r, spec(option).caption); }
+constexpr Control label(int32_t id, ADMRect r, Option option) {
+    return staticText(id, r, spec(option).caption);
+}
 
 constexpr int32_t entryCount(std::span<const EntryRun> entries) {
     int32_t n = 0;
@@ -61,7 +63,13 @@ constexpr int32_t entryCount(std::span<const EntryRun> entries) {
 constexpr Control control(Option option, ADMRect r, std::span<const EntryRun> entries = {},
                           Proc proc = Proc::optionChanged) {
     const OptionSpec& o = spec(option);
-    Control c{.id = o.item, .kind = Kind::popup, .bounds = r, .min = o.min, .max = o.max, .option = o.ref, .proc = proc};
+    Control c{.id = o.item,
+              .kind = Kind::popup,
+              .bounds = r,
+              .min = o.min,
+              .max = o.max,
+              .option = o.ref,
+              .proc = proc};
     switch (o.control) {
         case ControlType::Spin:
         case ControlType::Swatch:
@@ -72,16 +80,14 @@ constexpr Control control(Option option, ADMRect r, std::span<const EntryRun> en
             c.kind = Kind::checkBox;
             c.caption = o.caption;
             break;
-        case ControlType::Tool:
-            c.proc = Proc::toolSelector;
-            [[fallthrough]];
+        case ControlType::Tool: c.proc = Proc::toolSelector; [[fallthrough]];
         case ControlType::Popup:
             c.kind = Kind::popup;
             c.entries = entries;
-            if (entryCount(entries) != static_cast<int32_t>(o.max) + 1) throw "popup entries do not match the option table";
+            if (entryCount(entries) != static_cast<int32_t>(o.max) + 1)
+                throw "popup entries do not match the option table";
             break;
-        case ControlType::None:
-            throw "this option has no control";
+        case ControlType::None: throw "this option has no control";
     }
     return c;
 }

@@ -49,10 +49,8 @@ bool usesProcessValue(int32_t mode) {
         case 6:
         case 7:
         case 8:
-        case 13:
-            return true;
-        default:
-            return false;
+        case 13: return true;
+        default: return false;
     }
 }
 
@@ -84,7 +82,8 @@ void enabled(ADMItemRef item, ADMNotifierRef notifier) noexcept {
 void colorchange(ADMItemRef item, ADMNotifierRef notifier) noexcept {
     if (!paletteSuitesHeld()) return;
     ADMDialogRef dialog = dialogOf(item, notifier);
-    g::filloptions = options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::filloptions)), g::filloptions);
+    g::filloptions =
+        options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::filloptions)), g::filloptions);
     g::strokeoptions =
         options::activeEntryID(sADMDialog->GetItem(dialog, itemOf(Option::strokeoptions)), g::strokeoptions);
     enableItem(dialog, itemOf(Option::fillswatchvalue), usesSwatch(g::filloptions));

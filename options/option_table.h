@@ -40,14 +40,17 @@ enum class Option : int32_t {
 #undef QT_OPTION
 };
 
-#define QT_OPTION_REF_Int(name) OptionRef{.integer = &g::name}
-#define QT_OPTION_REF_Real(name) OptionRef{.real = &g::name}
-#define QT_OPTION_REF_Bool(name) OptionRef{.boolean = &g::name}
+#define QT_OPTION_REF_Int(name) \
+    OptionRef { .integer = &g::name }
+#define QT_OPTION_REF_Real(name) \
+    OptionRef { .real = &g::name }
+#define QT_OPTION_REF_Bool(name) \
+    OptionRef { .boolean = &g::name }
 
 inline constexpr OptionSpec kOptionTable[] = {
-#define QT_OPTION(name, type, def, min, max, item, tool, control, caption)               \
-    {#name, OptionType::type, def, min, max, item, tool, ControlType::control, caption, \
-     QT_OPTION_REF_##type(name)},
+#define QT_OPTION(name, type, def, min, max, item, tool, control, caption)                \
+    {#name,   OptionType::type,          def, min, max, item, tool, ControlType::control, \
+     caption, QT_OPTION_REF_##type(name)},
 #include "resources/option_table.def"
 #undef QT_OPTION
 };

@@ -22,33 +22,23 @@ constexpr ASInt32 kFillModeItem = options::spec(options::Option::filloptions).it
 
 const char* itemType(Kind kind) {
     switch (kind) {
-        case Kind::staticText:
-            return kADMTextStaticType;
+        case Kind::staticText: return kADMTextStaticType;
         case Kind::intSpin:
-        case Kind::floatSpin:
-            return kADMSpinEditType;
-        case Kind::checkBox:
-            return kADMTextCheckBoxType;
-        case Kind::popup:
-            return kADMPopupListType;
-        case Kind::pushButton:
-            return kADMTextPushButtonType;
+        case Kind::floatSpin: return kADMSpinEditType;
+        case Kind::checkBox: return kADMTextCheckBoxType;
+        case Kind::popup: return kADMPopupListType;
+        case Kind::pushButton: return kADMTextPushButtonType;
     }
     return kADMTextStaticType;
 }
 
 ADMItemNotifyProc notifyProc(Proc proc) {
     switch (proc) {
-        case Proc::none:
-            return nullptr;
-        case Proc::optionChanged:
-            return ToolDlgOKButtonProc0;
-        case Proc::reset:
-            return ToolDlgResetButtonProc;
-        case Proc::toolSelector:
-            return enabled;
-        case Proc::colourMode:
-            return colorchange;
+        case Proc::none: return nullptr;
+        case Proc::optionChanged: return ToolDlgOKButtonProc0;
+        case Proc::reset: return ToolDlgResetButtonProc;
+        case Proc::toolSelector: return enabled;
+        case Proc::colourMode: return colorchange;
     }
     return nullptr;
 }
@@ -56,9 +46,7 @@ ADMItemNotifyProc notifyProc(Proc proc) {
 void configure(ADMItemRef item, const Control& c, ASInt32 swatchCount) {
     switch (c.kind) {
         case Kind::staticText:
-        case Kind::pushButton:
-            sADMItem->SetText(item, c.caption);
-            break;
+        case Kind::pushButton: sADMItem->SetText(item, c.caption); break;
         case Kind::intSpin:
             sADMItem->SetUnits(item, kADMNoUnits);
             sADMItem->SetMinIntValue(item, static_cast<ASInt32>(c.min));

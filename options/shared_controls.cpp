@@ -42,8 +42,9 @@ constexpr EntryRun kScaleLinesEntries[] = {{" Scaling line width - ignore"},
                                            {" Standard scaling of stroke width"},
                                            {" Alternate scaling"},
                                            {" Alternate scaling"}};
-constexpr EntryRun kBeneathEntries[] = {{" Place above"}, {" Place beneath"}, {" Alternate 1"},
-                                        {" Alternate 2"}, {" Random 1"},      {" Alternate ", 1, 12, "/path"}};
+constexpr EntryRun kBeneathEntries[] = {{" Place above"}, {" Place beneath"},
+                                        {" Alternate 1"}, {" Alternate 2"},
+                                        {" Random 1"},    {" Alternate ", 1, 12, "/path"}};
 // The line type popup and the tool selector: one entry per row of the tool table.
 constexpr EntryRun kLineTypeEntries[] = {
 #define QT_SHAPE(number, entry) {entry},

@@ -68,21 +68,11 @@ Failure classify(const std::exception_ptr& exception, bool writing) {
 
 void setPythonError(const Failure& failure) {
     switch (failure.kind) {
-        case FailureKind::badInput:
-            PyErr_SetString(PyExc_ValueError, failure.message.c_str());
-            return;
-        case FailureKind::memory:
-            PyErr_SetString(PyExc_MemoryError, failure.message.c_str());
-            return;
-        case FailureKind::writing:
-            PyErr_SetString(PyExc_OSError, failure.message.c_str());
-            return;
-        case FailureKind::stopped:
-            PyErr_SetString(gSessionError, failure.message.c_str());
-            return;
-        case FailureKind::other:
-            PyErr_SetString(PyExc_RuntimeError, failure.message.c_str());
-            return;
+        case FailureKind::badInput: PyErr_SetString(PyExc_ValueError, failure.message.c_str()); return;
+        case FailureKind::memory: PyErr_SetString(PyExc_MemoryError, failure.message.c_str()); return;
+        case FailureKind::writing: PyErr_SetString(PyExc_OSError, failure.message.c_str()); return;
+        case FailureKind::stopped: PyErr_SetString(gSessionError, failure.message.c_str()); return;
+        case FailureKind::other: PyErr_SetString(PyExc_RuntimeError, failure.message.c_str()); return;
         case FailureKind::limit: {
             PyObject* error = PyObject_CallFunction(gLimitError, "s", failure.message.c_str());
             if (!error) return;  // that failure is the error now

@@ -39,10 +39,7 @@ typedef void (*ADMItemNotifyProc)(ADMItemRef item, ADMNotifierRef notifier);
 #define kADMUserChangedNotifier "ADM User Changed Notifier"
 
 // Dialog styles.
-enum {
-    kADMFloatingDialogStyle = 2,
-    kADMTabbedFloatingDialogStyle = 3
-};
+enum { kADMFloatingDialogStyle = 2, kADMTabbedFloatingDialogStyle = 3 };
 
 enum { kADMNoUnits = 0 };
 
@@ -54,7 +51,8 @@ enum { kADMUnknownIconType = 7 };
 #define kADMBasicSuiteVersion2 2
 typedef struct ADMBasicSuite {
     // Entry `index` (from 1) of the index-string list `listID`; an empty string when missing.
-    ASErr (*GetIndexString)(SPPluginRef plugin, ASInt32 listID, ASInt32 index, char* buffer, ASInt32 bufferSize);
+    ASErr (*GetIndexString)(SPPluginRef plugin, ASInt32 listID, ASInt32 index, char* buffer,
+                            ASInt32 bufferSize);
     void (*MessageAlert)(const char* text);
     void (*AboutBox)(SPPluginRef plugin, const char* text1, const char* text2);
     void (*ShowModalMessage)(const char* caption, const char* text);

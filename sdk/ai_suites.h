@@ -32,7 +32,8 @@ typedef struct AIPathSuite {
     // Reads or writes `count` segments starting at `segNumber`. A write may start at the
     // current count, which appends.
     ASErr (*GetPathSegments)(AIArtHandle path, ASInt16 segNumber, ASInt16 count, AIPathSegment* segments);
-    ASErr (*SetPathSegments)(AIArtHandle path, ASInt16 segNumber, ASInt16 count, const AIPathSegment* segments);
+    ASErr (*SetPathSegments)(AIArtHandle path, ASInt16 segNumber, ASInt16 count,
+                             const AIPathSegment* segments);
     ASErr (*GetPathClosed)(AIArtHandle path, ASBoolean* closed);
     ASErr (*SetPathClosed)(AIArtHandle path, ASBoolean closed);
 } AIPathSuite;
@@ -66,7 +67,8 @@ typedef struct AIRealMathSuite {
     AIReal (*AIRealPointAngle)(const AIRealPoint* p1, const AIRealPoint* p2);
     AIReal (*AIRealPointLength)(const AIRealPoint* p1, const AIRealPoint* p2);
     // result = p1 + t * (p2 - p1)
-    void (*AIRealPointInterpolate)(const AIRealPoint* p1, const AIRealPoint* p2, AIReal t, AIRealPoint* result);
+    void (*AIRealPointInterpolate)(const AIRealPoint* p1, const AIRealPoint* p2, AIReal t,
+                                   AIRealPoint* result);
     void (*AIRealMatrixSetIdentity)(AIRealMatrix* m);
     void (*AIRealMatrixSetTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
     void (*AIRealMatrixSetScale)(AIRealMatrix* m, AIReal h, AIReal v);
@@ -91,7 +93,8 @@ typedef struct AIRandomSuite {
 typedef struct AITagSuite {
     ASErr (*SetTag)(AIArtHandle art, const char* name, const char* type, const char* value);
     // Copies the value into `value` (at most maxLen bytes with the terminator).
-    ASErr (*GetTag)(AIArtHandle art, const char* name, char* type, ASInt32 maxType, char* value, ASInt32 maxLen);
+    ASErr (*GetTag)(AIArtHandle art, const char* name, char* type, ASInt32 maxType, char* value,
+                    ASInt32 maxLen);
 } AITagSuite;
 
 #define kAITransformArtSuite "AI Transform Art Suite"
@@ -148,14 +151,15 @@ typedef struct AILayerSuite {
 typedef struct AIAddToolData {
     const char* title;
     const char* tooltip;
-    void* icon;            // an ADMIconRef
-    ASInt32 sameGroupAs;   // -2: a group of its own
-    ASInt32 sameToolsetAs; // -2: a tool set of its own
+    void* icon;             // an ADMIconRef
+    ASInt32 sameGroupAs;    // -2: a group of its own
+    ASInt32 sameToolsetAs;  // -2: a tool set of its own
 } AIAddToolData;
 enum { kNoTool = -2 };
 enum { kToolWantsToTrackCursorOption = 1 };
 typedef struct AIToolSuite {
-    ASErr (*AddTool)(SPPluginRef self, const char* name, const AIAddToolData* data, ASInt32 options, AIToolHandle* tool);
+    ASErr (*AddTool)(SPPluginRef self, const char* name, const AIAddToolData* data, ASInt32 options,
+                     AIToolHandle* tool);
     // The tool's second (rollover) icon.
     ASErr (*SetToolRolloverIcon)(AIToolHandle tool, void* icon);
     ASErr (*SystemHasPressure)(ASBoolean* hasPressure);
@@ -185,7 +189,8 @@ typedef struct AIPlatformAddMenuItemDataUS {
 typedef struct AIMenuSuite {
     ASErr (*AddMenuItem)(SPPluginRef self, const char* keyName, const AIPlatformAddMenuItemDataUS* data,
                          ASInt32 options, AIMenuItemHandle* item);
-    ASErr (*AddMenuGroupAsSubMenu)(const char* name, ASInt32 options, AIMenuItemHandle parentItem, AIMenuGroup* group);
+    ASErr (*AddMenuGroupAsSubMenu)(const char* name, ASInt32 options, AIMenuItemHandle parentItem,
+                                   AIMenuGroup* group);
     ASErr (*CountMenuGroups)(ASInt32* count);
     ASErr (*GetNthMenuGroup)(ASInt32 n, AIMenuGroup* group);
     ASErr (*GetMenuGroupName)(AIMenuGroup group, const char** name);

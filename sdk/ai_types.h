@@ -49,12 +49,7 @@ typedef struct _AIAppContext* AIAppContextHandle;
 typedef struct _AIUnicodeString* AIUnicodeStringHandle;
 
 // Art types.
-enum {
-    kUnknownArt = 0,
-    kGroupArt = 1,
-    kPathArt = 2,
-    kEnvelopeArt = 3
-};
+enum { kUnknownArt = 0, kGroupArt = 1, kPathArt = 2, kEnvelopeArt = 3 };
 
 // Paint orders for new, duplicated and reordered art and for new layers.
 enum {
@@ -86,9 +81,15 @@ enum {
     kNoneColor = 6
 };
 
-typedef struct AIGrayColorStyle { AIReal gray; } AIGrayColorStyle;                           // 0 white, 1 black
-typedef struct AIFourColorStyle { AIReal cyan, magenta, yellow, black; } AIFourColorStyle;    // 0 is no ink
-typedef struct AIThreeColorStyle { AIReal red, green, blue; } AIThreeColorStyle;              // 1 is full light
+typedef struct AIGrayColorStyle {
+    AIReal gray;
+} AIGrayColorStyle;  // 0 white, 1 black
+typedef struct AIFourColorStyle {
+    AIReal cyan, magenta, yellow, black;
+} AIFourColorStyle;  // 0 is no ink
+typedef struct AIThreeColorStyle {
+    AIReal red, green, blue;
+} AIThreeColorStyle;  // 1 is full light
 
 typedef struct AIColor {
     ASInt32 kind;

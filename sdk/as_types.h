@@ -10,17 +10,18 @@
 extern "C" {
 #endif
 
-typedef int32_t ASErr;      // 0 is success
+typedef int32_t ASErr;  // 0 is success
 typedef int32_t ASInt32;
 typedef uint32_t ASUInt32;
 typedef int16_t ASInt16;
-typedef uint8_t ASBoolean;  // 0 or 1
-typedef uint16_t ASUnicode; // one UTF-16 code unit
-typedef float AIReal;       // the host's real number: single precision
+typedef uint8_t ASBoolean;   // 0 or 1
+typedef uint16_t ASUnicode;  // one UTF-16 code unit
+typedef float AIReal;        // the host's real number: single precision
 
 // Four-character codes are written from the most significant byte down: 'ABCD' == 0x41424344.
-#define QT_FOURCC(a, b, c, d) \
-    ((ASErr)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
+#define QT_FOURCC(a, b, c, d)                                                  \
+    ((ASErr)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
+             ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
 
 enum {
     kNoErr = 0,

@@ -22,19 +22,25 @@ typedef struct SPBasicSuite {
 
 // Header of every message.
 typedef struct SPMessageData {
-    ASInt32 SPCheck;       // kSPValidSPMessageData
-    SPPluginRef self;      // this plug-in
-    void* globals;         // the plug-in's globals slot, kept by the host between messages
-    SPBasicSuite* basic;   // the basic suite
+    ASInt32 SPCheck;      // kSPValidSPMessageData
+    SPPluginRef self;     // this plug-in
+    void* globals;        // the plug-in's globals slot, kept by the host between messages
+    SPBasicSuite* basic;  // the basic suite
 } SPMessageData;
 
 enum { kSPValidSPMessageData = QT_FOURCC('S', 'P', 'C', 'K') };
 
 // "SP Interface" ("Startup", "Shutdown", "About"), "SP Access" ("Unload", "Reload"),
 // "SP Cache" ("Plug-in Purge") and "SP Properties" ("Acquire", "Release").
-typedef struct SPInterfaceMessage { SPMessageData d; } SPInterfaceMessage;
-typedef struct SPAccessMessage { SPMessageData d; } SPAccessMessage;
-typedef struct SPPurgeCachesMessage { SPMessageData d; } SPPurgeCachesMessage;
+typedef struct SPInterfaceMessage {
+    SPMessageData d;
+} SPInterfaceMessage;
+typedef struct SPAccessMessage {
+    SPMessageData d;
+} SPAccessMessage;
+typedef struct SPPurgeCachesMessage {
+    SPMessageData d;
+} SPPurgeCachesMessage;
 typedef struct SPPropertiesMessage {
     SPMessageData d;
     ASInt32 vendorID;
@@ -66,7 +72,9 @@ typedef struct AINotifierMessage {
 } AINotifierMessage;
 
 // Any other caller gets a bare header.
-typedef struct SPGenericMessage { SPMessageData d; } SPGenericMessage;
+typedef struct SPGenericMessage {
+    SPMessageData d;
+} SPGenericMessage;
 
 typedef ASErr (*PluginMainProc)(const char* caller, const char* selector, void* message);
 

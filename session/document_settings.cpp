@@ -16,7 +16,8 @@ qthost::HostConfig documentConfig(const nlohmann::json& settings, qthost::HostCo
             if (key == "seed") {
                 config.seed = checkedSeed(value.get<long long>(), "seed");
             } else if (key == "page") {
-                if (!value.is_array() || value.size() != 2) throw qthost::UsageError(what + ": must be [width, height]");
+                if (!value.is_array() || value.size() != 2)
+                    throw qthost::UsageError(what + ": must be [width, height]");
                 const AIRealPoint page{value.at(0).get<AIReal>(), value.at(1).get<AIReal>()};
                 const AIRealPoint checked = checkedPageSize(page, "page");
                 config.pageWidth = checked.h;
@@ -32,7 +33,8 @@ qthost::HostConfig documentConfig(const nlohmann::json& settings, qthost::HostCo
             } else if (key == "pressureDevice") {
                 config.pressureDevice = value.get<bool>();
             } else {
-                throw qthost::UsageError(what + ": unknown (seed, page, colorModel, fill, stroke, strokeWidth, pressureDevice)");
+                throw qthost::UsageError(
+                    what + ": unknown (seed, page, colorModel, fill, stroke, strokeWidth, pressureDevice)");
             }
         } catch (const nlohmann::json::exception&) {
             throw qthost::UsageError(what + ": wrong type");

@@ -62,7 +62,9 @@ DrawPlan planDraw(const DrawInput& args, const OutputChecks& output) {
     p.config.maxArt = static_cast<size_t>(args.limits.art);
     if (const char* n = std::getenv("QUENTARB_FAIL_CALL")) {
         const long long call = parseInteger(n, "QUENTARB_FAIL_CALL");
-        if (call < 0) throw UsageError("QUENTARB_FAIL_CALL: " + inQuotes(n) + " is not 0 to " + std::to_string(INT64_MAX));
+        if (call < 0)
+            throw UsageError("QUENTARB_FAIL_CALL: " + inQuotes(n) + " is not 0 to " +
+                             std::to_string(INT64_MAX));
         p.failCall = static_cast<uint64_t>(call);
     }
     if (gesture) {

@@ -9,8 +9,8 @@
 
 namespace qtsession {
 
-using qthost::UsageError;
 using qthost::inQuotes;
+using qthost::UsageError;
 
 namespace {
 
@@ -59,8 +59,10 @@ std::string readGestureText(const std::string& path, uint64_t maxBytes) {
                           " bytes; raise the limit with --max-gesture-bytes");
     };
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
-    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > maxBytes && !ec) {
+    if (std::filesystem::is_directory(path, ec))
+        throw UsageError("--gesture: " + inQuotes(path) + " is a folder");
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > maxBytes &&
+        !ec) {
         throw tooLarge();
     }
     std::ifstream in(path, std::ios::binary);
@@ -90,7 +92,8 @@ bool endsWithMouseDown(const std::vector<GestureEvent>& events) {
     return down;
 }
 
-std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers) {
+std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure,
+                                       uint32_t modifiers) {
     std::vector<GestureEvent> events;
     GestureEvent down;
     down.type = GestureEvent::Type::down;
@@ -105,7 +108,8 @@ std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int ste
             drag.at = to;
         } else {
             double t = static_cast<double>(i) / steps;
-            drag.at = {static_cast<AIReal>(from.h + (to.h - from.h) * t), static_cast<AIReal>(from.v + (to.v - from.v) * t)};
+            drag.at = {static_cast<AIReal>(from.h + (to.h - from.h) * t),
+                       static_cast<AIReal>(from.v + (to.v - from.v) * t)};
         }
         events.push_back(drag);
     }

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "session/limits.h"
 #include "sdk/quen_tarb_sdk.h"
+#include "session/limits.h"
 
 namespace qtsession {
 
@@ -18,12 +18,12 @@ struct GestureEvent {
     // and leaves the document as before it.
     enum class Type { down, drag, up, set, tool, shape, reset, undo, redo, cancel };
     Type type = Type::down;
-    AIRealPoint at{};         // down, drag
-    int pressure = 255;       // drag
-    uint32_t modifiers = 0;   // drag
-    std::string option;       // set
-    std::string value;        // set, as text
-    int number = 0;           // tool, shape
+    AIRealPoint at{};        // down, drag
+    int pressure = 255;      // drag
+    uint32_t modifiers = 0;  // drag
+    std::string option;      // set
+    std::string value;       // set, as text
+    int number = 0;          // tool, shape
 };
 
 // Parses a gesture document; a UsageError names the event and what is wrong with it. The text
@@ -43,7 +43,8 @@ bool endsWithMouseDown(const std::vector<GestureEvent>& events);
 
 // The events of a straight drag: a down at `from`, `steps` drags evenly spaced with the last
 // exactly at `to`, an up.
-std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure, uint32_t modifiers);
+std::vector<GestureEvent> straightDrag(AIRealPoint from, AIRealPoint to, int steps, int pressure,
+                                       uint32_t modifiers);
 
 }  // namespace qtsession
 

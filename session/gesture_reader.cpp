@@ -4,8 +4,6 @@
 // keeps only the fields an event may have, and stops keeping events at the first problem,
 // while it reads on to find the one to report: bad JSON first, then a bad file or event, then
 // the mouse order, then the number of drags.
-#include "session/gesture.h"
-
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -16,13 +14,14 @@
 
 #include "host/run_errors.h"
 #include "resources/tool_table.h"
+#include "session/gesture.h"
 #include "session/option_change.h"
 #include "session/parse.h"
 
 namespace qtsession {
 
-using qthost::UsageError;
 using qthost::printable;
+using qthost::UsageError;
 
 namespace {
 
@@ -53,7 +52,8 @@ struct Field {
 
 // The keys an event may have; any other key is skipped. Of a key given twice the last counts.
 enum class Key { type, at, pressure, modifiers, option, value, tool, shape };
-constexpr std::array<std::string_view, 8> kKeys = {"type", "at", "pressure", "modifiers", "option", "value", "tool", "shape"};
+constexpr std::array<std::string_view, 8> kKeys = {"type",   "at",    "pressure", "modifiers",
+                                                   "option", "value", "tool",     "shape"};
 
 std::optional<Key> keyNamed(std::string_view name) {
     for (size_t i = 0; i < kKeys.size(); ++i) {
@@ -66,7 +66,7 @@ using EventFields = std::array<std::optional<Field>, kKeys.size()>;
 
 // One event's fields made into an event, or a UsageError naming the event and what is wrong.
 class EventCheck {
-public:
+  public:
     EventCheck(const EventFields& fields, size_t index)
         : fields_(fields), where_("gesture event " + std::to_string(index)) {}
 
@@ -81,7 +81,8 @@ public:
 
     AIRealPoint point() const {
         const Field& at = field(Key::at);
-        if (at.kind != Field::Kind::array || at.elements != 2 || !at.allNumbers) fail("\"at\" must be [x, y]");
+        if (at.kind != Field::Kind::array || at.elements != 2 || !at.allNumbers)
+            fail("\"at\" must be [x, y]");
         if (!fitsReal(at.first[0]) || !fitsReal(at.first[1])) fail("\"at\" must be finite");
         return {static_cast<AIReal>(at.first[0]), static_cast<AIReal>(at.first[1])};
     }
@@ -128,7 +129,8 @@ public:
             e.type = GestureEvent::Type::drag;
             e.at = point();
             if (has(Key::pressure)) e.pressure = static_cast<int>(integer(Key::pressure, 0, 255));
-            if (has(Key::modifiers)) e.modifiers = static_cast<uint32_t>(integer(Key::modifiers, 0, 0xFFFFFFFFLL));
+            if (has(Key::modifiers))
+                e.modifiers = static_cast<uint32_t>(integer(Key::modifiers, 0, 0xFFFFFFFFLL));
         } else if (kind == "up") {
             e.type = GestureEvent::Type::up;
         } else if (kind == "set") {
@@ -137,7 +139,8 @@ public:
             if (option.kind != Field::Kind::string) fail("\"option\" must be a string");
             e.option = option.text;
             e.value = valueText();
-            checkedOptionChange(e.option, e.value, where_ + ": set");  // as the palette's control will take it
+            checkedOptionChange(e.option, e.value,
+                                where_ + ": set");  // as the palette's control will take it
         } else if (kind == "tool") {
             e.type = GestureEvent::Type::tool;
             const Field& tool = field(Key::tool);
@@ -162,12 +165,13 @@ public:
         } else if (kind == "cancel") {
             e.type = GestureEvent::Type::cancel;
         } else {
-            fail("unknown type \"" + printable(kind) + "\" (down, drag, up, set, tool, shape, reset, undo, redo, cancel)");
+            fail("unknown type \"" + printable(kind) +
+                 "\" (down, drag, up, set, tool, shape, reset, undo, redo, cancel)");
         }
         return e;
     }
 
-private:
+  private:
     const EventFields& fields_;
     std::string where_;
 };
@@ -177,7 +181,7 @@ private:
 // so it needs one, and it cannot come between a down and its up; a redo needs an undo since
 // the last down. The text of the first event out of order, or empty.
 class MouseOrder {
-public:
+  public:
     std::string next(const GestureEvent& e, size_t index) {
         using Type = GestureEvent::Type;
         const std::string where = "gesture event " + std::to_string(index) + ": ";
@@ -211,13 +215,12 @@ public:
                 if (!down_) return where + "a cancel with no down before it";
                 down_ = false;
                 break;
-            default:
-                break;
+            default: break;
         }
         return {};
     }
 
-private:
+  private:
     bool down_ = false;
     size_t undoable_ = 0;  // finished drags not yet undone
     size_t redoable_ = 0;  // drags undone since the last down
@@ -226,7 +229,7 @@ private:
 // The SAX handler. Containers are told apart by their depth: 1 the document, 2 the events
 // array, 3 an event, 4 an array in an event's field; anything deeper is skipped.
 class Reader {
-public:
+  public:
     explicit Reader(uint64_t maxDrags) : maxDrags_(maxDrags) {}
 
     bool null() { return scalar(Field{}); }
@@ -277,7 +280,8 @@ public:
 
     std::vector<GestureEvent> result() {
         if (!syntax_.empty()) throw UsageError("gesture file is not JSON: " + syntax_);
-        if (!document_ || !events_) throw UsageError("gesture file must be an object with an \"events\" array");
+        if (!document_ || !events_)
+            throw UsageError("gesture file must be an object with an \"events\" array");
         if (eventError_) throw UsageError(*eventError_);
         if (orderError_) throw UsageError(*orderError_);
         if (drags_ > maxDrags_) {
@@ -287,7 +291,7 @@ public:
         return std::move(list_);
     }
 
-private:
+  private:
     // A value where `depth_` containers are open; `container` when it opens one.
     void value(const Field& f, bool container) {
         if (depth_ == 0) {
@@ -373,13 +377,13 @@ private:
 
     uint64_t maxDrags_;
     size_t depth_ = 0;
-    bool document_ = false;       // the document is an object
-    bool eventsKey_ = false;      // the key just read in the document is "events"
-    bool events_ = false;         // the (last) "events" value is an array
+    bool document_ = false;   // the document is an object
+    bool eventsKey_ = false;  // the key just read in the document is "events"
+    bool events_ = false;     // the (last) "events" value is an array
     bool inEventsArray_ = false;
     bool inEvent_ = false;
-    std::optional<Key> key_;      // the event's key just read, when it is one an event has
-    bool capturing_ = false;      // inside the array of an event's field
+    std::optional<Key> key_;  // the event's key just read, when it is one an event has
+    bool capturing_ = false;  // inside the array of an event's field
     EventFields fields_;
     size_t index_ = 0;
     MouseOrder order_;

@@ -46,9 +46,17 @@ namespace catalog {
 #define QT_OPTION_ENTRIES_Tool(max) (max) + 1
 
 inline constexpr OptionInfo kOptions[] = {
-#define QT_OPTION(name, type, def, min, max, item, tool, control, caption)      \
-    {#name, OptionType::type, def, min, max, item, tool, ControlType::control, \
-     QT_OPTION_ENTRIES_##control(max), caption},
+#define QT_OPTION(name, type, def, min, max, item, tool, control, caption) \
+    {#name,                                                                \
+     OptionType::type,                                                     \
+     def,                                                                  \
+     min,                                                                  \
+     max,                                                                  \
+     item,                                                                 \
+     tool,                                                                 \
+     ControlType::control,                                                 \
+     QT_OPTION_ENTRIES_##control(max),                                     \
+     caption},
 #include "resources/option_table.def"
 #undef QT_OPTION
 };
@@ -116,8 +124,8 @@ static_assert(catalog::kOptions[optionIndex("currentpath")].entries == qttable::
 // item for a push button, which edits none (option empty, item set).
 struct ControlTip {
     std::string_view option;
-    int item;                // -1 for a row keyed by option
-    std::string_view what;   // a short name where the caption does not tell the control apart
+    int item;               // -1 for a row keyed by option
+    std::string_view what;  // a short name where the caption does not tell the control apart
     std::string_view tip;
 };
 std::span<const ControlTip> controlTips();

@@ -8,15 +8,16 @@
 
 namespace qtsession {
 
-using qthost::UsageError;
 using qthost::inQuotes;
 using qthost::printable;
+using qthost::UsageError;
 
 OptionChange checkedOptionChange(std::string_view name, std::string_view value, std::string_view where) {
     OptionChange change;
     change.option = findOption(name);
     if (!change.option) {
-        throw UsageError(std::string(where) + ": unknown option " + inQuotes(name) + " (see `quentarb options`)");
+        throw UsageError(std::string(where) + ": unknown option " + inQuotes(name) +
+                         " (see `quentarb options`)");
     }
     const OptionInfo& option = *change.option;
     const std::string what = std::string(where) + " " + printable(name);

@@ -1,18 +1,19 @@
 // Value parsing for the command line and gesture files.
 #include "session/parse.h"
-#include "host/run_errors.h"
-#include "resources/tool_table.h"
-#include "session/decimal_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
 
+#include "host/run_errors.h"
+#include "resources/tool_table.h"
+#include "session/decimal_text.h"
+
 namespace qtsession {
 
-using qthost::UsageError;
 using qthost::inQuotes;
+using qthost::UsageError;
 
 namespace {
 
@@ -34,7 +35,8 @@ std::vector<std::string_view> splitCommas(std::string_view text) {
     return parts;
 }
 
-std::vector<double> numbers(std::string_view text, size_t count, std::string_view what, std::string_view form) {
+std::vector<double> numbers(std::string_view text, size_t count, std::string_view what,
+                            std::string_view form) {
     std::vector<std::string_view> parts = splitCommas(text);
     if (parts.size() != count) {
         throw UsageError(std::string(what) + ": expected " + std::string(form) + ", got " + inQuotes(text));
@@ -42,13 +44,15 @@ std::vector<double> numbers(std::string_view text, size_t count, std::string_vie
     std::vector<double> values;
     for (std::string_view p : parts) {
         values.push_back(parseNumber(p, what));
-        if (!fitsReal(values.back())) throw UsageError(std::string(what) + ": " + inQuotes(p) + " is out of range");
+        if (!fitsReal(values.back()))
+            throw UsageError(std::string(what) + ": " + inQuotes(p) + " is out of range");
     }
     return values;
 }
 
 AIReal component(double x, std::string_view what, std::string_view text) {
-    if (x < 0.0 || x > 1.0) throw UsageError(std::string(what) + ": components must be 0 to 1 in " + inQuotes(text));
+    if (x < 0.0 || x > 1.0)
+        throw UsageError(std::string(what) + ": components must be 0 to 1 in " + inQuotes(text));
     return static_cast<AIReal>(x);
 }
 
@@ -65,7 +69,8 @@ double parseNumber(std::string_view text, std::string_view what) {
 }
 
 bool fitsReal(double value) {
-    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(std::numeric_limits<AIReal>::max());
+    return std::isfinite(value) &&
+           std::fabs(value) <= static_cast<double>(std::numeric_limits<AIReal>::max());
 }
 
 long long parseInteger(std::string_view text, std::string_view what) {
@@ -128,7 +133,8 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what) {
     if (text == "none") return qthost::Paint::none();
     paint.paint = true;
     auto inside = [&](std::string_view prefix) -> std::string_view {
-        if (text.size() < prefix.size() + 1 || text.substr(0, prefix.size()) != prefix || text.back() != ')') {
+        if (text.size() < prefix.size() + 1 || text.substr(0, prefix.size()) != prefix ||
+            text.back() != ')') {
             return {};
         }
         return text.substr(prefix.size(), text.size() - prefix.size() - 1);
@@ -141,16 +147,18 @@ qthost::Paint parsePaint(std::string_view text, std::string_view what) {
             throw UsageError(std::string(what) + ": " + inQuotes(text) + " is not #rrggbb");
         }
         paint.color.kind = kThreeColor;
-        paint.color.c.rgb = {((value >> 16) & 0xff) / 255.0f, ((value >> 8) & 0xff) / 255.0f, (value & 0xff) / 255.0f};
+        paint.color.c.rgb = {((value >> 16) & 0xff) / 255.0f, ((value >> 8) & 0xff) / 255.0f,
+                             (value & 0xff) / 255.0f};
     } else if (std::string_view body = inside("rgb("); !body.empty()) {
         std::vector<double> v = numbers(body, 3, what, "rgb(r,g,b)");
         paint.color.kind = kThreeColor;
-        paint.color.c.rgb = {component(v[0], what, text), component(v[1], what, text), component(v[2], what, text)};
+        paint.color.c.rgb = {component(v[0], what, text), component(v[1], what, text),
+                             component(v[2], what, text)};
     } else if (std::string_view body = inside("cmyk("); !body.empty()) {
         std::vector<double> v = numbers(body, 4, what, "cmyk(c,m,y,k)");
         paint.color.kind = kFourColor;
-        paint.color.c.f = {component(v[0], what, text), component(v[1], what, text), component(v[2], what, text),
-                           component(v[3], what, text)};
+        paint.color.c.f = {component(v[0], what, text), component(v[1], what, text),
+                           component(v[2], what, text), component(v[3], what, text)};
     } else if (std::string_view body = inside("gray("); !body.empty()) {
         std::vector<double> v = numbers(body, 1, what, "gray(g)");
         paint.color.kind = kGrayColor;
@@ -188,7 +196,8 @@ uint32_t checkedSeed(long long seed, std::string_view what) {
 }
 
 AIRealPoint checkedPageSize(AIRealPoint page, std::string_view what) {
-    if (!(page.h > 0.0f) || !(page.v > 0.0f)) throw UsageError(std::string(what) + ": width and height must be above 0");
+    if (!(page.h > 0.0f) || !(page.v > 0.0f))
+        throw UsageError(std::string(what) + ": width and height must be above 0");
     return page;
 }
 

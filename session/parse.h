@@ -16,10 +16,10 @@ double parseNumber(std::string_view text, std::string_view what);
 // option values are single precision; a larger double has no float to become).
 bool fitsReal(double value);
 long long parseInteger(std::string_view text, std::string_view what);
-AIRealPoint parsePoint(std::string_view text, std::string_view what);   // "X,Y"
-AIRealRect parseRect(std::string_view text, std::string_view what);     // "L,T,R,B"
-uint32_t parseModifiers(std::string_view text);                         // decimal or 0x hex
-bool parseBool(std::string_view text, std::string_view what);           // 0, 1, true, false
+AIRealPoint parsePoint(std::string_view text, std::string_view what);  // "X,Y"
+AIRealRect parseRect(std::string_view text, std::string_view what);    // "L,T,R,B"
+uint32_t parseModifiers(std::string_view text);                        // decimal or 0x hex
+bool parseBool(std::string_view text, std::string_view what);          // 0, 1, true, false
 qthost::ColorModel parseColorModel(std::string_view text);
 // none, #rrggbb, rgb(r,g,b), cmyk(c,m,y,k), gray(g); components 0 to 1.
 qthost::Paint parsePaint(std::string_view text, std::string_view what);
@@ -30,9 +30,9 @@ const char* toolName(int tool);
 
 // The document settings every front end takes (the command line's flags, the playground's
 // Document box), checked here once; WHAT names the setting in the message.
-uint32_t checkedSeed(long long seed, std::string_view what);              // 0 to 2^32 - 1
-AIRealPoint checkedPageSize(AIRealPoint page, std::string_view what);     // both above 0
-AIReal checkedStrokeWidth(double width, std::string_view what);           // 0 or more
+uint32_t checkedSeed(long long seed, std::string_view what);           // 0 to 2^32 - 1
+AIRealPoint checkedPageSize(AIRealPoint page, std::string_view what);  // both above 0
+AIReal checkedStrokeWidth(double width, std::string_view what);        // 0 or more
 
 }  // namespace qtsession
 

@@ -10,17 +10,17 @@
 
 #include "host/module_loader.h"
 #include "host/run_errors.h"
-#include "session/option_change.h"
-#include "session/parse.h"
 #include "sdk/error_code_text.h"
 #include "sdk/quen_tarb_names.h"
+#include "session/option_change.h"
+#include "session/parse.h"
 
 namespace qtsession {
 
-using qthost::RunFailure;
-using qthost::UsageError;
 using qthost::inQuotes;
 using qthost::printable;
+using qthost::RunFailure;
+using qthost::UsageError;
 
 std::string errorCodeText(ASErr code) {
     std::string text = std::to_string(code);
@@ -44,7 +44,8 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     };
     if (ASErr err = host_->loadModule(modulePath)) {
         const std::string& why = qthost::moduleLoadError();
-        refuse("cannot load the plug-in " + inQuotes(modulePath) + ": " + (why.empty() ? "error " + errorCodeText(err) : why));
+        refuse("cannot load the plug-in " + inQuotes(modulePath) + ": " +
+               (why.empty() ? "error " + errorCodeText(err) : why));
     }
     // Out of memory while it starts ends the run whichever module it is.
     if (ASErr err = host_->startup()) {
@@ -53,7 +54,8 @@ Session::Session(const qthost::HostConfig& config, const std::string& modulePath
     }
     host_->selectTool();
     checkHost();
-    if (!host_->dialogs().find(kQuenTarbPaletteName)) refuse("the plug-in " + inQuotes(modulePath) + " built no options palette");
+    if (!host_->dialogs().find(kQuenTarbPaletteName))
+        refuse("the plug-in " + inQuotes(modulePath) + " built no options palette");
 }
 
 Session::~Session() {
@@ -93,7 +95,8 @@ void Session::setOption(const std::string& name, const std::string& value) {
         case OptionType::Real: {
             // Beyond single precision the field holds its largest value; the control clamps it.
             const double limit = std::numeric_limits<AIReal>::max();
-            qthost::DialogModel::userSetFloat(&item, static_cast<AIReal>(std::clamp(change.real, -limit, limit)));
+            qthost::DialogModel::userSetFloat(&item,
+                                              static_cast<AIReal>(std::clamp(change.real, -limit, limit)));
             break;
         }
         case OptionType::Int:

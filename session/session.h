@@ -4,14 +4,13 @@
 #ifndef QT_SESSION_SESSION_H
 #define QT_SESSION_SESSION_H
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <functional>
-
-#include "session/gesture.h"
 #include "host/host.h"
+#include "session/gesture.h"
 
 namespace qtsession {
 
@@ -20,7 +19,7 @@ namespace qtsession {
 std::string errorCodeText(ASErr code);
 
 class Session {
-public:
+  public:
     // Loads and starts the plug-in. A module named by QUENTARB_MODULE that does not load or
     // start is a UsageError naming it; the built-in module failing so, or the host running out
     // of memory while it starts, is a RunFailure.
@@ -47,7 +46,7 @@ public:
     // True when any message the host sent got a non-zero result.
     bool pluginFailed() const;
 
-private:
+  private:
     qthost::DialogItem& control(int item, const std::string& what);
 
     std::unique_ptr<qthost::Host> host_;

@@ -13,14 +13,10 @@ namespace {
 
 int componentCount(ASInt32 kind) {
     switch (kind) {
-        case kGrayColor:
-            return 1;
-        case kFourColor:
-            return 4;
-        case kThreeColor:
-            return 3;
-        default:
-            return 0;
+        case kGrayColor: return 1;
+        case kFourColor: return 4;
+        case kThreeColor: return 3;
+        default: return 0;
     }
 }
 
@@ -73,30 +69,17 @@ void moveAlongSeries(int32_t mode, AIColor& color, int count, const SeriesPlace&
         AIReal& x = color.c.values[k];
         switch (mode) {
             case 1:
-            case 5:
-                x = toWhite(kind, x, i, P);
-                break;
-            case 2:
-                x = toBlack(kind, x, i, P);
-                break;
+            case 5: x = toWhite(kind, x, i, P); break;
+            case 2: x = toBlack(kind, x, i, P); break;
             case 6:
                 if (target != nullptr) x = x + (target->c.values[k] - x) * i / P;
                 break;
-            case 7:
-                x = x - i * x / (2 * P);
-                break;
-            case 8:
-                x = x + ((1 - x) - x) * i / P;
-                break;
-            case 13:
-                x = toHalfInverted(kind, x, i, P);
-                break;
+            case 7: x = x - i * x / (2 * P); break;
+            case 8: x = x + ((1 - x) - x) * i / P; break;
+            case 13: x = toHalfInverted(kind, x, i, P); break;
             // Leaves a tenth of each component at i = P.
-            case 14:
-                x = static_cast<AIReal>(x + (x * -0.9 * i) / P);
-                break;
-            default:
-                break;
+            case 14: x = static_cast<AIReal>(x + (x * -0.9 * i) / P); break;
+            default: break;
         }
     }
 }
@@ -123,20 +106,13 @@ void alternate(int32_t mode, AIColor& color, int count, const AIColor* target) {
     for (int k = 0; k < count; ++k) {
         AIReal& x = color.c.values[k];
         switch (mode) {
-            case 9:
-                x = light ? 1.0f : 0.0f;
-                break;
-            case 10:
-                x = light ? 0.0f : 1.0f;
-                break;
+            case 9: x = light ? 1.0f : 0.0f; break;
+            case 10: x = light ? 0.0f : 1.0f; break;
             case 11:
                 if (target != nullptr) x = target->c.values[k];
                 break;
-            case 12:
-                x = 1 - x;
-                break;
-            default:
-                break;
+            case 12: x = 1 - x; break;
+            default: break;
         }
     }
 }
@@ -163,18 +139,14 @@ void applyColorMode(int32_t mode, PaintTarget target, const SeriesPlace& place) 
     if (count == 0) return;
     const AIColor* swatchTarget = haveSwatch ? &swatch : nullptr;
     switch (mode) {
-        case 3:
-            randomColor(color, count);
-            break;
+        case 3: randomColor(color, count); break;
         case 9:
         case 10:
         case 11:
         case 12:
             if (isOdd(place.index)) alternate(mode, color, count, swatchTarget);
             break;
-        default:
-            moveAlongSeries(mode, color, count, place, swatchTarget);
-            break;
+        default: moveAlongSeries(mode, color, count, place, swatchTarget); break;
     }
 }
 

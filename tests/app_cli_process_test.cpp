@@ -2,7 +2,6 @@
 // stream, the exit status, the one line on standard error, the output file left as it was (or
 // never created), and no temporary file left behind.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,7 +31,7 @@ qttest::ProcessRun command(std::vector<std::string> args) {
 constexpr const char* kOld = "the user's old file";
 
 class CliProcess : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '-');
@@ -40,9 +39,11 @@ protected:
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         write("old.json", kOld);
-        write("gesture.json", R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]},
+        write("gesture.json",
+              R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]},
                                              {"type": "up"}]})");
-        write("held.json", R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]}]})");
+        write("held.json",
+              R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]}]})");
         fs::create_symlink("gesture.json", dir_ / "link-to-gesture.json");
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -77,13 +78,14 @@ struct Case {
     const char* name;
     std::vector<std::string> args;  // "@NAME" is the file NAME in the test's folder
     int status;
-    std::string message;            // a fragment of the one line on standard error
-    std::string out;                // the output file (or folder) checked; "" none
+    std::string message;  // a fragment of the one line on standard error
+    std::string out;      // the output file (or folder) checked; "" none
     Out expect;
     std::string stdoutPath = "/dev/null";  // a file, qttest::kClosed or qttest::kPipeWithoutReader
     std::vector<std::pair<std::string, std::string>> env = {};
-    std::string limits = "";        // run by the shell before the program ("ulimit -f 4")
-    bool underSanitizers = true;    // false: skipped in the sanitizer build (ulimit -v, an impossible allocation)
+    std::string limits = "";  // run by the shell before the program ("ulimit -f 4")
+    bool underSanitizers =
+        true;  // false: skipped in the sanitizer build (ulimit -v, an impossible allocation)
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
@@ -109,19 +111,32 @@ const std::map<std::string, std::function<std::string()>>& gestureFiles() {
     static const std::map<std::string, std::function<std::string()>> files = {
         {"nul.json", [] { return std::string("{\"events\": []}") + '\0'; }},
         {"nul-garbage.json", [] { return std::string("{\"events\": []}") + '\0' + "\x01garbage{"; }},
-        {"latin1.json", [] { return std::string("{\"events\": [{\"type\": \"set\", \"option\": \"caf\xe9\", \"value\": 1}]}"); }},
+        {"latin1.json",
+         [] {
+             return std::string("{\"events\": [{\"type\": \"set\", \"option\": \"caf\xe9\", \"value\": 1}]}");
+         }},
         {"surrogate.json", [] { return std::string("{\"events\": []} \xed\xa0\x80"); }},
-        {"set-unknown.json", [] { return heavyDragsThen(R"({"type": "set", "option": "nosuchoption", "value": 1})"); }},
-        {"set-bool.json", [] { return heavyDragsThen(R"({"type": "set", "option": "closedpath", "value": "maybe"})"); }},
-        {"set-popup.json", [] { return heavyDragsThen(R"({"type": "set", "option": "checkoptions_0", "value": 99})"); }},
-        {"set-int.json", [] { return heavyDragsThen(R"({"type": "set", "option": "copiesvalue_8", "value": "abc"})"); }},
-        {"set-no-control.json", [] { return heavyDragsThen(R"({"type": "set", "option": "trailvalue_10", "value": 0})"); }},
+        {"set-unknown.json",
+         [] { return heavyDragsThen(R"({"type": "set", "option": "nosuchoption", "value": 1})"); }},
+        {"set-bool.json",
+         [] { return heavyDragsThen(R"({"type": "set", "option": "closedpath", "value": "maybe"})"); }},
+        {"set-popup.json",
+         [] { return heavyDragsThen(R"({"type": "set", "option": "checkoptions_0", "value": 99})"); }},
+        {"set-int.json",
+         [] { return heavyDragsThen(R"({"type": "set", "option": "copiesvalue_8", "value": "abc"})"); }},
+        {"set-no-control.json",
+         [] { return heavyDragsThen(R"({"type": "set", "option": "trailvalue_10", "value": 0})"); }},
         {"tool-bad.json", [] { return heavyDragsThen(R"({"type": "tool", "tool": 13})"); }},
         {"shape-bad.json", [] { return heavyDragsThen(R"({"type": "shape", "shape": 24})"); }},
-        {"ups.json", [] { return repeated(R"({"events": [{"type": "down", "at": [1, 1]}, )", R"({"type": "up"})", 1000000, "]}"); }},
-        {"drags.json", [] {
-             return repeated(R"({"events": [{"type": "down", "at": [1, 1]}, )", R"({"type": "drag", "at": [2, 2]})",
-                             1000000, R"(, {"type": "up"}]})");
+        {"ups.json",
+         [] {
+             return repeated(R"({"events": [{"type": "down", "at": [1, 1]}, )", R"({"type": "up"})", 1000000,
+                             "]}");
+         }},
+        {"drags.json",
+         [] {
+             return repeated(R"({"events": [{"type": "down", "at": [1, 1]}, )",
+                             R"({"type": "drag", "at": [2, 2]})", 1000000, R"(, {"type": "up"}]})");
          }},
         {"zeros.json", [] { return std::string(5000000, '\0'); }},
     };
@@ -130,19 +145,25 @@ const std::map<std::string, std::function<std::string()>>& gestureFiles() {
 
 // The draw flags that take a value, for the rows of a missing and an empty value.
 const std::vector<std::string> kValueFlags = {
-    "tool", "shape", "set", "from", "to", "steps", "gesture", "modifiers", "pressure", "seed", "page", "view",
-    "color-model", "fill", "stroke", "stroke-width", "max-steps", "max-gesture-bytes", "max-art", "max-png-pixels"};
+    "tool",        "shape",         "set",      "from",         "to",        "steps",
+    "gesture",     "modifiers",     "pressure", "seed",         "page",      "view",
+    "color-model", "fill",          "stroke",   "stroke-width", "max-steps", "max-gesture-bytes",
+    "max-art",     "max-png-pixels"};
 
 std::vector<Case> cases() {
     const std::string module = qttest::buildPath("ZU41_QuenTarb.so");
     const std::string noStart = qttest::buildPath("fixture_modules/refusing_module.so");
-    const std::vector<std::string> heavy = {"--set", "trailvalue_0=1", "--set", "horizontalcopiesvalue_0=300",
-                                            "--set", "verticalcopiesvalue_0=300", "--steps", "6"};
+    const std::vector<std::string> heavy = {"--set",   "trailvalue_0=1",
+                                            "--set",   "horizontalcopiesvalue_0=300",
+                                            "--set",   "verticalcopiesvalue_0=300",
+                                            "--steps", "6"};
     auto with = [](std::vector<std::string> a, const std::vector<std::string>& b) {
         a.insert(a.end(), b.begin(), b.end());
         return a;
     };
     const std::pair<std::string, std::string> noModule = {"QUENTARB_MODULE", "/nonexistent/module.so"};
+    // One row per line or two, as a table reads.
+    // clang-format off
     std::vector<Case> list = {
         // Limits the input already shows.
         {"StepsOverTheLimit", {"draw", "--steps", "2147483647", "--out", "@new.json"}, 2, "raise it with --max-steps", "new.json", Out::absent},
@@ -286,14 +307,24 @@ std::vector<Case> cases() {
         {"GalleryInAFolderThatCannotBe", {"gallery", "--out", "/proc/quentarb-gallery"}, 2,
          "cannot write into '/proc/quentarb-gallery'", "", Out::absent},
     };
+    // clang-format on
     // Every draw flag that takes a value: missing before the next flag, and empty.
     for (const std::string& flag : kValueFlags) {
-        list.push_back({"missing", {"draw", "--" + flag, "--out", "@new.json"}, 2,
-                        "quentarb draw: --" + flag + ": the value is missing", "new.json", Out::absent});
-        list.push_back({"empty", {"draw", "--" + flag, "", "--out", "@new.json"}, 2,
-                        "quentarb draw: --" + flag + ": the value is empty", "new.json", Out::absent});
+        list.push_back({"missing",
+                        {"draw", "--" + flag, "--out", "@new.json"},
+                        2,
+                        "quentarb draw: --" + flag + ": the value is missing",
+                        "new.json",
+                        Out::absent});
+        list.push_back({"empty",
+                        {"draw", "--" + flag, "", "--out", "@new.json"},
+                        2,
+                        "quentarb draw: --" + flag + ": the value is empty",
+                        "new.json",
+                        Out::absent});
     }
-    list.push_back({"empty", {"draw", "--out", ""}, 2, "quentarb draw: --out: the value is empty", "", Out::absent});
+    list.push_back(
+        {"empty", {"draw", "--out", ""}, 2, "quentarb draw: --out: the value is empty", "", Out::absent});
     return list;
 }
 
@@ -312,7 +343,7 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
 }
 
 class CliCase : public CliProcess, public ::testing::WithParamInterface<Case> {
-protected:
+  protected:
     std::string resolve(const std::string& a) const { return a.rfind('@', 0) == 0 ? path(a.substr(1)) : a; }
 
     // The files a row names that are made for it: gesture files and modules.
@@ -363,7 +394,8 @@ TEST_P(CliCase, HasItsStatusItsOneLineAndLeavesNothingBehind) {
     const qttest::ProcessResult r = qttest::runProcess(run);
     ASSERT_FALSE(r.timedOut) << where;
     EXPECT_EQ(r.status, c.status) << where << "\n" << r.err;
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << where << ": expected \"" << c.message << "\" in\n" << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << where << ": expected \"" << c.message << "\" in\n"
+                                                        << r.err;
     if (c.status > 1) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << where << ": one line\n" << r.err;
     }
@@ -387,10 +419,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, CliCase, ::testing::ValuesIn(cases()), caseName);
 
 // A gesture left with the mouse down draws as the same gesture with its up.
 TEST_F(CliProcess, AGestureEndingWithTheMouseDownGetsTheHostsMouseUp) {
-    qttest::ProcessRun held = command({"draw", "--gesture", path("held.json"), "--out", path("held-out.json")});
-    write("closed.json", R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]},
+    qttest::ProcessRun held =
+        command({"draw", "--gesture", path("held.json"), "--out", path("held-out.json")});
+    write("closed.json",
+          R"({"events": [{"type": "down", "at": [100, 100]}, {"type": "drag", "at": [200, 150]},
                                         {"type": "up"}]})");
-    qttest::ProcessRun closed = command({"draw", "--gesture", path("closed.json"), "--out", path("closed-out.json")});
+    qttest::ProcessRun closed =
+        command({"draw", "--gesture", path("closed.json"), "--out", path("closed-out.json")});
     ASSERT_EQ(qttest::runProcess(held).status, 0);
     const qttest::ProcessResult c = qttest::runProcess(closed);
     ASSERT_EQ(c.status, 0);
@@ -431,8 +466,16 @@ class CliSignal : public CliProcess, public ::testing::WithParamInterface<int> {
 
 TEST_P(CliSignal, ASignalAtAnyPointLeavesTheOldFileOrTheWholeNewOne) {
     constexpr int kRuns = 50, kPieces = 5;
-    const std::vector<std::string> args = {"draw", "--set", "trailvalue_0=1", "--set", "horizontalcopiesvalue_0=100",
-                                           "--set", "verticalcopiesvalue_0=100", "--steps", "6", "--out",
+    const std::vector<std::string> args = {"draw",
+                                           "--set",
+                                           "trailvalue_0=1",
+                                           "--set",
+                                           "horizontalcopiesvalue_0=100",
+                                           "--set",
+                                           "verticalcopiesvalue_0=100",
+                                           "--steps",
+                                           "6",
+                                           "--out",
                                            path("big.json")};
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(qttest::runProcess(command(args)).status, 0);
@@ -456,7 +499,8 @@ TEST_P(CliSignal, ASignalAtAnyPointLeavesTheOldFileOrTheWholeNewOne) {
             ++finished;
         }
         const std::string now = read("big.json");
-        EXPECT_TRUE(now == kOld || now == written) << "run " << run << ": a target of " << now.size() << " bytes";
+        EXPECT_TRUE(now == kOld || now == written)
+            << "run " << run << ": a target of " << now.size() << " bytes";
         EXPECT_EQ(leftovers(), std::vector<std::string>{}) << "run " << run;
     }
     RecordProperty("killed", killed);
@@ -502,7 +546,8 @@ TEST_F(CliProcess, ProgressOnlyOnATerminal) {
     // A delay no clock reaches, in range or past it, is never: no line at all.
     for (const char* never : {"9223372036854775807", "99999999999999999999"}) {
         const std::string quiet = "script -qec 'QUENTARB_PROGRESS_AFTER_MS=" + std::string(never) + " " +
-                                  qttest::quentarbPath() + " draw --steps 30 --out " + path("quiet.json") + "' /dev/null";
+                                  qttest::quentarbPath() + " draw --steps 30 --out " + path("quiet.json") +
+                                  "' /dev/null";
         FILE* p = popen(quiet.c_str(), "r");
         ASSERT_NE(p, nullptr);
         std::string text;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -16,10 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quentarb-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("quentarb-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -137,7 +138,8 @@ TEST_F(CliTest, APluginErrorExitsOneShowsTheAlertAndStillWrites) {
     for (int r : doc["results"]) failed = failed || r != 0;
     EXPECT_TRUE(failed);
     EXPECT_FALSE(doc["alerts"].empty());
-    EXPECT_NE(err_.str().find(doc["alerts"][0].get<std::string>()), std::string::npos) << "the alert on stderr";
+    EXPECT_NE(err_.str().find(doc["alerts"][0].get<std::string>()), std::string::npos)
+        << "the alert on stderr";
 }
 
 TEST_F(CliTest, SameSeedSameBytesOtherSeedOtherArt) {
@@ -234,7 +236,8 @@ TEST_F(CliTest, GestureRedoAndCancelPlayAsThePlaygroundDoes) {
         return nlohmann::json::parse(read(args.out));
     };
     const nlohmann::json plain = document(start + second + last, "plain");
-    const std::string undoneTwiceRedone = R"({"type": "undo"}, {"type": "undo"}, {"type": "redo"}, {"type": "redo"},)";
+    const std::string undoneTwiceRedone =
+        R"({"type": "undo"}, {"type": "undo"}, {"type": "redo"}, {"type": "redo"},)";
     EXPECT_EQ(document(start + second + undoneTwiceRedone + last, "redone")["layers"], plain["layers"]);
     // A cancelled drag leaves nothing, though the plug-in heard all of it.
     const std::string cancelled = R"(

@@ -48,7 +48,8 @@ bool hasInk(const fs::path& png) {
         int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
         for (int y = 0; y < height && !ink; ++y) {
             const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
-            for (int x = 0; x < width && !ink; ++x) ink = (row[x] >> 24) != 0 && (row[x] & 0xFFFFFF) != 0xFFFFFF;
+            for (int x = 0; x < width && !ink; ++x)
+                ink = (row[x] >> 24) != 0 && (row[x] & 0xFFFFFF) != 0xFFFFFF;
         }
     }
     cairo_surface_destroy(image);
@@ -61,7 +62,8 @@ class Gallery : public ::testing::TestWithParam<size_t> {};
 TEST(GalleryPieces, EveryModeWithDefaultsAndAShowcase) { EXPECT_GE(qtapp::galleryPieceCount(), 26u); }
 
 TEST_P(Gallery, EveryPieceRendersAndMatchesItsJson) {
-    if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
+    if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "rsvg-convert is not installed";
     // One directory per process: test runs of several builds may share the machine.
     fs::path dir = fs::temp_directory_path() / ("quentarb-gallery-test-" + std::to_string(getpid()));
     fs::remove_all(dir);

@@ -31,13 +31,15 @@ TEST(Presets, TheBuiltInTableReadsAndNamesRealOptions) {
 }
 
 TEST(Presets, ABrokenTableNamesThePresetAndTheField) {
-    const std::string good = R"("name": "p", "title": "t", "tool": "spiral", "shape": 4, "drag": {"from": [1, 2], "to": [3, 4]})";
+    const std::string good =
+        R"("name": "p", "title": "t", "tool": "spiral", "shape": 4, "drag": {"from": [1, 2], "to": [3, 4]})";
     const struct {
         std::string table;
         const char* message;
     } rows[] = {
         {"[]", "an object with a \"presets\" array"},
-        {"{\"presets\": [{" + good + ", \"tool\": \"lasso\"}]}", "preset 0 (p): --tool: 'lasso' is not a tool"},
+        {"{\"presets\": [{" + good + ", \"tool\": \"lasso\"}]}",
+         "preset 0 (p): --tool: 'lasso' is not a tool"},
         {R"({"presets": [{"name": "q", "title": "t", "tool": "grid", "shape": 0}]})", "preset 0 (q)"},
         {"{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\"]]}]}", "each set is [option, value]"},
         {"{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\", \"yes\"]]}]}", "a number or a boolean"},
@@ -52,9 +54,11 @@ TEST(Presets, ABrokenTableNamesThePresetAndTheField) {
             EXPECT_NE(std::string(error.what()).find(row.message), std::string::npos) << error.what();
         }
     }
-    const qtapp::PresetTable table = qtapp::parsePresets("{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\", true], [\"scalevalue_8\", 12.5]]}]}");
+    const qtapp::PresetTable table = qtapp::parsePresets(
+        "{\"presets\": [{" + good + ", \"sets\": [[\"closedpath\", true], [\"scalevalue_8\", 12.5]]}]}");
     ASSERT_EQ(table.presets.size(), 1u);
-    EXPECT_EQ(table.presets[0].sets, (std::vector<std::pair<std::string, std::string>>{{"closedpath", "1"}, {"scalevalue_8", "12.5"}}));
+    EXPECT_EQ(table.presets[0].sets, (std::vector<std::pair<std::string, std::string>>{
+                                         {"closedpath", "1"}, {"scalevalue_8", "12.5"}}));
     EXPECT_EQ(table.presets[0].steps, 8) << "the gallery's eight steps unless the preset says";
 }
 

@@ -15,9 +15,9 @@ inline const std::string kClosed = "";
 inline const std::string kPipeWithoutReader = "|";
 
 struct ProcessRun {
-    std::vector<std::string> args;                            // after the program's name
-    std::vector<std::pair<std::string, std::string>> env;     // added to the environment
-    std::string stdoutPath = "/dev/null";                     // a file, kClosed or kPipeWithoutReader
+    std::vector<std::string> args;                         // after the program's name
+    std::vector<std::pair<std::string, std::string>> env;  // added to the environment
+    std::string stdoutPath = "/dev/null";                  // a file, kClosed or kPipeWithoutReader
     // Shell commands run before the program in the same process ("ulimit -f 4"): the program
     // is then started by `sh -c 'LIMITS; exec PROGRAM ARGS'`.
     std::string limits;
@@ -27,9 +27,9 @@ struct ProcessRun {
 };
 
 struct ProcessResult {
-    int status = -1;        // the exit status; 128 + N when killed by signal N
+    int status = -1;  // the exit status; 128 + N when killed by signal N
     bool timedOut = false;
-    std::string err;        // standard error
+    std::string err;  // standard error
 };
 
 // The quentarb program built with the tests, and the build's folder.

@@ -43,11 +43,11 @@ TEST(FloatText, LaysOutDigitsAsToCharsDoes) {
         {0.1f, "0.1"},
         {1.0f, "1"},
         {-2.5f, "-2.5"},
-        {100000.0f, "1e+05"},                   // scientific is shorter
+        {100000.0f, "1e+05"},  // scientific is shorter
         {123456.7f, "123456.7"},
         {0.0001f, "1e-04"},
-        {0.001f, "0.001"},                      // a tie goes to fixed
-        {123456789012.0f, "123456790528"},      // fixed longer than its digits: the exact value
+        {0.001f, "0.001"},                  // a tie goes to fixed
+        {123456789012.0f, "123456790528"},  // fixed longer than its digits: the exact value
         {4294967296.0f, "4294967296"},
         {1e16f, "1e+16"},
         {limits::max(), "3.4028235e+38"},

@@ -10,7 +10,8 @@
 namespace {
 
 TEST(JsonWriter, FloatsReadBackExactly) {
-    const float values[] = {0.1f, 1.0f / 3.0f, 612.0f, -0.0f, 1e-30f, 3.4028235e38f, 123456.789f, 0.70710677f};
+    const float values[] = {0.1f,   1.0f / 3.0f,   612.0f,      -0.0f,
+                            1e-30f, 3.4028235e38f, 123456.789f, 0.70710677f};
     std::string text;
     qtexport::JsonWriter w(text);
     w.beginArray();

@@ -61,15 +61,23 @@ qtexport::Scene styledDocument() {
     qtsession::Session session(qthost::HostConfig{});
     session.reset();
     session.selectTool(1);
-    for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
-             {"copiesvalue_1", "12"}, {"trailvalue_1", "1"}, {"patternoptions", "1"}, {"opacity", "1"}, {"blend", "1"},
-             {"width", "1"}, {"filloptions", "3"}, {"strokeoptions", "3"}, {"envelopevalue_1", "1"}}) {
+    for (const auto& [name, value] :
+         std::vector<std::pair<std::string, std::string>>{{"copiesvalue_1", "12"},
+                                                          {"trailvalue_1", "1"},
+                                                          {"patternoptions", "1"},
+                                                          {"opacity", "1"},
+                                                          {"blend", "1"},
+                                                          {"width", "1"},
+                                                          {"filloptions", "3"},
+                                                          {"strokeoptions", "3"},
+                                                          {"envelopevalue_1", "1"}}) {
         session.setOption(name, value);
     }
     qthost::Host& host = session.host();
     auto drag = [&host](AIRealPoint from, AIRealPoint step) {
         host.mouseDown(from);
-        for (int event = 1; event <= 3; ++event) host.mouseDrag({from.h + step.h * event, from.v + step.v * event});
+        for (int event = 1; event <= 3; ++event)
+            host.mouseDrag({from.h + step.h * event, from.v + step.v * event});
         host.mouseUp();
     };
     drag({150.0f, 600.0f}, {50.0f, 40.0f});
@@ -112,7 +120,8 @@ TEST(AppPng, BandPlanCoversThePageInOrder) {
         EXPECT_LE(rows.size(), static_cast<size_t>(bands) + 1);
         EXPECT_EQ(rows.front(), 0);
         EXPECT_EQ(rows.back(), 792);
-        for (size_t i = 1; i < rows.size(); ++i) EXPECT_LT(rows[i - 1], rows[i]) << bands << " bands, band " << i;
+        for (size_t i = 1; i < rows.size(); ++i)
+            EXPECT_LT(rows[i - 1], rows[i]) << bands << " bands, band " << i;
     }
 }
 
@@ -166,7 +175,8 @@ TEST(AppPng, BandsNeverCutACurvedStroke) {
     for (double scale : {0.75, 1.0}) {
         qtexport::PageImage onePass = render(scene, scale, 1);
         for (int bands = 2; bands <= 12; ++bands) {
-            EXPECT_TRUE(render(scene, scale, bands).pixels == onePass.pixels) << bands << " bands at scale " << scale;
+            EXPECT_TRUE(render(scene, scale, bands).pixels == onePass.pixels)
+                << bands << " bands at scale " << scale;
         }
     }
 }
@@ -205,10 +215,14 @@ TEST(AppPng, FillsLeftOutAreExactlyThoseThatPaintNothing) {
     };
     const Case cases[] = {
         {"a straight line between two anchors", {corner(3.1f, 4.2f), corner(30.7f, 33.3f)}, true},
-        {"a line traced there and back", {corner(3.0f, 4.0f), corner(30.0f, 33.0f), corner(3.0f, 4.0f)}, true},
+        {"a line traced there and back",
+         {corner(3.0f, 4.0f), corner(30.0f, 33.0f), corner(3.0f, 4.0f)},
+         true},
         {"a single anchor", {corner(10.0f, 10.0f)}, true},
         {"a curve between two anchors encloses its bulge", {corner(3.0f, 4.0f), bulging}, false},
-        {"three anchors on almost one line", {corner(3.0f, 4.0f), corner(30.0f, 33.0f), corner(16.0f, 18.6f)}, false},
+        {"three anchors on almost one line",
+         {corner(3.0f, 4.0f), corner(30.0f, 33.0f), corner(16.0f, 18.6f)},
+         false},
         {"a triangle", {corner(3.0f, 4.0f), corner(30.0f, 33.0f), corner(33.0f, 5.0f)}, false},
     };
     for (const Case& c : cases) {
@@ -242,12 +256,28 @@ TEST(AppPng, GeometryFarOffThePageDrawsWhatTheSameShapeNearItDraws) {
     const Case cases[] = {
         {"a filled rectangle over half the page",
          {corner(-far, -far), corner(20, -far), corner(20, far), corner(-far, far)},
-         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)}, true, true, false},
+         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)},
+         true,
+         true,
+         false},
         {"the same open: its fill closes it",
          {corner(-far, -far), corner(20, -far), corner(20, far), corner(-far, far)},
-         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)}, false, true, true},
-        {"a stroke across the page", {corner(-far, 20), corner(far, 20)}, {corner(-50, 20), corner(90, 20)}, false, false, true},
-        {"a square wholly off the page", {corner(far, far), corner(2 * far, far), corner(2 * far, 2 * far)}, {}, true, true, true},
+         {corner(-50, -50), corner(20, -50), corner(20, 90), corner(-50, 90)},
+         false,
+         true,
+         true},
+        {"a stroke across the page",
+         {corner(-far, 20), corner(far, 20)},
+         {corner(-50, 20), corner(90, 20)},
+         false,
+         false,
+         true},
+        {"a square wholly off the page",
+         {corner(far, far), corner(2 * far, far), corner(2 * far, 2 * far)},
+         {},
+         true,
+         true,
+         true},
     };
     for (const Case& c : cases) {
         auto page = [&](const std::vector<AIPathSegment>& segments) {
@@ -283,8 +313,8 @@ TEST(AppPng, DragsAcrossTheWholePlaneExport) {
         const qthost::Document& doc = session.host().document();
         ASSERT_GT(doc.liveArtCount(), 1u);
         for (const char* extension : {".png", ".pdf", ".svg"}) {
-            fs::path file = fs::temp_directory_path() /
-                            ("quentarb-far-" + std::to_string(::getpid()) + "-" + std::to_string(tool) + extension);
+            fs::path file = fs::temp_directory_path() / ("quentarb-far-" + std::to_string(::getpid()) + "-" +
+                                                         std::to_string(tool) + extension);
             EXPECT_EQ(qtexport::writeDocument(doc, {}, file.string()), 0u) << tool << extension;
             EXPECT_GT(fs::file_size(file), 100u) << tool << extension;
             if (std::string(extension) == ".png") {

@@ -79,7 +79,8 @@ TEST(Warp, DistortionTapersTheHeight) {
 }
 
 TEST(Warp, PathIsSubdividedAndKeepsItsEnds) {
-    std::vector<AIPathSegment> line = {{{0, 50}, {0, 50}, {0, 50}, false}, {{200, 50}, {200, 50}, {200, 50}, false}};
+    std::vector<AIPathSegment> line = {{{0, 50}, {0, 50}, {0, 50}, false},
+                                       {{200, 50}, {200, 50}, {200, 50}, false}};
     Warp warp{4, 0.5f, 0, 0, false};  // arch
     std::vector<AIPathSegment> out = qtexport::warpPath(warp, kBox, line, false, 8);
     ASSERT_EQ(out.size(), 9u);
@@ -90,7 +91,8 @@ TEST(Warp, PathIsSubdividedAndKeepsItsEnds) {
 
     std::vector<AIPathSegment> closed = qtexport::warpPath(warp, kBox, line, true, 4);
     EXPECT_EQ(closed.size(), 8u) << "a closed path's last curve ends on its first anchor";
-    EXPECT_EQ(qtexport::warpPath({0, 0.5, 0, 0, false}, kBox, line, false).size(), 2u) << "no warp, no change";
+    EXPECT_EQ(qtexport::warpPath({0, 0.5, 0, 0, false}, kBox, line, false).size(), 2u)
+        << "no warp, no change";
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ inline std::unique_ptr<qthost::Host> startedHost(const qthost::HostConfig& confi
 
 // A down at `from`, `steps` drag events evenly spaced with the last exactly at `to`, an up.
 // Returns the first non-zero result of the drag, or 0.
-inline ASErr drag(qthost::Host& host, AIRealPoint from, AIRealPoint to, int steps = 8,
-                  int16_t pressure = 255, uint32_t modifiers = 0) {
+inline ASErr drag(qthost::Host& host, AIRealPoint from, AIRealPoint to, int steps = 8, int16_t pressure = 255,
+                  uint32_t modifiers = 0) {
     ASErr first = host.mouseDown(from);
     for (int i = 1; i <= steps; ++i) {
         AIRealPoint at = to;
@@ -61,7 +61,7 @@ inline qthost::HostConfig grayArtConfig() {
 
 // The plug-in loaded, started and its tool selected, ready to draw.
 class PluginTest : public ::testing::Test {
-protected:
+  protected:
     // Override to change the document or the host before start-up.
     virtual qthost::HostConfig config() const { return grayArtConfig(); }
 

@@ -56,8 +56,9 @@ TEST(HostAllocationFault, EveryFailedAllocationIsOutOfMemoryForThePlugin) {
         }
         ASSERT_EQ(host->fault(), HostFault::outOfMemory) << where;
         const auto& results = host->results().all();
-        EXPECT_NE(std::find(results.begin() + static_cast<long>(resultsBefore), results.end(), kOutOfMemoryErr),
-                  results.end())
+        EXPECT_NE(
+            std::find(results.begin() + static_cast<long>(resultsBefore), results.end(), kOutOfMemoryErr),
+            results.end())
             << where << ": the plug-in was told the host is out of memory";
         // Every later call is refused with the same code: the document may be half changed.
         AIArtHandle art = nullptr;

@@ -33,7 +33,8 @@ TEST(HostChangeLog, RevertHandsBackTheChangesSinceThePointNewestFirst) {
     EXPECT_EQ(reverted, std::vector<uint32_t>{1});
     EXPECT_EQ(point.styleCount, 1u) << "the empty document's";
     EXPECT_EQ(log.depth(), 0u) << "depth 0 always stays";
-    EXPECT_EQ(log.revertTo(5, [](const Change&) { ADD_FAILURE(); }).logSize, 0u) << "past the deepest: the last";
+    EXPECT_EQ(log.revertTo(5, [](const Change&) { ADD_FAILURE(); }).logSize, 0u)
+        << "past the deepest: the last";
 }
 
 }  // namespace

@@ -28,11 +28,12 @@ ASErr buildNothing(ADMDialogRef) { return kNoErr; }
 
 struct DialogTest : ::testing::Test {
     DialogModel model;
-    Dialog* dialog = model.create("Test", 1, kADMFloatingDialogStyle, "Title ", 100, 50, buildNothing, nullptr);
+    Dialog* dialog =
+        model.create("Test", 1, kADMFloatingDialogStyle, "Title ", 100, 50, buildNothing, nullptr);
 
     DialogItem* spin(int precision, double min, double max) {
-        DialogItem* item = dialog->createItem(static_cast<ASInt32>(dialog->items().size()) + 10, kADMSpinEditType,
-                                              {0, 0, 10, 10});
+        DialogItem* item = dialog->createItem(static_cast<ASInt32>(dialog->items().size()) + 10,
+                                              kADMSpinEditType, {0, 0, 10, 10});
         item->setPrecision(precision);
         item->setMinimum(min);
         item->setMaximum(max);

@@ -29,19 +29,20 @@ inline void describeArt(const qthost::Document& doc, AIArtHandle art, std::ostri
     if (doc.artType(art) == kPathArt) {
         out << (doc.closed(art) ? " closed" : " open") << " [";
         for (const AIPathSegment& s : doc.segments(art))
-            out << s.p.h << "," << s.p.v << " " << s.in.h << "," << s.in.v << " " << s.out.h << "," << s.out.v << " "
-                << int(s.corner) << ";";
+            out << s.p.h << "," << s.p.v << " " << s.in.h << "," << s.in.v << " " << s.out.h << "," << s.out.v
+                << " " << int(s.corner) << ";";
         AIPathStyle st = doc.style(art);
-        out << "] fill " << int(st.fillPaint) << ":" << st.fill.color.kind << ":" << st.fill.color.c.values[0] << ","
-            << st.fill.color.c.values[1] << "," << st.fill.color.c.values[2] << "," << st.fill.color.c.values[3]
-            << " stroke " << int(st.strokePaint) << ":" << st.stroke.color.kind << ":"
-            << st.stroke.color.c.values[0] << " w " << st.stroke.width;
+        out << "] fill " << int(st.fillPaint) << ":" << st.fill.color.kind << ":" << st.fill.color.c.values[0]
+            << "," << st.fill.color.c.values[1] << "," << st.fill.color.c.values[2] << ","
+            << st.fill.color.c.values[3] << " stroke " << int(st.strokePaint) << ":" << st.stroke.color.kind
+            << ":" << st.stroke.color.c.values[0] << " w " << st.stroke.width;
     }
     out << " opacity " << doc.opacity(art) << " blend " << doc.blendMode(art) << " tags {";
     for (const auto& t : doc.tags(art)) out << t.name << ":" << t.type << "=" << t.value << ";";
     out << "}";
     if (auto w = doc.warp(art))
-        out << " warp " << w->style << "," << w->bend << "," << w->horizontal << "," << w->vertical << "," << w->rotate;
+        out << " warp " << w->style << "," << w->bend << "," << w->horizontal << "," << w->vertical << ","
+            << w->rotate;
     out << "\n";
     if (AIArtHandle shape = doc.envelopeShape(art)) {
         out << std::string(static_cast<size_t>(depth) * 2 + 2, ' ') << "shape:\n";

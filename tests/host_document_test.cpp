@@ -29,7 +29,8 @@ TEST(HostDocument, PaintOrdersPlaceArtWhereTheyName) {
         Document doc;
         AIArtHandle art[3] = {makePath(doc, {{0, 0}}), makePath(doc, {{1, 1}}), makePath(doc, {{2, 2}})};
         AIArtHandle made = nullptr;
-        ASSERT_EQ(doc.newArt(kPathArt, row.order, row.relativeToPrep ? art[1] : nullptr, &made), kNoErr) << row.why;
+        ASSERT_EQ(doc.newArt(kPathArt, row.order, row.relativeToPrep ? art[1] : nullptr, &made), kNoErr)
+            << row.why;
         std::vector<AIArtHandle> expected;
         for (int i : row.expected) expected.push_back(i == 9 ? made : art[i]);
         EXPECT_EQ(doc.layerArt(0), expected) << row.why;
@@ -38,7 +39,8 @@ TEST(HostDocument, PaintOrdersPlaceArtWhereTheyName) {
         Document doc2;
         AIArtHandle art2[3] = {makePath(doc2, {{0, 0}}), makePath(doc2, {{1, 1}}), makePath(doc2, {{2, 2}})};
         AIArtHandle moving = makePath(doc2, {{3, 3}});
-        ASSERT_EQ(doc2.reorderArt(moving, row.order, row.relativeToPrep ? art2[1] : nullptr), kNoErr) << row.why;
+        ASSERT_EQ(doc2.reorderArt(moving, row.order, row.relativeToPrep ? art2[1] : nullptr), kNoErr)
+            << row.why;
         std::vector<AIArtHandle> expected2;
         for (int i : row.expected) expected2.push_back(i == 9 ? moving : art2[i]);
         EXPECT_EQ(doc2.layerArt(0), expected2) << "reorder: " << row.why;
@@ -55,9 +57,11 @@ TEST(HostDocument, InsideOrdersAndRefusals) {
 
     AIArtHandle out = nullptr;
     EXPECT_EQ(doc.newArt(kPathArt, kPlaceInsideOnTop, path, &out), kBadParameterErr) << "a path holds no art";
-    EXPECT_EQ(doc.newArt(kPathArt, kPlaceAbove, nullptr, &out), kBadArtHandleErr) << "relative order, no reference";
+    EXPECT_EQ(doc.newArt(kPathArt, kPlaceAbove, nullptr, &out), kBadArtHandleErr)
+        << "relative order, no reference";
     EXPECT_EQ(doc.newArt(kPathArt, 0, nullptr, &out), kBadParameterErr) << "no such order";
-    EXPECT_EQ(doc.newArt(kEnvelopeArt, kPlaceAboveAll, nullptr, &out), kBadParameterErr) << "envelopes come from MakeEnvelope";
+    EXPECT_EQ(doc.newArt(kEnvelopeArt, kPlaceAboveAll, nullptr, &out), kBadParameterErr)
+        << "envelopes come from MakeEnvelope";
     EXPECT_EQ(doc.reorderArt(group, kPlaceInsideOnTop, top), kBadParameterErr) << "not into its own contents";
     EXPECT_EQ(doc.liveArtCount(), 4u) << "refusals make nothing";
 }
@@ -66,9 +70,10 @@ TEST(HostDocument, StaleAndForeignHandlesAreErrorsNotCrashes) {
     Document doc;
     AIArtHandle art = makePath(doc, {{0, 0}, {1, 1}});
     ASSERT_EQ(doc.disposeArt(art), kNoErr);
-    AIArtHandle bogus[] = {art, nullptr, reinterpret_cast<AIArtHandle>(uintptr_t(0xdeadbeef)),
-                           // Slot 0, generation 1: the layer's own container, never handed out.
-                           reinterpret_cast<AIArtHandle>((uintptr_t(1) << (sizeof(uintptr_t) == 8 ? 32 : 22)) | 1)};
+    AIArtHandle bogus[] = {
+        art, nullptr, reinterpret_cast<AIArtHandle>(uintptr_t(0xdeadbeef)),
+        // Slot 0, generation 1: the layer's own container, never handed out.
+        reinterpret_cast<AIArtHandle>((uintptr_t(1) << (sizeof(uintptr_t) == 8 ? 32 : 22)) | 1)};
     for (AIArtHandle h : bogus) {
         const uint64_t staleBefore = doc.staleHandleUses();
         ASInt16 type = 0, count = 0;
@@ -178,7 +183,8 @@ TEST(HostDocument, BoundsFollowTheCurvesNotTheirHandles) {
         EXPECT_NEAR(r.right, row.expected.right, 1e-5) << row.why;
         EXPECT_NEAR(r.bottom, row.expected.bottom, 1e-5) << row.why;
         qthost::OptionalRect bounds = doc.artBounds(art);
-        EXPECT_EQ(bounds.empty(), row.segments.empty()) << row.why << ": the reader's bounds say when there are none";
+        EXPECT_EQ(bounds.empty(), row.segments.empty())
+            << row.why << ": the reader's bounds say when there are none";
         if (!bounds.empty()) {
             EXPECT_EQ(bounds.rect().top, r.top) << row.why;
         }

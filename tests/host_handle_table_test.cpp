@@ -14,7 +14,9 @@ struct Record {
 
 using Table = qthost::HandleTable<Record>;
 
-const void* handle(const Table& table, uint32_t slot) { return reinterpret_cast<const void*>(table.handleBits(slot)); }
+const void* handle(const Table& table, uint32_t slot) {
+    return reinterpret_cast<const void*>(table.handleBits(slot));
+}
 
 TEST(HostHandleTable, AReleasedSlotIsReusedAndItsOldHandleGoesStale) {
     Table table;
@@ -53,7 +55,8 @@ TEST(HostHandleTable, ForgedDeadAndHiddenHandlesAreRefused) {
         {reinterpret_cast<const void*>(uintptr_t(table.size() + 1)), 0, "past the last slot"},
         {handle(table, hidden), 0, "a slot the owner keeps to itself"},
         {deadHandle, 1, "art that is not alive"},
-        {reinterpret_cast<const void*>(liveBits + (uintptr_t(1) << Table::kSlotBits)), 1, "a wrong generation"},
+        {reinterpret_cast<const void*>(liveBits + (uintptr_t(1) << Table::kSlotBits)), 1,
+         "a wrong generation"},
     };
     for (const Row& row : rows) {
         uint64_t before = table.staleUses();

@@ -32,29 +32,39 @@ TEST(HostMath, MatrixConcatenationAppliesAfterTheExistingTransform) {
              m->AIRealMatrixSetRotate(&x, quarter);
              m->AIRealMatrixConcatTranslate(&x, 10, 0);
          },
-         {1, 0}, {10, 1}, "rotate, then translate: (1,0) -> (0,1) -> (10,1)"},
+         {1, 0},
+         {10, 1},
+         "rotate, then translate: (1,0) -> (0,1) -> (10,1)"},
         {[&](AIRealMatrix& x) {
              m->AIRealMatrixSetTranslate(&x, 10, 0);
              m->AIRealMatrixConcatRotate(&x, quarter);
          },
-         {1, 0}, {0, 11}, "translate, then rotate about the origin, counter-clockwise with v up"},
+         {1, 0},
+         {0, 11},
+         "translate, then rotate about the origin, counter-clockwise with v up"},
         {[&](AIRealMatrix& x) {
              m->AIRealMatrixSetTranslate(&x, 1, 2);
              m->AIRealMatrixConcatScale(&x, 2, 3);
          },
-         {1, 1}, {4, 9}, "translate, then scale: the translation is scaled too"},
+         {1, 1},
+         {4, 9},
+         "translate, then scale: the translation is scaled too"},
         {[&](AIRealMatrix& x) {
              m->AIRealMatrixSetScale(&x, 2, 3);
              m->AIRealMatrixConcatTranslate(&x, 1, 2);
          },
-         {1, 1}, {3, 5}, "scale, then translate"},
+         {1, 1},
+         {3, 5},
+         "scale, then translate"},
         {[&](AIRealMatrix& x) {
              AIRealMatrix first, second;
              m->AIRealMatrixSetTranslate(&first, 1, 0);
              m->AIRealMatrixSetScale(&second, 2, 2);
              m->AIRealMatrixConcat(&first, &second, &x);
          },
-         {0, 0}, {2, 0}, "Concat(m1, m2): m1 first, then m2"},
+         {0, 0},
+         {2, 0},
+         "Concat(m1, m2): m1 first, then m2"},
     };
     for (const Row& row : rows) {
         AIRealMatrix x{};

@@ -71,7 +71,8 @@ TEST(ModuleFile, AnotherMachineClassByteOrderOrTypeIsRefused) {
     for (const auto& row : rows) {
         std::string spoiled = module;
         put(spoiled, row.offset, row.value, row.width);
-        EXPECT_NE(elfProblem(spoiled).find(row.reason), std::string::npos) << row.reason << ": " << elfProblem(spoiled);
+        EXPECT_NE(elfProblem(spoiled).find(row.reason), std::string::npos)
+            << row.reason << ": " << elfProblem(spoiled);
     }
     EXPECT_NE(elfProblem("not a module\n").find("no ELF header"), std::string::npos);
 }
@@ -87,14 +88,14 @@ std::string smallDll(uint16_t machine) {
     put(bytes, 0x3C, 0x40, 4);
     std::memcpy(&bytes[0x40], "PE\0\0", 4);
     put(bytes, 0x44, machine, 2);
-    put(bytes, 0x46, 1, 2);                 // sections
+    put(bytes, 0x46, 1, 2);  // sections
     put(bytes, 0x54, optionalSize, 2);
-    put(bytes, 0x56, 0x2000 | 0x0002, 2);   // a DLL, executable
+    put(bytes, 0x56, 0x2000 | 0x0002, 2);  // a DLL, executable
     put(bytes, 0x58, pe32plus ? 0x20b : 0x10b, 2);
     const size_t section = 0x58 + optionalSize;
     std::memcpy(&bytes[section], ".text", 5);
-    put(bytes, section + 16, 0x200, 4);     // raw size
-    put(bytes, section + 20, 0x200, 4);     // raw offset
+    put(bytes, section + 16, 0x200, 4);  // raw size
+    put(bytes, section + 20, 0x200, 4);  // raw offset
     return bytes;
 }
 
@@ -106,16 +107,23 @@ TEST(ModuleFile, APeDllMustBeWholeAndForThisMachine) {
         for (size_t cut : {0u, 2u, 0x40u, 0x50u, 0x100u, 0x200u, 0x3FFu}) {
             EXPECT_NE(qthost::peModuleProblem(bytesOf(dll.substr(0, cut)), machine), "") << "cut at " << cut;
         }
-        EXPECT_NE(qthost::peModuleProblem(bytesOf(dll), machine == 0x14c ? 0x8664 : 0x14c).find("another machine"),
-                  std::string::npos);
+        EXPECT_NE(
+            qthost::peModuleProblem(bytesOf(dll), machine == 0x14c ? 0x8664 : 0x14c).find("another machine"),
+            std::string::npos);
         std::string executable = dll;
         put(executable, 0x56, 0x0002, 2);
-        EXPECT_NE(qthost::peModuleProblem(bytesOf(executable), machine).find("an executable"), std::string::npos);
+        EXPECT_NE(qthost::peModuleProblem(bytesOf(executable), machine).find("an executable"),
+                  std::string::npos);
         std::string farSection = dll;
         put(farSection, 0x58 + (machine == 0x14c ? 0xE0 : 0xF0) + 20, 0x300, 4);
-        EXPECT_NE(qthost::peModuleProblem(bytesOf(farSection), machine).find("the data of section 0"), std::string::npos);
+        EXPECT_NE(qthost::peModuleProblem(bytesOf(farSection), machine).find("the data of section 0"),
+                  std::string::npos);
     }
-    EXPECT_NE(qthost::peModuleProblem(bytesOf(std::string("\x7f" "ELF", 4)), 0x14c).find("no DOS header"),
+    EXPECT_NE(qthost::peModuleProblem(bytesOf(std::string("\x7f"
+                                                          "ELF",
+                                                          4)),
+                                      0x14c)
+                  .find("no DOS header"),
               std::string::npos);
 }
 
@@ -125,7 +133,8 @@ TEST(ModuleFile, TheWindowsDeliverablePassesAndItsCutsAreRefused) {
     const std::string dll = fileText(aip.string());
     EXPECT_EQ(qthost::peModuleProblem(bytesOf(dll), 0x14c), "");
     for (size_t cut : {1000u, 20000u}) {
-        EXPECT_NE(qthost::peModuleProblem(bytesOf(dll.substr(0, cut)), 0x14c).find("cut short"), std::string::npos);
+        EXPECT_NE(qthost::peModuleProblem(bytesOf(dll.substr(0, cut)), 0x14c).find("cut short"),
+                  std::string::npos);
     }
 }
 

@@ -15,7 +15,7 @@ using qttest::describe;
 namespace items = qttest::items;
 
 class HostRedoTest : public qttest::DriverTest {
-protected:
+  protected:
     // A drag of the drag mode, each at its own place so that every state differs.
     void dragNumber(int n, bool trail = false) {
         useTool(qttest::kDragTool);

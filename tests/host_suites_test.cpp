@@ -55,7 +55,8 @@ struct SuitesTest : ::testing::Test {
 
     void SetUp() override {
         std::ofstream(rsrc) << R"({"indexStrings": {"16100": ["QuenTarb", "second"]},
-            "images": {"16051": ")" << base64(pngHeader()) << R"(", "16052": ")" << base64("not a png") << R"("},
+            "images": {"16051": ")"
+                            << base64(pngHeader()) << R"(", "16052": ")" << base64("not a png") << R"("},
             "cursors": {"16001": {"width": 32, "height": 32, "hotspot": [16, 15], "rows": []}},
             "dialogs": {"16201": {"caption": "QUENTARB ", "font": "MS Sans Serif", "pointSize": 8,
                                   "width": 113, "height": 145}}})";
@@ -154,7 +155,8 @@ TEST_F(SuitesTest, TheNthFallibleCallFailsOnceAndInfallibleCallsDoNotCount) {
 TEST_F(SuitesTest, AFailingSuiteFailsOnlyItsCurrentVersion) {
     host->failSuite(kADMBasicSuite, kInjectedFaultErr);
     const void* suite = nullptr;
-    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion, &suite), kInjectedFaultErr);
+    EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion, &suite),
+              kInjectedFaultErr);
     EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion2, &suite), kNoErr);
     host->failSuite(kADMBasicSuite, kNoErr);
     EXPECT_EQ(qthost::basicSuite()->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion, &suite), kNoErr);
@@ -274,7 +276,8 @@ TEST(HostConfigSuites, TheDocumentAndToolAnswerFromTheConfig) {
         AIColor color{};
         ASSERT_EQ(swatches->GetAIColor(swatches->GetNthSwatch(nullptr, 4), &color), kNoErr);
         EXPECT_EQ(color.kind, row.swatchKind) << row.why;
-        EXPECT_EQ(swatches->GetNthSwatch(nullptr, swatches->CountSwatches(nullptr)), nullptr) << "past the end";
+        EXPECT_EQ(swatches->GetNthSwatch(nullptr, swatches->CountSwatches(nullptr)), nullptr)
+            << "past the end";
     }
 }
 
@@ -309,7 +312,8 @@ TEST_F(SuitesTest, AnEnvelopesShapeIsNeitherAPlaceNorMovable) {
         {[&] { return art->ReorderArt(shape, kPlaceAbove, other); }, "the shape moved beside other art"},
         {[&] { return art->DisposeArt(shape); }, "the shape disposed of on its own"},
         {[&] { return envelopes->MakeEnvelope(&shape, 1, other, nullptr, &made); }, "the shape as content"},
-        {[&] { return envelopes->MakeEnvelope(&other, 1, shape, nullptr, &made); }, "the shape shaping another"},
+        {[&] { return envelopes->MakeEnvelope(&other, 1, shape, nullptr, &made); },
+         "the shape shaping another"},
     };
     for (const Row& row : rows) {
         made = nullptr;

@@ -31,7 +31,8 @@ TEST(HostTagInterner, EqualSetsShareOneIndexHoweverTheyWereMade) {
     uint32_t changed = tags.setWith(ab, tags.tag("a", "string", "3"));
     EXPECT_EQ(describe(tags, changed), (std::vector<std::string>{"a:string=3", "b:string=2"}))
         << "a tag of the same name is replaced in place";
-    EXPECT_EQ(describe(tags, ab), (std::vector<std::string>{"a:string=1", "b:string=2"})) << "sets never change";
+    EXPECT_EQ(describe(tags, ab), (std::vector<std::string>{"a:string=1", "b:string=2"}))
+        << "sets never change";
     EXPECT_TRUE(describe(tags, TagInterner::kEmptySet).empty());
 }
 

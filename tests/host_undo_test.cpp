@@ -42,8 +42,14 @@ TEST(HostUndo, EveryKindOfChangeRevertsExactlyToTheRecordingPoint) {
         std::function<void(Scene&)> change;
     };
     const Row rows[] = {
-        {"new path above all", [](Scene& s) { makePath(s.doc, {{9, 9}, {8, 8}}); }},
-        {"new path below all", [](Scene& s) { makePath(s.doc, {{9, 9}}, kPlaceBelowAll); }},
+        {"new path above all",
+         [](Scene& s) {
+             makePath(s.doc, {{9, 9}, {8, 8}});
+         }},
+        {"new path below all",
+         [](Scene& s) {
+             makePath(s.doc, {{9, 9}}, kPlaceBelowAll);
+         }},
         {"dispose a path", [](Scene& s) { s.doc.disposeArt(s.a); }},
         {"dispose a group with contents", [](Scene& s) { s.doc.disposeArt(s.group); }},
         {"dispose an envelope", [](Scene& s) { s.doc.disposeArt(s.envelope); }},
@@ -101,7 +107,10 @@ TEST(HostUndo, EveryKindOfChangeRevertsExactlyToTheRecordingPoint) {
              s.doc.makeEnvelope(&s.a, 1, s.b, &env);
              s.doc.setWarp(env, {9, -1.0f, 1.0f, 0.5f, false});
          }},
-        {"re-warp an older envelope", [](Scene& s) { s.doc.setWarp(s.envelope, {15, 0.1f, 0.2f, 0.3f, false}); }},
+        {"re-warp an older envelope",
+         [](Scene& s) {
+             s.doc.setWarp(s.envelope, {15, 0.1f, 0.2f, 0.3f, false});
+         }},
         {"insert layers and draw on them",
          [](Scene& s) {
              AILayerHandle l = nullptr;
@@ -196,7 +205,8 @@ TEST(HostUndo, DepthsUnwindInOrder) {
     }
     for (int i = 3; i >= 0; --i) {
         doc.revertTo(depths[static_cast<size_t>(i)]);
-        EXPECT_EQ(describe(doc), states[static_cast<size_t>(i)]) << "depth " << depths[static_cast<size_t>(i)];
+        EXPECT_EQ(describe(doc), states[static_cast<size_t>(i)])
+            << "depth " << depths[static_cast<size_t>(i)];
     }
     EXPECT_EQ(doc.changeLogSize(), 1u) << "only the first path's creation, before any point, is left";
 }

@@ -183,12 +183,8 @@ TEST_F(OptionDefaults, EveryControlShowsItsDefaultAndRange) {
         const qthost::DialogItem* it = item(row.item);
         ASSERT_NE(it, nullptr);
         switch (row.type) {
-            case T::boolean:
-                EXPECT_EQ(it->boolValue(), row.defaultValue != 0.0);
-                break;
-            case T::f32:
-                EXPECT_EQ(it->floatValue(), static_cast<AIReal>(row.defaultValue));
-                break;
+            case T::boolean: EXPECT_EQ(it->boolValue(), row.defaultValue != 0.0); break;
+            case T::f32: EXPECT_EQ(it->floatValue(), static_cast<AIReal>(row.defaultValue)); break;
             case T::i32:
                 if (it->isPopup()) {
                     EXPECT_EQ(it->activeIndex(), static_cast<int>(row.defaultValue));

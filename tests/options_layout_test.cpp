@@ -341,17 +341,12 @@ const EntryList kEntryLists[] = {
 
 const char* typeOf(K kind) {
     switch (kind) {
-        case K::text:
-            return kADMTextStaticType;
+        case K::text: return kADMTextStaticType;
         case K::intSpin:
-        case K::floatSpin:
-            return kADMSpinEditType;
-        case K::check:
-            return kADMTextCheckBoxType;
-        case K::popup:
-            return kADMPopupListType;
-        case K::button:
-            return kADMTextPushButtonType;
+        case K::floatSpin: return kADMSpinEditType;
+        case K::check: return kADMTextCheckBoxType;
+        case K::popup: return kADMPopupListType;
+        case K::button: return kADMTextPushButtonType;
     }
     return "";
 }
@@ -388,9 +383,7 @@ TEST_F(PaletteLayout, EveryItemMatchesItsRow) {
         switch (row.kind) {
             case K::text:
             case K::check:
-            case K::button:
-                EXPECT_EQ(it->text(), row.caption);
-                break;
+            case K::button: EXPECT_EQ(it->text(), row.caption); break;
             case K::intSpin:
             case K::floatSpin:
                 EXPECT_EQ(it->units(), kADMNoUnits);

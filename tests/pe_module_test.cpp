@@ -18,13 +18,15 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 
 std::string windowsModule(const char* buildDir) {
-    if (const char* path = std::getenv("QT_WINDOWS_MODULE"); path && *path && std::string(buildDir) == "win-i686")
+    if (const char* path = std::getenv("QT_WINDOWS_MODULE");
+        path && *path && std::string(buildDir) == "win-i686")
         return path;
     return (fs::path(QT_SOURCE_DIR) / "build" / buildDir / "ZU41_QuenTarb.aip").string();
 }
 
 json peSummary(const std::string& path) {
-    std::string command = "/usr/bin/python3 '" + std::string(QT_SOURCE_DIR) + "/tests/windows/pe_summary.py' '" + path + "'";
+    std::string command =
+        "/usr/bin/python3 '" + std::string(QT_SOURCE_DIR) + "/tests/windows/pe_summary.py' '" + path + "'";
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[65536];
@@ -36,7 +38,8 @@ json peSummary(const std::string& path) {
 
 std::vector<unsigned char> bytes(const std::string& hex) {
     std::vector<unsigned char> out;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<unsigned char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(static_cast<unsigned char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
     return out;
 }
 
@@ -49,18 +52,20 @@ uint32_t le(const std::vector<unsigned char>& b, size_t at, size_t size) {
 std::string key(const json& type, const json& id) { return type.dump() + "/" + id.dump(); }
 
 class PeModule : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path_ = windowsModule("win-i686");
         if (!fs::exists(path_)) GTEST_SKIP() << path_ << " not built (scripts/build-windows.sh builds it)";
         summary_ = peSummary(path_);
-        ASSERT_TRUE(summary_.is_object()) << "pe_summary.py could not read " << path_ << " (python3-pefile missing?)";
+        ASSERT_TRUE(summary_.is_object())
+            << "pe_summary.py could not read " << path_ << " (python3-pefile missing?)";
         for (const json& r : summary_["resources"]) resources_[key(r["type"], r["id"])] = r;
     }
 
     std::vector<unsigned char> resource(const json& type, const json& id) {
         auto it = resources_.find(key(type, id));
-        return it == resources_.end() ? std::vector<unsigned char>{} : bytes(it->second["data"].get<std::string>());
+        return it == resources_.end() ? std::vector<unsigned char>{}
+                                      : bytes(it->second["data"].get<std::string>());
     }
 
     std::string path_;
@@ -76,7 +81,8 @@ TEST_F(PeModule, IsAPe32I386Dll) {
 
 TEST_F(PeModule, ExportsOnlyPluginMainAndNeedsOnlySystemDlls) {
     EXPECT_EQ(summary_["exports"], json::array({"PluginMain"}));
-    const std::set<std::string> system = {"kernel32.dll", "msvcrt.dll", "user32.dll", "advapi32.dll", "ntdll.dll"};
+    const std::set<std::string> system = {"kernel32.dll", "msvcrt.dll", "user32.dll", "advapi32.dll",
+                                          "ntdll.dll"};
     for (std::string dll : summary_["imports"]) {
         for (char& c : dll) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(system.count(dll)) << dll << ": not a system DLL (is the C++ runtime linked statically?)";

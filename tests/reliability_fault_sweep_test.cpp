@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 #include "reliability_support.h"
 
@@ -27,9 +27,10 @@ constexpr int16_t kPressure = 200;
 // which disposes of it without looking.
 bool endsTheEvent(std::string_view call, int tool) {
     static const std::set<std::string_view> kTested = {
-        "GetDocumentSetup", "InsertLayer",  "NewArt",      "SetPathSegments",         "DuplicateArt",
-        "TransformArt",     "GetArtBounds", "MakeEnvelope", "ReshapeEnvelopeWithWarp", "GetDocumentViewBounds",
-        "GetDocumentViewCenter",
+        "GetDocumentSetup",      "InsertLayer",           "NewArt",
+        "SetPathSegments",       "DuplicateArt",          "TransformArt",
+        "GetArtBounds",          "MakeEnvelope",          "ReshapeEnvelopeWithWarp",
+        "GetDocumentViewBounds", "GetDocumentViewCenter",
     };
     const std::string_view op = qtrel::operation(call);
     if (op == "DisposeArt") return tool != 10;
@@ -37,7 +38,7 @@ bool endsTheEvent(std::string_view call, int tool) {
 }
 
 class FaultSweep : public ::testing::TestWithParam<std::tuple<ModeSetup, qtrel::StylingVariant>> {
-protected:
+  protected:
     // One whole run: a finished drag first (so the document is not empty), then a drag whose
     // second event is processed with call `failAt` failing (0: none). Returns the swept
     // event's count of fallible calls.
@@ -81,7 +82,8 @@ protected:
             const std::string& failed = fallible[failAt - 1];
             const std::string what = where + " (" + failed + ")";
             if (endsTheEvent(failed, setup.tool)) {
-                EXPECT_EQ(result, qtrel::kInjected) << what << ": a tested failure must end the event with its code";
+                EXPECT_EQ(result, qtrel::kInjected)
+                    << what << ": a tested failure must end the event with its code";
                 for (size_t i = failAt; i < fallible.size(); ++i) {
                     EXPECT_TRUE(qtrel::isErrorReport(fallible[i]))
                         << what << ": the event went on after the failure with " << fallible[i];
@@ -92,7 +94,8 @@ protected:
                 EXPECT_EQ(alerts, 0u) << what;
             }
         } else {
-            ADD_FAILURE() << where << ": the fault did not fire within the event (" << fallible.size() << " calls)";
+            ADD_FAILURE() << where << ": the fault did not fire within the event (" << fallible.size()
+                          << " calls)";
         }
 
         // Paint always trails, so only the host's undo takes its art away.
@@ -127,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, FaultSweep,
                          ::testing::Combine(::testing::ValuesIn(qtrel::modeSetups()),
                                             ::testing::ValuesIn(qtrel::stylingVariants())),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param).name;
                          });
 
 }  // namespace

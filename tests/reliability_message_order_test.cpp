@@ -33,8 +33,14 @@ const std::vector<Step>& steps() {
         {"deselect", [](qthost::Host& h) { return h.deselectTool(); }},
         {"edit", [](qthost::Host& h) { return h.editTool(); }},
         {"track", [](qthost::Host& h) { return h.trackCursor(); }},
-        {"down", [](qthost::Host& h) { return h.mouseDown({120.0f, 140.0f}); }},
-        {"drag", [](qthost::Host& h) { return h.mouseDrag({260.0f, 310.0f}); }},
+        {"down",
+         [](qthost::Host& h) {
+             return h.mouseDown({120.0f, 140.0f});
+         }},
+        {"drag",
+         [](qthost::Host& h) {
+             return h.mouseDrag({260.0f, 310.0f});
+         }},
         {"up", [](qthost::Host& h) { return h.mouseUp(); }},
         {"purge", [](qthost::Host& h) { return h.purge(); }},
         {"about", [](qthost::Host& h) { return h.about(); }},
@@ -78,8 +84,8 @@ void play(const std::vector<size_t>& order) {
         // Without a running plug-in nothing reaches it, except the messages that start,
         // reload or end it (an unloaded object is still given back to the host's allocator);
         // a repeated start-up is not a second plug-in.
-        const bool mayAct = life == Life::running || after == Life::running ||
-                            (name == "shutdown" && life == Life::unloaded);
+        const bool mayAct =
+            life == Life::running || after == Life::running || (name == "shutdown" && life == Life::unloaded);
         if (!mayAct) {
             EXPECT_EQ(host.fallibleCallCount(), calls) << name << ": the plug-in called the host";
             EXPECT_EQ(host.document().changeLogSize(), changes) << name << ": the document changed";
@@ -100,7 +106,9 @@ void play(const std::vector<size_t>& order) {
 // under the sanitizers.
 class ReliabilityMessageOrder : public ::testing::TestWithParam<size_t> {};
 
-std::string firstMessageName(const ::testing::TestParamInfo<size_t>& info) { return steps()[info.param].name; }
+std::string firstMessageName(const ::testing::TestParamInfo<size_t>& info) {
+    return steps()[info.param].name;
+}
 
 // Every order of one, two and three messages that starts with this one.
 TEST_P(ReliabilityMessageOrder, EveryOrderUpToThreeMessages) {
@@ -155,7 +163,8 @@ TEST_P(ReliabilityMessageOrder, EveryOrderOfThreeAfterAStartAndThenADrag) {
     RecordProperty("orders", orders);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstMessage, ReliabilityMessageOrder, ::testing::Range<size_t>(0, steps().size()), firstMessageName);
+INSTANTIATE_TEST_SUITE_P(FirstMessage, ReliabilityMessageOrder, ::testing::Range<size_t>(0, steps().size()),
+                         firstMessageName);
 
 class ReliabilityOrderTest : public qttest::PluginTest {};
 

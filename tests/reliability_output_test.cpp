@@ -2,6 +2,7 @@
 // cannot be drawn; every exporter leaves that art out and writes only finite numbers, and the
 // rest of the document is still written.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -10,11 +11,10 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <unistd.h>
 #include <string>
 
-#include "export/finite.h"
 #include "export/files/document_file.h"
+#include "export/finite.h"
 #include "reliability_support.h"
 
 namespace {
@@ -34,7 +34,7 @@ std::string lower(std::string text) {
 }
 
 class ReliabilityOutputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("qt_reliability_" + std::to_string(::getpid()));
         fs::create_directories(dir_);

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "host/run_errors.h"
 #include "app/commands.h"
+#include "host/run_errors.h"
 #include "session/gesture.h"
 #include "session/parse.h"
 #include "session/session.h"
@@ -31,8 +31,8 @@ TEST(ReliabilityParse, NumbersBeyondSinglePrecisionAreRefused) {
          [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1e300,0]}]})"); }, true},
         {"a gesture number no double holds",
          [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1e390,0]}]})"); }, true},
-        {"an ordinary gesture point", [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1,2]}]})"); },
-         false},
+        {"an ordinary gesture point",
+         [] { qtsession::parseGesture(R"({"events":[{"type":"down","at":[1,2]}]})"); }, false},
     };
     for (const RangeCase& c : cases) {
         if (c.refused) {

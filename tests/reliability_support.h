@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "export/json_export.h"
-#include "session/session.h"
 #include "host/host.h"
+#include "session/session.h"
 
 namespace qtrel {
 
@@ -71,11 +71,14 @@ using OptionSet = std::vector<std::pair<std::string, std::string>>;
 // width, opacity and blending, stroke scaling, a pattern of mirrored copies, the slowdown at 1.
 inline OptionSet sharedStyling() {
     return {
-        {"layer", "1"},          {"closedpath", "1"},       {"filloptions", "9"},
-        {"fillprocessvalue", "3"}, {"strokeoptions", "2"},  {"strokeprocessvalue", "4"},
-        {"width", "1"},          {"pr_widthvalue", "1"},    {"pr_opacityvalue", "1"},
-        {"pr_lengthvalue", "1"}, {"opacity", "1"},          {"blend", "1"},
-        {"patternoptions", "47"}, {"scalelinesoptions", "1"}, {"countvalue", "1"},
+        {"layer", "1"},           {"closedpath", "1"},
+        {"filloptions", "9"},     {"fillprocessvalue", "3"},
+        {"strokeoptions", "2"},   {"strokeprocessvalue", "4"},
+        {"width", "1"},           {"pr_widthvalue", "1"},
+        {"pr_opacityvalue", "1"}, {"pr_lengthvalue", "1"},
+        {"opacity", "1"},         {"blend", "1"},
+        {"patternoptions", "47"}, {"scalelinesoptions", "1"},
+        {"countvalue", "1"},
     };
 }
 
@@ -88,27 +91,73 @@ struct ModeSetup {
 
 inline std::vector<ModeSetup> modeSetups() {
     return {
-        {0, "grid", {{"horizontalcopiesvalue_0", "2"}, {"verticalcopiesvalue_0", "2"}, {"rotatevalue_0", "30"},
-                     {"jittervalue_0", "5"}, {"envelopevalue_0", "1"}, {"placementvalue_0", "1"}}},
-        {1, "drag", {{"copiesvalue_1", "3"}, {"jitterxvalue_1", "4"}, {"envelopevalue_1", "1"},
-                     {"placementvalue_1", "1"}}},
-        {2, "zoom", {{"copiesvalue_2", "3"}, {"curvevalue_2", "20"}, {"lengthvalue_2", "1"},
-                     {"viewvalue_2", "1"}, {"envelopevalue_2", "1"}}},
-        {3, "framed", {{"horizontalcopiesvalue_3", "2"}, {"verticalcopiesvalue_3", "2"}, {"jittervalue_3", "3"},
-                       {"envelopevalue_3", "1"}, {"placementvalue_3", "1"}}},
+        {0,
+         "grid",
+         {{"horizontalcopiesvalue_0", "2"},
+          {"verticalcopiesvalue_0", "2"},
+          {"rotatevalue_0", "30"},
+          {"jittervalue_0", "5"},
+          {"envelopevalue_0", "1"},
+          {"placementvalue_0", "1"}}},
+        {1,
+         "drag",
+         {{"copiesvalue_1", "3"},
+          {"jitterxvalue_1", "4"},
+          {"envelopevalue_1", "1"},
+          {"placementvalue_1", "1"}}},
+        {2,
+         "zoom",
+         {{"copiesvalue_2", "3"},
+          {"curvevalue_2", "20"},
+          {"lengthvalue_2", "1"},
+          {"viewvalue_2", "1"},
+          {"envelopevalue_2", "1"}}},
+        {3,
+         "framed",
+         {{"horizontalcopiesvalue_3", "2"},
+          {"verticalcopiesvalue_3", "2"},
+          {"jittervalue_3", "3"},
+          {"envelopevalue_3", "1"},
+          {"placementvalue_3", "1"}}},
         {4, "rim_random", {{"copiesvalue_4", "3"}, {"jittervalue_4", "3"}, {"envelopevalue_4", "1"}}},
-        {5, "windmill", {{"copiesvalue_5", "3"}, {"circlesvalue_5", "2"}, {"rotatevalue_5", "20"},
-                         {"envelopevalue_5", "1"}, {"placementvalue_5", "1"}}},
-        {6, "scaledown", {{"copiesvalue_6", "3"}, {"twistvalue_6", "2"}, {"envelopevalue_6", "1"},
-                          {"placementvalue_6", "1"}}},
-        {7, "bounce_along", {{"copiesvalue_7", "3"}, {"bouncevalue_7", "2"}, {"envelopevalue_7", "1"},
-                             {"placementvalue_7", "1"}}},
-        {8, "spiral", {{"copiesvalue_8", "3"}, {"spiralsvalue_8", "2"}, {"envelopevalue_8", "1"},
-                       {"placementvalue_8", "1"}}},
-        {9, "checkerboard", {{"horizontalcopiesvalue_9", "2"}, {"verticalcopiesvalue_9", "2"},
-                             {"scaledvalue_9", "1"}, {"envelopevalue_9", "1"}, {"placementvalue_9", "1"}}},
-        {10, "paint", {{"intensityvalue_10", "30"}, {"anglevalue_10", "1"}, {"followvalue_10", "1"},
-                       {"envelopevalue_10", "1"}}},
+        {5,
+         "windmill",
+         {{"copiesvalue_5", "3"},
+          {"circlesvalue_5", "2"},
+          {"rotatevalue_5", "20"},
+          {"envelopevalue_5", "1"},
+          {"placementvalue_5", "1"}}},
+        {6,
+         "scaledown",
+         {{"copiesvalue_6", "3"},
+          {"twistvalue_6", "2"},
+          {"envelopevalue_6", "1"},
+          {"placementvalue_6", "1"}}},
+        {7,
+         "bounce_along",
+         {{"copiesvalue_7", "3"},
+          {"bouncevalue_7", "2"},
+          {"envelopevalue_7", "1"},
+          {"placementvalue_7", "1"}}},
+        {8,
+         "spiral",
+         {{"copiesvalue_8", "3"},
+          {"spiralsvalue_8", "2"},
+          {"envelopevalue_8", "1"},
+          {"placementvalue_8", "1"}}},
+        {9,
+         "checkerboard",
+         {{"horizontalcopiesvalue_9", "2"},
+          {"verticalcopiesvalue_9", "2"},
+          {"scaledvalue_9", "1"},
+          {"envelopevalue_9", "1"},
+          {"placementvalue_9", "1"}}},
+        {10,
+         "paint",
+         {{"intensityvalue_10", "30"},
+          {"anglevalue_10", "1"},
+          {"followvalue_10", "1"},
+          {"envelopevalue_10", "1"}}},
         {11, "basic_tile", {{"jittervalue_11", "3"}}},
         {12, "background", {{"copiesvalue_12", "3"}, {"envelopevalue_12", "1"}}},
     };
@@ -130,7 +179,8 @@ inline std::vector<StylingVariant> stylingVariants() {
 
 // A session on a pressure device, in `setup`'s mode with the shared styling on (changed by
 // `variant`) and the random-handle line type.
-inline std::unique_ptr<qtsession::Session> styledSession(const ModeSetup& setup, const StylingVariant& variant = {}) {
+inline std::unique_ptr<qtsession::Session> styledSession(const ModeSetup& setup,
+                                                         const StylingVariant& variant = {}) {
     qthost::HostConfig config;
     config.pressureDevice = true;
     auto session = std::make_unique<qtsession::Session>(config);

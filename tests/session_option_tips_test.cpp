@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "session/option_catalog.h"
 #include "fixture.h"
+#include "session/option_catalog.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ TEST_F(PaletteTipsTest, EveryControlHasATipAndANameOfItsOwn) {
         }
         if (!item.isSpinEdit() && !item.isPopup()) caption = item.text();
         if (caption.empty()) {
-            EXPECT_FALSE(tip->what.empty()) << "item " << item.id() << " has neither a caption nor a short name";
+            EXPECT_FALSE(tip->what.empty())
+                << "item " << item.id() << " has neither a caption nor a short name";
         } else if (item.isSpinEdit()) {
             whatByCaption[{tool, caption}].insert(std::string(tip->what));
         }

@@ -14,19 +14,19 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "export/srgb.h"
 #include "export/finite.h"
-#include "session/document_settings.h"
-#include "session/gesture.h"
 #include "export/json_export.h"
-#include "session/option_catalog.h"
-#include "session/parse.h"
-#include "session/session.h"
 #include "export/scene.h"
+#include "export/srgb.h"
 #include "export/svg_export.h"
 #include "host/host.h"
 #include "host/run_errors.h"
 #include "sdk/quen_tarb_names.h"
+#include "session/document_settings.h"
+#include "session/gesture.h"
+#include "session/option_catalog.h"
+#include "session/parse.h"
+#include "session/session.h"
 #include "web/draw_list.h"
 #include "web/redraw_plan.h"
 #include "web/renderer.h"
@@ -38,7 +38,7 @@ constexpr const char* kResourceFile = "/ZU41_QuenTarb.rsrc";  // embedded at lin
 
 std::unique_ptr<qthost::Host> gHost;
 qtweb::WindowPainter gWindow;  // the document's draw list and the window's picture
-qtweb::Renderer gExport;        // the PNG export's bands
+qtweb::Renderer gExport;       // the PNG export's bands
 std::vector<uint8_t> gExportRgba;
 
 qthost::Dialog* palette() { return gHost ? gHost->dialogs().find(kQuenTarbPaletteName) : nullptr; }
@@ -212,7 +212,8 @@ std::string statusJson(int from) {
     if (!gHost) return "null";
     const auto& alerts = gHost->records().alerts;
     nlohmann::json newAlerts = nlohmann::json::array();
-    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < alerts.size(); ++i) newAlerts.push_back(alerts[i]);
+    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < alerts.size(); ++i)
+        newAlerts.push_back(alerts[i]);
     nlohmann::json out = {{"alerts", std::move(newAlerts)},
                           {"alertCount", alerts.size()},
                           {"nonFinite", qtexport::countNonFinite(gHost->document())}};
@@ -245,7 +246,8 @@ std::string controlTipsJson() {
             item = option->item;
             caption = option->caption;
         }
-        out[std::to_string(item)] = {{"what", std::string(tip.what)}, {"tip", std::string(tip.tip)}, {"caption", caption}};
+        out[std::to_string(item)] = {
+            {"what", std::string(tip.what)}, {"tip", std::string(tip.tip)}, {"caption", caption}};
     }
     return out.dump();
 }
@@ -278,7 +280,8 @@ std::string artBoundsJson() {
         for (const qtexport::SceneNode& node : layer.nodes) growBounds(node, box, any, stroke);
     if (!any) return "null";
     const double half = stroke / 2;
-    return nlohmann::json::array({box.left - half, box.bottom - half, box.right + half, box.top + half}).dump();
+    return nlohmann::json::array({box.left - half, box.bottom - half, box.right + half, box.top + half})
+        .dump();
 }
 
 // The tool names the command line and gesture files use, by number.
@@ -325,7 +328,8 @@ std::string normalizeGesture(const std::string& text) {
                     } else if (option->type == qtsession::OptionType::Real) {
                         value = qtsession::parseNumber(e.value, what);
                     } else {
-                        value = std::clamp<long long>(qtsession::parseInteger(e.value, what), INT32_MIN, INT32_MAX);
+                        value = std::clamp<long long>(qtsession::parseInteger(e.value, what), INT32_MIN,
+                                                      INT32_MAX);
                     }
                     out.push_back({{"type", "set"}, {"option", e.option}, {"value", std::move(value)}});
                     break;

@@ -15,18 +15,35 @@ namespace qtweb {
 namespace {
 
 enum class Kernel : uint8_t {
-    normal, multiply, screen, overlay, darken, lighten, colorDodge, colorBurn, hardLight, softLight,
-    difference, exclusion, hue, saturation, color, luminosity
+    normal,
+    multiply,
+    screen,
+    overlay,
+    darken,
+    lighten,
+    colorDodge,
+    colorBurn,
+    hardLight,
+    softLight,
+    difference,
+    exclusion,
+    hue,
+    saturation,
+    color,
+    luminosity
 };
 
 // The formula of each blend mode number, found by the name the SVG export writes for it.
 std::array<Kernel, 16> makeKernels() {
     constexpr std::pair<std::string_view, Kernel> kByName[] = {
-        {"multiply", Kernel::multiply},      {"screen", Kernel::screen},         {"overlay", Kernel::overlay},
-        {"darken", Kernel::darken},          {"lighten", Kernel::lighten},       {"color-dodge", Kernel::colorDodge},
-        {"color-burn", Kernel::colorBurn},   {"hard-light", Kernel::hardLight},  {"soft-light", Kernel::softLight},
-        {"difference", Kernel::difference},  {"exclusion", Kernel::exclusion},   {"hue", Kernel::hue},
-        {"saturation", Kernel::saturation},  {"color", Kernel::color},           {"luminosity", Kernel::luminosity}};
+        {"multiply", Kernel::multiply},     {"screen", Kernel::screen},
+        {"overlay", Kernel::overlay},       {"darken", Kernel::darken},
+        {"lighten", Kernel::lighten},       {"color-dodge", Kernel::colorDodge},
+        {"color-burn", Kernel::colorBurn},  {"hard-light", Kernel::hardLight},
+        {"soft-light", Kernel::softLight},  {"difference", Kernel::difference},
+        {"exclusion", Kernel::exclusion},   {"hue", Kernel::hue},
+        {"saturation", Kernel::saturation}, {"color", Kernel::color},
+        {"luminosity", Kernel::luminosity}};
     std::array<Kernel, 16> kernels{};
     for (int mode = 0; mode < 16; ++mode) {
         const std::string_view css = qtexport::blendModeCss(mode);
@@ -306,8 +323,8 @@ void paintMask(Surface& dst, const Mask& mask, int32_t rgb) {
     }
 }
 
-void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb, float alpha,
-                  int32_t blend) {
+void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb,
+                  float alpha, int32_t blend) {
     const int alpha8 = alphaByte(alpha);
     const PixelRect r = unite(fill.rect, stroke.rect);
     if (r.empty() || alpha8 == 0) return;
@@ -353,8 +370,8 @@ void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& s
             row.to = m.rect.x0 + m.right[i];
             return row;
         };
-        const uint8_t solid[4] = {static_cast<uint8_t>(f[0]), static_cast<uint8_t>(f[1]), static_cast<uint8_t>(f[2]),
-                                  static_cast<uint8_t>(f[3])};
+        const uint8_t solid[4] = {static_cast<uint8_t>(f[0]), static_cast<uint8_t>(f[1]),
+                                  static_cast<uint8_t>(f[2]), static_cast<uint8_t>(f[3])};
         const Source inside = prepare<K>(solid, alpha, alpha8);
         for (int y = r.y0; y < r.y1; ++y) {
             const Row a = rowOf(fill, y), b = rowOf(stroke, y);
@@ -408,7 +425,8 @@ void unpremultiply(const Surface& from, const PixelRect& rect, bool onWhite, std
     out.resize(from.pixels.size());
     for (int y = r.y0; y < r.y1; ++y) {
         const uint8_t* s = from.at(r.x0, y);
-        uint8_t* d = &out[(static_cast<size_t>(y - from.rect.y0) * from.rect.width() + (r.x0 - from.rect.x0)) * 4];
+        uint8_t* d =
+            &out[(static_cast<size_t>(y - from.rect.y0) * from.rect.width() + (r.x0 - from.rect.x0)) * 4];
         for (int x = 0; x < r.width(); ++x, s += 4, d += 4) {
             const int a = s[3];
             if (onWhite) {

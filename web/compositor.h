@@ -29,8 +29,8 @@ struct Surface {
 // Coverage painted straight onto `dst`.
 void paintMask(Surface& dst, const Mask& mask, int32_t rgb);
 // A path's fill and then its stroke (either mask may be empty), put down as one layer.
-void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb, float alpha,
-                  int32_t blend);
+void paintLayered(Surface& dst, const Mask& fill, int32_t fillRgb, const Mask& stroke, int32_t strokeRgb,
+                  float alpha, int32_t blend);
 void paintLayer(Surface& dst, const Surface& layer, float alpha, int32_t blend);
 // `top` becomes itself over `under` within `rect` (new art put beneath what is drawn).
 void putOver(Surface& top, const Surface& under, const PixelRect& rect);

@@ -25,7 +25,9 @@ struct Box {
 };
 
 // The colour exactly as the SVG export writes it.
-int32_t rgbOf(const AIColor& color) { return static_cast<int32_t>(qtexport::rgbBytes(qtexport::toSrgb(color))); }
+int32_t rgbOf(const AIColor& color) {
+    return static_cast<int32_t>(qtexport::rgbBytes(qtexport::toSrgb(color)));
+}
 
 // A path whose anchors and handles all lie on one line encloses nothing: its fill paints
 // no pixel, and the canvas may treat it as a stroke alone.
@@ -48,7 +50,9 @@ bool enclosesNothing(const std::vector<AIPathSegment>& segments) {
     return true;
 }
 
-int32_t blendOf(ASInt32 mode) { return mode >= kNormalBlendMode && mode <= kLastBlendMode ? mode : kNormalBlendMode; }
+int32_t blendOf(ASInt32 mode) {
+    return mode >= kNormalBlendMode && mode <= kLastBlendMode ? mode : kNormalBlendMode;
+}
 
 bool isolated(const qtexport::SceneNode& group) {
     return group.opacity != 1.0f || blendOf(group.blendMode) != kNormalBlendMode;

@@ -164,8 +164,9 @@ void Rasterizer::flatCubic(Vec2 p0, Vec2 c1, Vec2 c2, Vec2 p, bool asHairline) {
     int pieces;
     if (asHairline) {
         // The browser's division: a power of two from how far the handles leave the chord.
-        const float d = std::max({std::fabs(c1.x - (p.x / 3 + p0.x * 2 / 3)), std::fabs(c1.y - (p.y / 3 + p0.y * 2 / 3)),
-                                  std::fabs(c2.x - (p0.x / 3 + p.x * 2 / 3)), std::fabs(c2.y - (p0.y / 3 + p.y * 2 / 3))});
+        const float d = std::max(
+            {std::fabs(c1.x - (p.x / 3 + p0.x * 2 / 3)), std::fabs(c1.y - (p.y / 3 + p0.y * 2 / 3)),
+             std::fabs(c2.x - (p0.x / 3 + p.x * 2 / 3)), std::fabs(c2.y - (p0.y / 3 + p.y * 2 / 3))});
         float tolerance = 1.0f / 8;
         int level = 0;
         while (level < kMaxHairLevels && !(d < tolerance)) {
@@ -195,7 +196,8 @@ void Rasterizer::flatCubic(Vec2 p0, Vec2 c1, Vec2 c2, Vec2 p, bool asHairline) {
         const float t = static_cast<float>(i) / static_cast<float>(pieces);
         const float u = 1 - t;
         const float w0 = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, w3 = t * t * t;
-        addPoint({w0 * p0.x + w1 * c1.x + w2 * c2.x + w3 * p.x, w0 * p0.y + w1 * c1.y + w2 * c2.y + w3 * p.y});
+        addPoint(
+            {w0 * p0.x + w1 * c1.x + w2 * c2.x + w3 * p.x, w0 * p0.y + w1 * c1.y + w2 * c2.y + w3 * p.y});
     }
     addPoint(p);
 }
@@ -218,9 +220,7 @@ void Rasterizer::flatten(bool asHairline) {
             case Command::cubic:
                 if (open_) flatCubic(points_.back(), c.p[0], c.p[1], c.p[2], asHairline);
                 break;
-            case Command::close:
-                endContour(true);
-                break;
+            case Command::close: endContour(true); break;
         }
     }
     endContour(false);
@@ -273,7 +273,8 @@ void Rasterizer::strokeContour(const Vec2* p, int count, bool closed, float hw) 
         const Vec2 a = p[i], b = p[(i + 1) % count];
         const Vec2 u = direction(i);
         const Vec2 n{-u.y * hw, u.x * hw};
-        const Vec2 quad[4] = {{a.x + n.x, a.y + n.y}, {b.x + n.x, b.y + n.y}, {b.x - n.x, b.y - n.y}, {a.x - n.x, a.y - n.y}};
+        const Vec2 quad[4] = {
+            {a.x + n.x, a.y + n.y}, {b.x + n.x, b.y + n.y}, {b.x - n.x, b.y - n.y}, {a.x - n.x, a.y - n.y}};
         addPolygon(quad, 4);
     }
     const int first = closed ? 0 : 1;
@@ -282,7 +283,7 @@ void Rasterizer::strokeContour(const Vec2* p, int count, bool closed, float hw) 
         const Vec2 v = direction(i);
         const float cross = u.x * v.y - u.y * v.x;
         const float dot = u.x * v.x + u.y * v.y;
-        if (cross == 0 && dot > 0) continue;  // straight on
+        if (cross == 0 && dot > 0) continue;      // straight on
         const float side = cross > 0 ? -hw : hw;  // towards the outer side of the turn
         const Vec2 at = p[i];
         const Vec2 nu{-u.y, u.x}, nv{-v.y, v.x};
@@ -433,7 +434,8 @@ void Rasterizer::scan(bool evenOdd, const PixelRect& clip, Mask& out) {
         int lo = INT_MAX, hi = -1;
         for (int s = 0; s < kSamples; ++s) {
             const float yc = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSamples;
-            while (next < edges_.size() && edges_[next].y0 <= yc) active_.push_back(static_cast<uint32_t>(next++));
+            while (next < edges_.size() && edges_[next].y0 <= yc)
+                active_.push_back(static_cast<uint32_t>(next++));
             crossings_.clear();
             size_t kept = 0;
             for (uint32_t index : active_) {

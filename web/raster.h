@@ -43,7 +43,7 @@ struct Mask {
 };
 
 class Rasterizer {
-public:
+  public:
     // The outline, in device pixels: contours of lines and cubic curves.
     void clear();
     void moveTo(Vec2 p);
@@ -55,7 +55,7 @@ public:
     void fill(bool evenOdd, const PixelRect& clip, Mask& out);
     void stroke(float width, const PixelRect& clip, Mask& out);
 
-private:
+  private:
     struct Command {
         enum Kind : uint8_t { move, line, cubic, close } kind;
         Vec2 p[3];
@@ -82,8 +82,8 @@ private:
     void scan(bool evenOdd, const PixelRect& clip, Mask& out);
 
     std::vector<Command> commands_;
-    std::vector<Vec2> points_;              // flattened contours, one after another
-    std::vector<uint32_t> contourEnds_;     // past each contour's last point
+    std::vector<Vec2> points_;           // flattened contours, one after another
+    std::vector<uint32_t> contourEnds_;  // past each contour's last point
     std::vector<uint8_t> contourClosed_;
     bool open_ = false;
 

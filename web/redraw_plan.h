@@ -15,7 +15,7 @@ namespace qtweb {
 enum class Redraw : int32_t { nothing = 0, above = 1, beneath = 2, everything = 3 };
 
 class RedrawPlan {
-public:
+  public:
     // Brings `list` (the same list at every call) up to date and says what changed: new
     // records at its end (above), at its start (beneath), or all of them. `everything`
     // rebuilds it whole.
@@ -23,7 +23,7 @@ public:
     uint32_t pathCount() const { return paths_; }
     void forget() { revision_ = 0; }
 
-private:
+  private:
     // Adds the art to the list, counting its paths and whether it blends.
     void take(qthost::ArtView art, DrawList& list);
 

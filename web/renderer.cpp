@@ -10,11 +10,12 @@ namespace qtweb {
 namespace {
 
 constexpr int kRecordsPerClockCheck = 32;
-constexpr double kFarAway = 1e7;  // device pixels: coordinates beyond are clamped
+constexpr double kFarAway = 1e7;   // device pixels: coordinates beyond are clamped
 constexpr double kTinyPixels = 3;  // a path smaller than this each way shows no detail
 
 double nowMs() {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 int pixelFloor(double v) { return static_cast<int>(std::floor(std::clamp(v, -kFarAway, kFarAway))); }
@@ -70,8 +71,9 @@ void Renderer::trace(const int32_t* i) {
     const bool closed = (i[3] & kClosed) != 0;
     const double k = view_.scale;
     auto device = [&](const float* p) {
-        return Vec2{static_cast<float>(std::clamp(view_.x + p[0] * k, -kFarAway, kFarAway)),
-                    static_cast<float>(std::clamp(view_.y + (view_.pageHeight - p[1]) * k, -kFarAway, kFarAway))};
+        return Vec2{
+            static_cast<float>(std::clamp(view_.x + p[0] * k, -kFarAway, kFarAway)),
+            static_cast<float>(std::clamp(view_.y + (view_.pageHeight - p[1]) * k, -kFarAway, kFarAway))};
     };
     raster_.clear();
     raster_.moveTo(device(s));

@@ -26,10 +26,11 @@ struct View {
 enum class Job : int32_t { above = 1, beneath = 2, everything = 3 };
 
 class Renderer {
-public:
+  public:
     // Starts drawing records [from, to) of `list` (which must not change until the job is
     // done) onto the picture, which becomes `width` × `height` pixels for `everything`.
-    void begin(const DrawList& list, size_t from, size_t to, const View& view, int width, int height, Job job);
+    void begin(const DrawList& list, size_t from, size_t to, const View& view, int width, int height,
+               Job job);
     // Draws until the job is done or `budgetMs` has passed; true when it is done.
     bool step(double budgetMs);
     bool busy() const { return list_ != nullptr; }
@@ -44,9 +45,11 @@ public:
     uint32_t pathsDrawn() const { return paths_; }
     uint32_t tinyPaths() const { return tiny_; }
     double inkPixels() const { return ink_; }
-    double artPixels() const { return art_.empty() ? 0.0 : static_cast<double>(art_.width()) * art_.height(); }
+    double artPixels() const {
+        return art_.empty() ? 0.0 : static_cast<double>(art_.width()) * art_.height();
+    }
 
-private:
+  private:
     struct Layer {
         Surface surface;
         float alpha = 1;
@@ -64,7 +67,7 @@ private:
     Job job_ = Job::everything;
     View view_;
     Surface picture_;
-    Surface under_;  // the new art of a `beneath` job
+    Surface under_;              // the new art of a `beneath` job
     std::vector<Layer> layers_;  // by depth; the first `depth_` are open
     size_t depth_ = 0;
     int skipping_ = 0;  // depth inside a group that is entirely off the picture

@@ -12,8 +12,7 @@ Redraw WindowPainter::update(const qthost::Document& doc, bool everything) {
     const size_t after = list_.records();
     Pending& p = pending_;
     switch (how) {
-        case Redraw::nothing:
-            break;
+        case Redraw::nothing: break;
         case Redraw::above:
             if (!p.any) {
                 p = {true, Job::above, before, after};
@@ -26,14 +25,13 @@ Redraw WindowPainter::update(const qthost::Document& doc, bool everything) {
         case Redraw::beneath:
             p = p.any ? Pending{true, Job::everything, 0, 0} : Pending{true, Job::beneath, 0, after - before};
             break;
-        case Redraw::everything:
-            p = {true, Job::everything, 0, 0};
-            break;
+        case Redraw::everything: p = {true, Job::everything, 0, 0}; break;
     }
     return how;
 }
 
-Frame WindowPainter::frame(const qthost::Document& doc, int width, int height, const View& view, double budgetMs) {
+Frame WindowPainter::frame(const qthost::Document& doc, int width, int height, const View& view,
+                           double budgetMs) {
     const bool sameView = shown_ && view == view_ && width == width_ && height == height_;
     if (renderer_.busy()) {
         if (sameView) return run(budgetMs) ? Frame::done : Frame::working;

@@ -19,7 +19,7 @@ namespace qtweb {
 enum class Frame : int32_t { idle = 0, working = 1, done = 2 };
 
 class WindowPainter {
-public:
+  public:
     // Brings the draw list up to date with the document (the picture follows in `frame`).
     Redraw update(const qthost::Document& document, bool everything);
     // One frame's work: starts a job when the picture is out of date, then draws for up to
@@ -37,7 +37,7 @@ public:
     const Renderer& renderer() const { return renderer_; }
     Job lastJob() const { return lastJob_; }
 
-private:
+  private:
     bool run(double budgetMs);  // true when the job finished
 
     struct Pending {

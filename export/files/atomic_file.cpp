@@ -61,7 +61,7 @@ extern "C" void removeTemporariesAndDie(int signal) {
 // other thread is alive while a file is created or renamed: the PNG's band threads are joined
 // before.)
 class SignalsHeld {
-public:
+  public:
     SignalsHeld() {
         sigset_t held;
         sigemptyset(&held);
@@ -73,7 +73,7 @@ public:
     SignalsHeld(const SignalsHeld&) = delete;
     SignalsHeld& operator=(const SignalsHeld&) = delete;
 
-private:
+  private:
     sigset_t before_;
 };
 

@@ -12,7 +12,7 @@
 namespace qtexport {
 
 class AtomicFile {
-public:
+  public:
     // Creates the temporary file; RunFailure naming the target when it cannot.
     explicit AtomicFile(std::string target);
     ~AtomicFile();  // removes the temporary file unless committed
@@ -27,7 +27,7 @@ public:
 
     const std::string& temporaryPath() const { return temp_; }
 
-private:
+  private:
     [[noreturn]] void fail(const char* what, int error);
     void discard();
 

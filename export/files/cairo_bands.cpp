@@ -35,7 +35,8 @@ RowSpan pathRows(const SceneNode& path, double scale, double pageHeight) {
         }
     }
     bool stroked = path.style.strokePaint && path.style.stroke.width > 0.0f;  // false for NaN
-    double reach = (stroked ? 8.0 * std::min(static_cast<double>(path.style.stroke.width), 1e9) * scale : 0.0) + 2.0;
+    double reach =
+        (stroked ? 8.0 * std::min(static_cast<double>(path.style.stroke.width), 1e9) * scale : 0.0) + 2.0;
     span.top -= reach;
     span.bottom += reach;
     return span;
@@ -108,7 +109,8 @@ std::string drawBand(const Scene& scene, double scale, PageImage& image, int fir
 
 std::vector<int> bandRows(const Scene& scene, double scale, int height, int bands) {
     bands = std::clamp(bands, 1, std::max(1, height));
-    RowTally tally{scale, scene.pageHeight, height, std::vector<double>(height + 1, 0.0), std::vector<int>(height + 1, 0)};
+    RowTally tally{scale, scene.pageHeight, height, std::vector<double>(height + 1, 0.0),
+                   std::vector<int>(height + 1, 0)};
     // Work per row: how many objects cross it (the rasteriser's cost grows with rows times edges).
     for (const SceneLayer& layer : scene.layers) {
         for (const SceneNode& node : layer.nodes) {
@@ -159,7 +161,8 @@ std::string renderBands(const Scene& scene, double scale, PageImage& image, int 
     std::vector<size_t> leftOver;
     for (size_t band = 1; band < count; ++band) {
         try {
-            threads.emplace_back([&, band] { errors[band] = drawBand(scene, scale, image, rows[band], rows[band + 1]); });
+            threads.emplace_back(
+                [&, band] { errors[band] = drawBand(scene, scale, image, rows[band], rows[band + 1]); });
         } catch (const std::system_error&) {
             leftOver.push_back(band);
         }

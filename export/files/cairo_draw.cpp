@@ -13,11 +13,11 @@ namespace {
 
 cairo_operator_t blendOperator(ASInt32 mode) {
     static const cairo_operator_t kOperators[] = {
-        CAIRO_OPERATOR_OVER,       CAIRO_OPERATOR_MULTIPLY,    CAIRO_OPERATOR_SCREEN,
-        CAIRO_OPERATOR_OVERLAY,    CAIRO_OPERATOR_SOFT_LIGHT,  CAIRO_OPERATOR_HARD_LIGHT,
-        CAIRO_OPERATOR_COLOR_DODGE, CAIRO_OPERATOR_COLOR_BURN, CAIRO_OPERATOR_DARKEN,
-        CAIRO_OPERATOR_LIGHTEN,    CAIRO_OPERATOR_DIFFERENCE,  CAIRO_OPERATOR_EXCLUSION,
-        CAIRO_OPERATOR_HSL_HUE,    CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
+        CAIRO_OPERATOR_OVER,          CAIRO_OPERATOR_MULTIPLY,       CAIRO_OPERATOR_SCREEN,
+        CAIRO_OPERATOR_OVERLAY,       CAIRO_OPERATOR_SOFT_LIGHT,     CAIRO_OPERATOR_HARD_LIGHT,
+        CAIRO_OPERATOR_COLOR_DODGE,   CAIRO_OPERATOR_COLOR_BURN,     CAIRO_OPERATOR_DARKEN,
+        CAIRO_OPERATOR_LIGHTEN,       CAIRO_OPERATOR_DIFFERENCE,     CAIRO_OPERATOR_EXCLUSION,
+        CAIRO_OPERATOR_HSL_HUE,       CAIRO_OPERATOR_HSL_SATURATION, CAIRO_OPERATOR_HSL_COLOR,
         CAIRO_OPERATOR_HSL_LUMINOSITY};
     static_assert(std::size(kOperators) == kLastBlendMode + 1, "one operator per blend mode");
     return mode >= kNormalBlendMode && mode <= kLastBlendMode ? kOperators[mode] : CAIRO_OPERATOR_OVER;
@@ -115,8 +115,10 @@ bool fillEnclosesNothing(const SceneNode& node) {
     const AIRealPoint* second = nullptr;
     for (const AIPathSegment& segment : s) {
         if (same(segment.p, first)) continue;
-        if (!second) second = &segment.p;
-        else if (!same(segment.p, *second)) return false;
+        if (!second)
+            second = &segment.p;
+        else if (!same(segment.p, *second))
+            return false;
     }
     return true;
 }

@@ -86,7 +86,8 @@ std::string writePng(const Scene& scene, const std::string& path, double pixelsP
         PageImage image;
         image.width = static_cast<int>(std::ceil(scene.pageWidth * pixelsPerPoint));
         image.height = static_cast<int>(std::ceil(scene.pageHeight * pixelsPerPoint));
-        if (image.width <= 0 || image.height <= 0 || image.width > kMaxPngSide || image.height > kMaxPngSide) {
+        if (image.width <= 0 || image.height <= 0 || image.width > kMaxPngSide ||
+            image.height > kMaxPngSide) {
             return "page too large for a PNG";
         }
         image.stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, image.width);
@@ -94,8 +95,8 @@ std::string writePng(const Scene& scene, const std::string& path, double pixelsP
         std::string error = renderBands(scene, pixelsPerPoint, image, defaultBandCount());
         if (!error.empty()) return error;
         Sink sink{AtomicFile(path), {}};
-        cairo_surface_t* surface = cairo_image_surface_create_for_data(image.pixels.data(), CAIRO_FORMAT_ARGB32,
-                                                                       image.width, image.height, image.stride);
+        cairo_surface_t* surface = cairo_image_surface_create_for_data(
+            image.pixels.data(), CAIRO_FORMAT_ARGB32, image.width, image.height, image.stride);
         cairo_status_t status = cairo_surface_write_to_png_stream(surface, writeToSink, &sink);
         cairo_surface_destroy(surface);
         return finish(sink, status);

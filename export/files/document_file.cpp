@@ -8,9 +8,9 @@
 
 #include "export/files/atomic_file.h"
 #include "export/files/cairo_export.h"
-#include "host/run_errors.h"
 #include "export/scene.h"
 #include "export/svg_export.h"
+#include "host/run_errors.h"
 
 namespace qtexport {
 
@@ -24,11 +24,11 @@ namespace fs = std::filesystem;
 
 // The bytes go straight into the temporary file.
 class FileSink : public ByteSink {
-public:
+  public:
     explicit FileSink(AtomicFile& file) : file_(file) {}
     void write(std::string_view bytes) override { file_.write(bytes); }
 
-private:
+  private:
     AtomicFile& file_;
 };
 
@@ -62,8 +62,10 @@ void checkWritable(const std::string& path) {
 
 bool sameFile(const std::string& a, const std::string& b) {
     if (a == b) return true;
-    struct stat sa {}, sb {};
-    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    struct stat sa {
+    }, sb{};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 Format formatFor(const std::string& path) {
@@ -73,7 +75,8 @@ Format formatFor(const std::string& path) {
     if (ext == ".pdf") return Format::pdf;
     if (ext == ".png") return Format::png;
     if (ext == ".json") return Format::json;
-    throw UsageError("--out: " + inQuotes(path) + " must end in .svg, .pdf, .png or .json (or be - for JSON on stdout)");
+    throw UsageError("--out: " + inQuotes(path) +
+                     " must end in .svg, .pdf, .png or .json (or be - for JSON on stdout)");
 }
 
 void writeTextFile(const std::string& path, const std::string& text) { writeFileAtomically(path, text); }
@@ -81,7 +84,8 @@ void writeTextFile(const std::string& path, const std::string& text) { writeFile
 void writeDrawing(const Scene& scene, const std::string& path) {
     const Format format = formatFor(path);
     switch (format) {
-        case Format::json: throw UsageError("--out: " + inQuotes(path) + " is not a drawing (.svg, .png or .pdf)");
+        case Format::json:
+            throw UsageError("--out: " + inQuotes(path) + " is not a drawing (.svg, .png or .pdf)");
         case Format::svg: writeTextFile(path, sceneSvg(scene)); return;
         case Format::png:
         case Format::pdf: {

@@ -10,7 +10,8 @@
 
 #include "sdk/quen_tarb_sdk.h"
 
-extern "C" __attribute__((visibility("default"))) ASErr PluginMain(const char*, const char*, void* message) noexcept {
+extern "C" __attribute__((visibility("default"))) ASErr PluginMain(const char*, const char*,
+                                                                   void* message) noexcept {
     const char* mode = std::getenv("QT_REFUSE_AS");
     const std::string_view how = mode ? mode : "";
     const size_t impossible = std::numeric_limits<size_t>::max() / 4;
@@ -25,7 +26,8 @@ extern "C" __attribute__((visibility("default"))) ASErr PluginMain(const char*, 
     if (how == "blocks") {
         auto* data = static_cast<SPMessageData*>(message);
         void* block = nullptr;
-        if (data == nullptr || data->basic == nullptr || data->basic->AllocateBlock(impossible, &block) != kNoErr) {
+        if (data == nullptr || data->basic == nullptr ||
+            data->basic->AllocateBlock(impossible, &block) != kNoErr) {
             return kOutOfMemoryErr;
         }
         data->basic->FreeBlock(block);

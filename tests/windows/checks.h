@@ -10,10 +10,11 @@
 namespace wintest {
 
 class Checks {
-public:
+  public:
     bool expect(bool ok, const std::string& what, const std::string& detail = {}) {
         ++(ok ? passed_ : failed_);
-        std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
+        std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what.c_str(), detail.empty() ? "" : ": ",
+                    detail.c_str());
         return ok;
     }
     template <typename A, typename B>
@@ -26,7 +27,7 @@ public:
     int passed() const { return passed_; }
     int failed() const { return failed_; }
 
-private:
+  private:
     int passed_ = 0;
     int failed_ = 0;
 };

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "session/option_catalog.h"
 #include "checks.h"
 #include "host/host.h"
 #include "host/host_impl.h"
 #include "host/module_loader.h"
+#include "session/option_catalog.h"
 
 namespace wintest {
 
@@ -61,16 +61,19 @@ void checkRegistration(Checks& checks, qthost::Host& host) {
                       "tool name, title and tip from index string 16100 entry 1 (string 16101)", tool.title);
         for (ADMIconRef icon : {tool.icon, tool.rolloverIcon}) {
             auto* record = reinterpret_cast<const qthost::IconRecord*>(icon);
-            checks.expect(record && record->width == 24 && record->height == 24 && record->type != kADMUnknownIconType,
-                          "tool icon " + std::to_string(record ? record->resourceID : 0) + " is a 24 x 24 PNG");
+            checks.expect(
+                record && record->width == 24 && record->height == 24 && record->type != kADMUnknownIconType,
+                "tool icon " + std::to_string(record ? record->resourceID : 0) + " is a 24 x 24 PNG");
         }
     }
-    checks.equal(joined(records.menuGroups), std::string("MorveshSoftwareLtd"), "the Windows family menu group");
+    checks.equal(joined(records.menuGroups), std::string("MorveshSoftwareLtd"),
+                 "the Windows family menu group");
     checks.equal(joined(records.menuItems),
                  std::string("About/About Morvesh Software Plug-ins | MorveshSoftwareLtd/ZU41_QuenTarb..."),
                  "the Windows About menu texts");
     const auto& held = records.suitesHeld;
-    checks.expect(held.count(kAICropAreaSuite) && held.count(kAICropAreaRangeSuite), "the Crop Area suites are held");
+    checks.expect(held.count(kAICropAreaSuite) && held.count(kAICropAreaRangeSuite),
+                  "the Crop Area suites are held");
     checks.expect(!held.count(kAISymbolSuite) && !held.count(kAIHitTestSuite), "no Mac-only suite is held");
 }
 
@@ -115,10 +118,10 @@ void checkUnloadReload(Checks& checks, qthost::Host& host) {
     checks.equal(host.document().liveArtCount(), unloaded, "and draws nothing");
     checks.equal(host.reload(), kNoErr, "reload");
     drag(host, {300.0f, 300.0f}, {450.0f, 400.0f});
-    checks.equal(host.document().liveArtCount() - unloaded, drawn, "after reload the 3 x 2 grid options still hold");
+    checks.equal(host.document().liveArtCount() - unloaded, drawn,
+                 "after reload the 3 x 2 grid options still hold");
     checks.expect(allZero(host.results()), "every message returned 0");
 }
-
 
 // A copy of the module cut short is refused before LoadLibrary maps it, with the reason.
 void checkCutModule(Checks& checks, const std::string& modulePath) {

@@ -16,11 +16,11 @@
 #include <string>
 
 #include "app/commands.h"
-#include "session/gesture.h"
+#include "checks.h"
 #include "export/json_export.h"
+#include "session/gesture.h"
 #include "session/parse.h"
 #include "session/session.h"
-#include "checks.h"
 
 namespace {
 
@@ -101,9 +101,10 @@ int main(int argc, char** argv) {
         first = last + 1;
     }
     if (argc > 1 && status >= 0) return status;
-    std::fprintf(stderr,
-                 "usage: quentarb_windows_test check MODULE\n"
-                 "       quentarb_windows_test draw MODULE TOOL SHAPE SEED GESTURE OUT [SEED GESTURE OUT]...\n"
-                 "       quentarb_windows_test COMMAND ARGS... + COMMAND ARGS...\n");
+    std::fprintf(
+        stderr,
+        "usage: quentarb_windows_test check MODULE\n"
+        "       quentarb_windows_test draw MODULE TOOL SHAPE SEED GESTURE OUT [SEED GESTURE OUT]...\n"
+        "       quentarb_windows_test COMMAND ARGS... + COMMAND ARGS...\n");
     return 2;
 }

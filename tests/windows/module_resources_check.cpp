@@ -26,7 +26,8 @@ std::vector<unsigned char> resource(HMODULE module, LPCWSTR type, int id) {
     HRSRC found = FindResourceExW(module, type, MAKEINTRESOURCEW(id), kLanguage);
     if (!found) return {};
     auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
-    return data ? std::vector<unsigned char>(data, data + SizeofResource(module, found)) : std::vector<unsigned char>{};
+    return data ? std::vector<unsigned char>(data, data + SizeofResource(module, found))
+                : std::vector<unsigned char>{};
 }
 
 uint32_t le(const std::vector<unsigned char>& b, size_t at, size_t size) {
@@ -83,19 +84,23 @@ void checkPropertyList(Checks& checks, HMODULE module) {
         found += owner + "/" + key + "=" + data + ";";
         at += 16 + (length + 3) / 4 * 4;
     }
-    checks.equal(found, std::string("QTRB/kind=SPEA;QTRB/ivrs=2;QTRB/wx86=PluginMain;QTRB/pinm=ZU41_QuenTarb;"),
+    checks.equal(found,
+                 std::string("QTRB/kind=SPEA;QTRB/ivrs=2;QTRB/wx86=PluginMain;QTRB/pinm=ZU41_QuenTarb;"),
                  "PIPL properties: kind, interface version, x86 entry point, name");
     checks.equal(at, pipl.size(), "PIPL ends after its last property");
 }
 
 void checkIcons(Checks& checks, HMODULE module) {
-    std::vector<unsigned char> icons[2] = {resource(module, L"PNGI", 16051), resource(module, L"PNGI", 16052)};
+    std::vector<unsigned char> icons[2] = {resource(module, L"PNGI", 16051),
+                                           resource(module, L"PNGI", 16052)};
     for (int i = 0; i < 2; ++i) {
         const auto& png = icons[i];
         std::string id = "PNGI " + std::to_string(16051 + i);
         bool isPng = png.size() > 24 && std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8) == 0;
         checks.expect(isPng, id + " is a PNG image");
-        auto be32 = [&](size_t at) { return uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]; };
+        auto be32 = [&](size_t at) {
+            return uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+        };
         if (isPng) checks.expect(be32(16) == 24 && be32(20) == 24, id + " is 24 x 24");
     }
     checks.expect(icons[0] != icons[1], "the two tool icons differ");
@@ -133,7 +138,8 @@ void checkDialog(Checks& checks, HMODULE module) {
     at += 4;
     auto text = [&] {
         std::wstring s;
-        for (; at + 1 < d.size() && le(d, at, 2) != 0; at += 2) s.push_back(static_cast<wchar_t>(le(d, at, 2)));
+        for (; at + 1 < d.size() && le(d, at, 2) != 0; at += 2)
+            s.push_back(static_cast<wchar_t>(le(d, at, 2)));
         at += 2;
         return narrow(s.data(), s.size());
     };
@@ -149,7 +155,9 @@ void checkStrings(Checks& checks, HMODULE module) {
         int id;
         const char* text;  // null: no such string
     };
-    const Row rows[] = {{16100, "<First Mac index is 1>"}, {16101, "QuenTarb"}, {16102, nullptr},
+    const Row rows[] = {{16100, "<First Mac index is 1>"},
+                        {16101, "QuenTarb"},
+                        {16102, nullptr},
                         {16050, nullptr},  // alert templates: only in the resource file elsewhere
                         {16600, nullptr}};
     for (const Row& row : rows) {
@@ -164,11 +172,13 @@ void checkVersion(Checks& checks, const std::string& modulePath) {
     std::wstring path = std::filesystem::path(modulePath).wstring();
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
     std::vector<unsigned char> info(size);
-    if (!checks.expect(size && GetFileVersionInfoW(path.c_str(), 0, size, info.data()), "version resource 1")) return;
+    if (!checks.expect(size && GetFileVersionInfoW(path.c_str(), 0, size, info.data()), "version resource 1"))
+        return;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     if (VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
-        checks.expect(fixed->dwFileVersionMS == 0x000E0000 && fixed->dwFileVersionLS == 0, "file version 14.0.0.0");
+        checks.expect(fixed->dwFileVersionMS == 0x000E0000 && fixed->dwFileVersionLS == 0,
+                      "file version 14.0.0.0");
         checks.expect(fixed->dwProductVersionMS == 0x000E0000 && fixed->dwProductVersionLS == 0,
                       "product version 14.0.0.0");
     }
@@ -176,7 +186,8 @@ void checkVersion(Checks& checks, const std::string& modulePath) {
         std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
         wchar_t* text = nullptr;
         UINT n = 0;
-        if (!VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &n) || !text) return std::string();
+        if (!VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &n) || !text)
+            return std::string();
         return narrow(text, wcslen(text));
     };
     checks.equal(value(L"FileVersion"), std::string("14.0"), "version text");
@@ -224,7 +235,8 @@ void checkModuleResources(Checks& checks, const std::string& modulePath) {
     if (!checks.expect(module != nullptr, "LoadLibrary loads " + modulePath)) return;
     FARPROC entry = GetProcAddress(module, "PluginMain");
     checks.expect(entry != nullptr, "GetProcAddress finds PluginMain");
-    checks.expect(GetProcAddress(module, "_PluginMain") == nullptr && GetProcAddress(module, "PluginMain@12") == nullptr,
+    checks.expect(GetProcAddress(module, "_PluginMain") == nullptr &&
+                      GetProcAddress(module, "PluginMain@12") == nullptr,
                   "the export is the plain name, undecorated");
     checkImage(checks, module);
     checkPropertyList(checks, module);
