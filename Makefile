@@ -14,10 +14,20 @@ build: deps
 gallery: build
 	scripts/render-gallery.sh $(BUILD)
 
-# Every test: the native suite, the same suite under the sanitizers with the fuzz targets,
-# the Windows module's checks, the playground in a browser, the Inkscape extension, the
-# Python package.
-test: test-unit test-reliability test-windows test-browser test-inkscape test-python
+# Every test: the C++ sources' format, the native suite, the same suite under the sanitizers
+# with the fuzz targets, the Windows module's checks, the playground in a browser, the
+# Inkscape extension, the Python package.
+test: test-format test-unit test-reliability test-windows test-browser test-inkscape test-python
+
+# Every C++ source as .clang-format lays it out; `make format` rewrites them so.
+.PHONY: test-format format
+test-format:
+	@scripts/install-deps.sh format
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
+format:
+	@scripts/install-deps.sh format
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
 
 .PHONY: test-reliability
 test-reliability: deps

@@ -29,6 +29,9 @@ reliability_packages=(clang-14 libclang-rt-14-dev)
 python_packages=(pybind11-dev python3-pybind11 python3-dev python3-numpy python3-pytest
                  python3-setuptools python3-wheel python3-pip python3-venv)
 [ "${1:-}" = python ] && packages+=("${python_packages[@]}")
+# The format check: the clang-format Debian ships, so every machine formats alike.
+format_packages=(clang-format)
+[ "${1:-}" = format ] && packages+=("${format_packages[@]}")
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
