@@ -6,7 +6,8 @@
 // first frame, the crisp picture and the longest frame in between.
 //   node tests/browser/bench.mjs [--quick]   (the page from PLAYGROUND_SITE, default build/wasm/site;
 //   --quick: the targets (but the 300 × 300 grid of shapes with area), the 10 × 10 and
-//   100 × 100 grids, the short Trail-on drag and 30 Trail-on steps)
+//   100 × 100 grids, the short Trail-on drag and 30 Trail-on steps; --trail: only the 10 × 10
+//   grid and the Trail-on drag up to 100,000 paths, where the draw list's upkeep shows)
 // Results go to BENCHMARKS.md by hand; the machine's load is printed with them.
 import os from 'node:os';
 import path from 'node:path';
@@ -19,6 +20,7 @@ import { serve } from './server.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const quick = process.argv.includes('--quick');
+const trailOnly = process.argv.includes('--trail');
 const STEPS = 10;
 
 // Palette items: copies of each mode, Trail, Warp, and the shared styling options.
@@ -184,57 +186,59 @@ const grid = async (n, label, setUp = async () => {}, steps = STEPS) => {
 };
 await grid(10, 'grid 10 × 10');
 
-// The targets: the issue's styled grids (Opacity, Blend, pattern 5, Random fill, Closed),
-// the same with shapes that have area, and pan and zoom after a 60,000-path styled Trail drag.
-line('');
-line('The targets: Opacity, Blend, pattern 5, Random fill and Closed (the default line; then the random curved line, whose shapes have area).');
-line('');
-line(HEADER[0]);
-line(HEADER[1]);
-const targets = [];
-const targetGrids = [[100, null], [300, null], [100, RANDOM_CURVED_LINE], ...(quick ? [] : [[300, RANDOM_CURVED_LINE]])];
-for (const [n, shape] of targetGrids) {
-  // Shapes with area cost far more per step: three steps of those.
-  const steps = shape === null ? STEPS : 3;
-  const label = `grid ${n} × ${n}, styled${shape === null ? '' : `, random curved line (${steps} steps)`}`;
-  const s = await grid(n, label, (page) => issueStyled(page, shape), steps);
-  targets.push({ label, ratio: s.wall / base, worst: s.worst });
-}
-line('');
-line('Worst step: ' + targets.map((t) => `${t.label} ${fmt(t.worst)} ms`).join('; '));
-{
+if (!trailOnly) {
+  // The targets: the issue's styled grids (Opacity, Blend, pattern 5, Random fill, Closed),
+  // the same with shapes that have area, and pan and zoom after a 60,000-path styled Trail drag.
   line('');
-  line('After a styled Trail drag of 60,000 paths (grid 15 × 15, the same styling, Trail on, 67 steps): view changes.');
+  line('The targets: Opacity, Blend, pattern 5, Random fill and Closed (the default line; then the random curved line, whose shapes have area).');
   line('');
-  line('| change | first frame | crisp | longest frame |');
-  line('|---|---:|---:|---:|');
-  const { page, close } = await fresh();
-  await typeInto(page, GRID_COLUMNS, 15);
-  await typeInto(page, GRID_ROWS, 15);
-  await issueStyled(page);
-  await check(page, GRID_TRAIL);
-  const rows = await measureDrag(page, 67, { radius: 120 });
-  line(`(${rows.at(-1).paths.toLocaleString('en')} paths; the last drag step ${fmt(rows.at(-1).wall)} ms)`);
-  for (const change of ['wheel', 'wheel', 'wheel', 'fit', 'pan', 'pan']) {
-    const v = await measureView(page, change);
-    line(`| ${change === 'wheel' ? 'wheel notch' : change === 'fit' ? 'Fit' : 'pan step'} | ${fmt(v.first)} ms | ${fmt(v.crisp)} ms | ${fmt(v.longest)} ms |`);
+  line(HEADER[0]);
+  line(HEADER[1]);
+  const targets = [];
+  const targetGrids = [[100, null], [300, null], [100, RANDOM_CURVED_LINE], ...(quick ? [] : [[300, RANDOM_CURVED_LINE]])];
+  for (const [n, shape] of targetGrids) {
+    // Shapes with area cost far more per step: three steps of those.
+    const steps = shape === null ? STEPS : 3;
+    const label = `grid ${n} × ${n}, styled${shape === null ? '' : `, random curved line (${steps} steps)`}`;
+    const s = await grid(n, label, (page) => issueStyled(page, shape), steps);
+    targets.push({ label, ratio: s.wall / base, worst: s.worst });
   }
-  await close();
-}
+  line('');
+  line('Worst step: ' + targets.map((t) => `${t.label} ${fmt(t.worst)} ms`).join('; '));
+  {
+    line('');
+    line('After a styled Trail drag of 60,000 paths (grid 15 × 15, the same styling, Trail on, 67 steps): view changes.');
+    line('');
+    line('| change | first frame | crisp | longest frame |');
+    line('|---|---:|---:|---:|');
+    const { page, close } = await fresh();
+    await typeInto(page, GRID_COLUMNS, 15);
+    await typeInto(page, GRID_ROWS, 15);
+    await issueStyled(page);
+    await check(page, GRID_TRAIL);
+    const rows = await measureDrag(page, 67, { radius: 120 });
+    line(`(${rows.at(-1).paths.toLocaleString('en')} paths; the last drag step ${fmt(rows.at(-1).wall)} ms)`);
+    for (const change of ['wheel', 'wheel', 'wheel', 'fit', 'pan', 'pan']) {
+      const v = await measureView(page, change);
+      line(`| ${change === 'wheel' ? 'wheel notch' : change === 'fit' ? 'Fit' : 'pan step'} | ${fmt(v.first)} ms | ${fmt(v.crisp)} ms | ${fmt(v.longest)} ms |`);
+    }
+    await close();
+  }
 
-line('');
-line('The issue\'s other drags.');
-line('');
-line(HEADER[0]);
-line(HEADER[1]);
-for (const n of quick ? [100] : [50, 100, 300]) await grid(n, `grid ${n} × ${n}`);
-{
-  const { page, close } = await fresh();
-  await typeInto(page, GRID_COLUMNS, 30);
-  await typeInto(page, GRID_ROWS, 30);
-  await check(page, GRID_TRAIL);
-  row('grid 30 × 30, Trail on (10 events)', summary(await measureDrag(page, STEPS)), base);
-  await close();
+  line('');
+  line('The issue\'s other drags.');
+  line('');
+  line(HEADER[0]);
+  line(HEADER[1]);
+  for (const n of quick ? [100] : [50, 100, 300]) await grid(n, `grid ${n} × ${n}`);
+  {
+    const { page, close } = await fresh();
+    await typeInto(page, GRID_COLUMNS, 30);
+    await typeInto(page, GRID_ROWS, 30);
+    await check(page, GRID_TRAIL);
+    row('grid 30 × 30, Trail on (10 events)', summary(await measureDrag(page, STEPS)), base);
+    await close();
+  }
 }
 
 // Trail on up to 100,000 paths: the step time as the art accumulates.
@@ -248,7 +252,7 @@ line('|---:|---:|---:|---:|---:|---:|');
   await typeInto(page, GRID_COLUMNS, 30);
   await typeInto(page, GRID_ROWS, 30);
   await check(page, GRID_TRAIL);
-  const rows = await measureDrag(page, quick ? 30 : 112, { radius: 120 });
+  const rows = await measureDrag(page, quick && !trailOnly ? 30 : 112, { radius: 120 });
   for (let i = 0; i + 10 <= rows.length; i += quick ? 10 : 20) {
     const s = summary(rows.slice(i, i + 10));
     line(`| ${s.paths.toLocaleString('en')} | ${fmt(s.event)} ms | ${fmt(s.draw)} ms | ${fmt(s.paint)} ms | ${fmt(s.wall)} ms | ${(s.wall / base).toFixed(2)} × |`);
@@ -258,7 +262,7 @@ line('|---:|---:|---:|---:|---:|---:|');
   await close();
 }
 
-for (const withStyle of quick ? [] : [false, true]) {
+for (const withStyle of quick || trailOnly ? [] : [false, true]) {
   line('');
   line(withStyle
     ? 'Every mode at its largest counts with every shared styling option on (pattern, opacity, blend, width, random fill and stroke, Warp).'
