@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -105,8 +106,16 @@ std::optional<std::string> toUtf8(const ASUnicode* text) {
     return out;
 }
 
-std::unordered_map<AIUnicodeStringHandle, std::unique_ptr<std::u16string>>& unicodeStrings() {
-    static std::unordered_map<AIUnicodeStringHandle, std::unique_ptr<std::u16string>> strings;
+// Every host's strings, in one table: a string may outlive the host that made it. Hosts on
+// other threads (each with its own copy of the module) use it at the same time, so every use
+// holds the lock.
+struct UnicodeStrings {
+    std::mutex lock;
+    std::unordered_map<AIUnicodeStringHandle, std::unique_ptr<std::u16string>> byHandle;
+};
+
+UnicodeStrings& unicodeStrings() {
+    static UnicodeStrings strings;
     return strings;
 }
 
@@ -118,19 +127,25 @@ ASErr Initialize(AIUnicodeStringHandle* str, const char* utf8, ASInt32 length) {
     if (!converted) return kBadParameterErr;
     auto text = std::make_unique<std::u16string>(std::move(*converted));
     *str = reinterpret_cast<AIUnicodeStringHandle>(text.get());
-    unicodeStrings()[*str] = std::move(text);
+    UnicodeStrings& strings = unicodeStrings();
+    const std::lock_guard<std::mutex> held(strings.lock);
+    strings.byHandle[*str] = std::move(text);
     return kNoErr;
 }
 
 ASErr Destroy(AIUnicodeStringHandle str) {
     if (ASErr err = hostEnter("AI Unicode String Suite.Destroy")) return err;
-    return unicodeStrings().erase(str) ? kNoErr : kBadParameterErr;
+    UnicodeStrings& strings = unicodeStrings();
+    const std::lock_guard<std::mutex> held(strings.lock);
+    return strings.byHandle.erase(str) ? kNoErr : kBadParameterErr;
 }
 
 ASErr GetUTF16(AIUnicodeStringHandle str, const ASUnicode** text, ASInt32* length) {
     if (ASErr err = hostEnter("AI Unicode String Suite.GetUTF16")) return err;
-    auto it = unicodeStrings().find(str);
-    if (it == unicodeStrings().end() || !text) return kBadParameterErr;
+    UnicodeStrings& strings = unicodeStrings();
+    const std::lock_guard<std::mutex> held(strings.lock);
+    auto it = strings.byHandle.find(str);
+    if (it == strings.byHandle.end() || !text) return kBadParameterErr;
     *text = reinterpret_cast<const ASUnicode*>(it->second->c_str());
     if (length) *length = static_cast<ASInt32>(it->second->size());
     return kNoErr;
