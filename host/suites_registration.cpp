@@ -2,9 +2,9 @@
 // options, Unicode strings, menus, tools; and the suites it acquires but never calls.
 #include <utf8cpp/utf8.h>
 
+#include <atomic>
 #include <cstring>
 #include <iterator>
-#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -108,10 +108,25 @@ std::optional<std::string> toUtf8(const ASUnicode* text) {
 
 // Every host's strings, in one table: a string may outlive the host that made it. Hosts on
 // other threads (each with its own copy of the module) use it at the same time, so every use
-// holds the lock.
+// holds the table. A spin lock: MinGW's default thread model has no std::mutex, and each hold
+// is one lookup.
 struct UnicodeStrings {
-    std::mutex lock;
+    std::atomic_flag busy;
     std::unordered_map<AIUnicodeStringHandle, std::unique_ptr<std::u16string>> byHandle;
+};
+
+class Held {
+  public:
+    explicit Held(std::atomic_flag& busy) : busy_(busy) {
+        while (busy_.test_and_set(std::memory_order_acquire)) {
+        }
+    }
+    ~Held() { busy_.clear(std::memory_order_release); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+  private:
+    std::atomic_flag& busy_;
 };
 
 UnicodeStrings& unicodeStrings() {
@@ -128,7 +143,7 @@ ASErr Initialize(AIUnicodeStringHandle* str, const char* utf8, ASInt32 length) {
     auto text = std::make_unique<std::u16string>(std::move(*converted));
     *str = reinterpret_cast<AIUnicodeStringHandle>(text.get());
     UnicodeStrings& strings = unicodeStrings();
-    const std::lock_guard<std::mutex> held(strings.lock);
+    const Held held(strings.busy);
     strings.byHandle[*str] = std::move(text);
     return kNoErr;
 }
@@ -136,14 +151,14 @@ ASErr Initialize(AIUnicodeStringHandle* str, const char* utf8, ASInt32 length) {
 ASErr Destroy(AIUnicodeStringHandle str) {
     if (ASErr err = hostEnter("AI Unicode String Suite.Destroy")) return err;
     UnicodeStrings& strings = unicodeStrings();
-    const std::lock_guard<std::mutex> held(strings.lock);
+    const Held held(strings.busy);
     return strings.byHandle.erase(str) ? kNoErr : kBadParameterErr;
 }
 
 ASErr GetUTF16(AIUnicodeStringHandle str, const ASUnicode** text, ASInt32* length) {
     if (ASErr err = hostEnter("AI Unicode String Suite.GetUTF16")) return err;
     UnicodeStrings& strings = unicodeStrings();
-    const std::lock_guard<std::mutex> held(strings.lock);
+    const Held held(strings.busy);
     auto it = strings.byHandle.find(str);
     if (it == strings.byHandle.end() || !text) return kBadParameterErr;
     *text = reinterpret_cast<const ASUnicode*>(it->second->c_str());
