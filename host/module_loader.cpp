@@ -14,7 +14,9 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #endif
 
 namespace qthost {
@@ -109,16 +111,28 @@ void* openModule(const std::string& path) {
 // the process and a serial: no name comes twice while an earlier copy may still be loaded.
 void* openModuleCopy(const std::string& path) {
     static std::atomic<unsigned long> serial{0};
+    // The original is checked as openModule checks it, so a bad module is refused for what it is.
+    if (!loadable(path)) return nullptr;
     std::error_code ec;
     fs::path base = fs::temp_directory_path(ec);
-    if (ec) return nullptr;
+    if (ec) {
+        gLoadError = "no folder for a private copy: " + ec.message();
+        return nullptr;
+    }
     std::string folder = (base / "quentarb-module-XXXXXX").string();
-    if (!mkdtemp(folder.data())) return nullptr;
+    if (!mkdtemp(folder.data())) {
+        gLoadError = std::string("no folder for a private copy: ") + std::strerror(errno);
+        return nullptr;
+    }
     const fs::path original(path);
     const fs::path copy = fs::path(folder) / (original.stem().string() + "-" + std::to_string(getpid()) +
                                               "-" + std::to_string(++serial) + original.extension().string());
     void* module = nullptr;
-    if (fs::copy_file(original, copy, ec) && !ec) module = openModule(copy.string());
+    if (fs::copy_file(original, copy, ec) && !ec) {
+        module = openModule(copy.string());
+    } else {
+        gLoadError = "cannot make a private copy: " + ec.message();
+    }
     fs::remove_all(folder, ec);  // the loaded copy stays mapped
     return module;
 }
